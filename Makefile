@@ -1,0 +1,45 @@
+# Quick start: `make play` to play, `make test` to run every test.
+# Both install whatever Debian packages are missing first.
+
+JOBS ?= 2
+RELEASE_DIR := build-release
+TEST_DIR := build
+
+.PHONY: play test deps build-release build-test sanitize bench assets contact-sheet clean
+
+play: deps build-release
+	./$(RELEASE_DIR)/zephyrant
+
+test: deps build-test
+	cd $(TEST_DIR) && ctest --output-on-failure -j $(JOBS)
+
+deps:
+	@sh tools/install-deps.sh
+
+build-release:
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DZEPHYRANT_TESTS=OFF -DZEPHYRANT_BENCH=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target zephyrant
+
+build-test:
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPHYRANT_WERROR=ON
+	cmake --build $(TEST_DIR) -j $(JOBS)
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DZEPHYRANT_SANITIZE=ON -DZEPHYRANT_BENCH=OFF
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DZEPHYRANT_TESTS=OFF -DZEPHYRANT_BENCH=ON
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target frame_bench
+	./$(RELEASE_DIR)/bench/frame_bench
+
+# Regenerates every picture and sound under assets/ (they are committed).
+assets: deps
+	cmake -S . -B build-tools -DCMAKE_BUILD_TYPE=Release -DZEPHYRANT_TOOLS=ON -DZEPHYRANT_TESTS=OFF -DZEPHYRANT_BENCH=OFF
+	cmake --build build-tools -j $(JOBS) --target zephyrant-assetgen
+	./build-tools/tools/assetgen/zephyrant-assetgen assets
+
+clean:
+	rm -rf $(RELEASE_DIR) $(TEST_DIR) build-asan build-tools

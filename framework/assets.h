@@ -1,0 +1,38 @@
+#pragma once
+
+// The loaded asset catalogue: every image list by holder and name, every
+// sound list by name, and the text font.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/asset_catalogue.h"
+#include "framework/image_list.h"
+#include "framework/sound_list.h"
+
+namespace zephyrant {
+
+class TAssets {
+ public:
+  // Loads every file of the catalogue under `folder`; raises a MediaError
+  // naming the first file that is missing or damaged.
+  TAssets(const std::string& folder, AudioDevice& audio, std::vector<SoundEvent>* sound_log);
+
+  const std::string& Folder() const { return folder_; }
+  const TDXImageList& Images(Holder holder, const std::string& list) const;
+  TDXWaveList& Waves(const std::string& list);
+  const std::string& FontPath() const { return font_path_; }
+
+ private:
+  std::string folder_;
+  std::string font_path_;
+  std::vector<std::pair<Holder, std::unique_ptr<TDXImageList>>> images_;
+  std::vector<std::unique_ptr<TDXWaveList>> waves_;
+};
+
+// The asset folder to use: beside the executable, installed next to it, or
+// the source tree's when run from a build folder.
+std::string FindAssetFolder(const std::string& executable_path);
+
+}  // namespace zephyrant

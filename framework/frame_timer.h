@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "framework/geometry.h"
+#include "framework/platform.h"
+
+namespace zephyrant {
+
+// The frame timer (`TDXTimer`): starts a frame once at least `Interval` ms
+// have passed since the last one and tells it how many whole intervals passed.
+class TDXTimer {
+ public:
+  explicit TDXTimer(const Clock& clock) : clock_(clock) {}
+
+  int Interval = kFrameIntervalMs;
+  bool ActiveOnly = true;
+  std::function<void(int lag_count)> OnTimer;
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  // With ActiveOnly the game freezes while the application is inactive and
+  // starts afresh (times reset) when it comes back.
+  void SetApplicationActive(bool active);
+  bool Running() const { return enabled_ && (active_ || !ActiveOnly); }
+
+  // One idle call: runs a frame when one is due. True when it did.
+  bool Idle();
+  // Milliseconds until the next frame is due (0 when due now); -1 when the
+  // timer is not running, so the caller may wait for events alone.
+  int MsUntilDue() const;
+  int FrameRate() const { return frame_rate_; }
+
+ private:
+  void ResetTimes();
+
+  const Clock& clock_;
+  bool enabled_ = false;
+  bool active_ = true;
+  uint32_t last_frame_ = 0;
+  uint32_t last_measure_ = 0;
+  int frames_since_measure_ = 0;
+  int frame_rate_ = 0;
+};
+
+// A window-system timer (`TTimer`) on the game clock, ticked between frames.
+// A late tick fires once, not once per missed interval.
+class TTimer {
+ public:
+  TTimer(const Clock& clock, int interval) : Interval(interval), clock_(clock) {}
+
+  int Interval;
+  std::function<void()> OnTimer;
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  // Fires OnTimer when an interval has passed since enabling or the last tick.
+  void Tick();
+  // Milliseconds until the next tick is due; -1 while disabled.
+  int MsUntilDue() const;
+
+ private:
+  const Clock& clock_;
+  bool enabled_ = false;
+  uint32_t start_ = 0;
+};
+
+}  // namespace zephyrant

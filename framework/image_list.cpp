@@ -1,0 +1,82 @@
+#include "framework/image_list.h"
+
+#include "framework/media_error.h"
+
+namespace zephyrant {
+
+TPictureItem::TPictureItem(std::string name, IndexedPicture picture, int pattern_width,
+                           int pattern_height, Rgb transparent_color)
+    : Name(std::move(name)),
+      PatternWidth(pattern_width),
+      PatternHeight(pattern_height),
+      TransparentColor(transparent_color),
+      picture_(std::move(picture)) {
+  pixels_.resize(picture_.indices.size());
+  for (size_t i = 0; i < pixels_.size(); ++i) {
+    const uint8_t index = picture_.indices[i];
+    pixels_[i] = index < picture_.palette.size() ? PackRgb(picture_.palette[index]) : 0u;
+  }
+}
+
+int TPictureItem::PatternCount() const {
+  const int w = Width();
+  const int h = Height();
+  if (w <= 0 || h <= 0) return 0;
+  return (picture_.width / w) * (picture_.height / h);
+}
+
+Rect TPictureItem::PatternRect(int i) const {
+  if (i < 0 || i >= PatternCount()) return Rect{};
+  const int per_row = picture_.width / Width();
+  return RectOfSize((i % per_row) * Width(), (i / per_row) * Height(), Width(), Height());
+}
+
+PatternView TPictureItem::Pattern(int i) const {
+  const Rect r = PatternRect(i);
+  if (r.Empty()) return PatternView{};
+  PatternView view;
+  view.pixels = pixels_.data() + static_cast<size_t>(r.top) * picture_.width + r.left;
+  view.stride = picture_.width;
+  view.width = r.Width();
+  view.height = r.Height();
+  view.key = PackRgb(TransparentColor);
+  view.transparent = Transparent;
+  return view;
+}
+
+void TPictureItem::Draw(Surface* surface, int x, int y, int pattern) const {
+  if (surface == nullptr) return;
+  surface->BlitKeyed(Pattern(pattern), x, y);
+}
+
+TPictureItem& TDXImageList::Add(std::unique_ptr<TPictureItem> item) {
+  items_.push_back(std::move(item));
+  return *items_.back();
+}
+
+const TPictureItem& TDXImageList::Item(int index) const {
+  if (index < 0 || index >= Count()) {
+    throw MediaError("Image list '" + name_ + "' has no item " + std::to_string(index));
+  }
+  return *items_[index];
+}
+
+const TPictureItem* TDXImageList::Find(std::string_view name) const {
+  const int i = IndexOf(name);
+  return i < 0 ? nullptr : items_[i].get();
+}
+
+int TDXImageList::IndexOf(std::string_view name) const {
+  for (size_t i = 0; i < items_.size(); ++i) {
+    if (items_[i]->Name == name) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+const TPictureItem& TDXImageList::Item(std::string_view name) const {
+  const TPictureItem* item = Find(name);
+  if (item == nullptr) throw MediaError("Image '" + std::string(name) + "' not found");
+  return *item;
+}
+
+}  // namespace zephyrant

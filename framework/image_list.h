@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/geometry.h"
+#include "framework/surface.h"
+
+namespace zephyrant {
+
+// A decoded 8-bit palettised picture: indices plus the palette they use.
+struct IndexedPicture {
+  int width = 0;
+  int height = 0;
+  std::vector<uint8_t> indices;  // row-major, top row first
+  std::vector<Rgb> palette;      // up to 256 colours
+};
+
+// One named picture of an image list, cut into equal patterns.
+class TPictureItem {
+ public:
+  TPictureItem(std::string name, IndexedPicture picture, int pattern_width, int pattern_height,
+               Rgb transparent_color);
+
+  std::string Name;
+  int PatternWidth = 0;  // 0: the whole picture is one pattern
+  int PatternHeight = 0;
+  bool Transparent = true;
+  Rgb TransparentColor{4, 2, 4};
+  bool SystemMemory = false;
+
+  int PictureWidth() const { return picture_.width; }
+  int PictureHeight() const { return picture_.height; }
+  int Width() const { return PatternWidth > 0 ? PatternWidth : picture_.width; }
+  int Height() const { return PatternHeight > 0 ? PatternHeight : picture_.height; }
+  int PatternCount() const;
+  const IndexedPicture& Picture() const { return picture_; }
+
+  // The rectangle of pattern i in the picture; empty when i is out of range.
+  Rect PatternRect(int i) const;
+  // Pattern i as 32-bit pixels; invalid (no pixels) when i is out of range.
+  PatternView Pattern(int i) const;
+
+  // Draws pattern i with its top-left at (x, y), clipped to the surface;
+  // nothing without a surface or for a pattern index outside the picture.
+  void Draw(Surface* surface, int x, int y, int pattern) const;
+
+ private:
+  IndexedPicture picture_;
+  std::vector<uint32_t> pixels_;  // the picture in surface format
+};
+
+// A named, ordered collection of pictures (`TDXImageList`).
+class TDXImageList {
+ public:
+  explicit TDXImageList(std::string name) : name_(std::move(name)) {}
+
+  const std::string& Name() const { return name_; }
+  int Count() const { return static_cast<int>(items_.size()); }
+  TPictureItem& Add(std::unique_ptr<TPictureItem> item);
+
+  const TPictureItem& Item(int index) const;
+  // The first item of that name; raises "Image '%s' not found" when absent.
+  const TPictureItem& Item(std::string_view name) const;
+  const TPictureItem* Find(std::string_view name) const;
+  int IndexOf(std::string_view name) const;  // -1 when absent
+
+ private:
+  std::string name_;
+  std::vector<std::unique_ptr<TPictureItem>> items_;
+};
+
+}  // namespace zephyrant

@@ -1,0 +1,208 @@
+#pragma once
+
+#include <cassert>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "framework/geometry.h"
+#include "framework/image_list.h"
+#include "framework/surface.h"
+
+namespace zephyrant {
+
+class TSpriteEngine;
+
+// The base of every sprite: membership in the sprite tree, position, flags,
+// deferred deletion and the three passes (move, draw, hit).
+class TSprite {
+ public:
+  explicit TSprite(TSprite* parent);
+  virtual ~TSprite();
+  TSprite(const TSprite&) = delete;
+  TSprite& operator=(const TSprite&) = delete;
+
+  TSpriteEngine* Engine = nullptr;
+  TSprite* Parent = nullptr;
+  bool Collidable = true;
+  bool Movable = true;
+  bool Visible = true;
+  double X = 0;
+  double Y = 0;
+  int Width = 0;
+  int Height = 0;
+
+  bool Killed() const { return killed_; }
+  int Z() const { return z_; }
+  // Changes the draw depth; equal depths keep their place.
+  void SetZ(int z);
+  // Marks the sprite for the next purge. It stays fully alive until then.
+  void Kill();
+
+  double WorldX() const;
+  double WorldY() const;
+
+  // Hit pass with this sprite as the source; the number of sprites touched.
+  int CheckHits();
+
+  int ChildCount() const { return static_cast<int>(children_.size()); }
+  TSprite& Child(int index) const;
+  const std::vector<TSprite*>& DrawList() const { return draw_list_; }
+
+  // Creates a child sprite of this one. Every creation in the game goes
+  // through here, so the tree always owns what it holds.
+  template <class T, class... Args>
+  T& Spawn(Args&&... args) {
+    auto sprite = std::make_unique<T>(this, std::forward<Args>(args)...);
+    T& ref = *sprite;
+    Adopt(std::move(sprite));
+    return ref;
+  }
+
+  // The move pass over this sprite and its children.
+  void Move(int move_count);
+  // The draw pass over this sprite and its children.
+  void Draw() const;
+
+  virtual Rect GetBounds() const;
+  virtual bool HitTest(const TSprite& other) const;
+
+  // Reaction when this sprite, as the source of a hit pass, touches `other`.
+  // `done` belongs to the pass: setting it stops the descent into `other`'s children.
+  virtual void OnHit(TSprite& other, bool& done);
+  virtual void DrawSelf() const;
+  virtual void MoveStep(int move_count);
+
+  // Which draw kind a sprite is, for the pixel test and the dumps.
+  virtual bool IsImageSprite() const { return false; }
+  virtual bool IsImageSpriteEx() const { return false; }
+
+ private:
+  friend class TSpriteEngine;
+  void Adopt(std::unique_ptr<TSprite> child);
+  void InsertIntoDrawList(TSprite* child);
+  void RemoveFromDrawList(TSprite* child);
+  void Release(TSprite* child);  // frees a child
+
+  bool killed_ = false;
+  bool adopted_ = false;  // in the parent's lists
+  int z_ = 0;
+  std::vector<std::unique_ptr<TSprite>> children_;
+  std::vector<TSprite*> draw_list_;
+};
+
+// A sprite that draws one pattern of a picture and animates through them.
+class TImageSprite : public TSprite {
+ public:
+  explicit TImageSprite(TSprite* parent) : TSprite(parent) {}
+
+  const TPictureItem* Image = nullptr;
+  int FrameCount = 0;
+  bool FrameLooped = false;
+  double FramePos = 0;
+  double FrameSpeed = 0;
+  int FrameStart = 0;
+  bool PixelExact = false;
+  bool Wrap = false;
+  bool Transparent = true;
+
+  // Sets the picture and takes Width, Height and FrameCount from it.
+  void SetImage(const TPictureItem& image);
+  int PatternIndex() const { return FrameStart + static_cast<int>(FramePos); }
+
+  Rect GetBounds() const override;
+  bool HitTest(const TSprite& other) const override;
+  void DrawSelf() const override;
+  // The animation advance.
+  void MoveStep(int move_count) override;
+  bool IsImageSprite() const override { return true; }
+
+  // Where the current pattern is drawn: bounds top-left plus the centring shift.
+  Point DrawPosition() const;
+};
+
+// An image sprite drawn stretched, rotated or blended.
+class TImageSpriteEx : public TImageSprite {
+ public:
+  explicit TImageSpriteEx(TSprite* parent) : TImageSprite(parent) {}
+
+  int Angle = 0;    // 256 units per turn, clockwise on screen
+  int Alpha = 255;  // opacity
+
+  // The whole surface: Ex sprites are never culled.
+  Rect GetBounds() const override;
+  bool HitTest(const TSprite& other) const override;
+  void DrawSelf() const override;
+  bool IsImageSpriteEx() const override { return true; }
+  Rect RealRect() const;
+};
+
+// A cell map of patterns; the game's two endlessly repeating layers.
+class TBackgroundSprite : public TSprite {
+ public:
+  explicit TBackgroundSprite(TSprite* parent);
+
+  const TPictureItem* Image = nullptr;
+  bool Wrap = false;
+
+  int MapWidth() const { return map_width_; }
+  int MapHeight() const { return map_height_; }
+  void SetMapSize(int width, int height);
+  // -1 (no pattern) outside the map.
+  int Cell(int x, int y) const;
+  void SetCell(int x, int y, int pattern);
+  bool SolidCell(int x, int y) const;
+
+  Rect GetBounds() const override;
+  bool HitTest(const TSprite& other) const override;
+  void DrawSelf() const override;
+
+ private:
+  int map_width_ = 0;
+  int map_height_ = 0;
+  std::vector<int32_t> cells_;
+  std::vector<uint8_t> solid_cells_;
+};
+
+// The root of the sprite tree: owns every sprite, the kill list, the hit
+// pass state and the drawing surface.
+class TSpriteEngine : public TSprite {
+ public:
+  TSpriteEngine();
+  ~TSpriteEngine() override;
+
+  // Frees every sprite the last Kill marked, newest mark first.
+  void Purge();
+  // The draw pass (nothing while no surface is attached).
+  void DrawAll();
+  void MoveAll(int move_count) { Move(move_count); }
+
+  void SetSurface(Surface* surface);
+  Surface* GetSurface() const { return surface_; }
+  const Rect& SurfaceRect() const { return surface_rect_; }
+
+  int AllCount() const { return all_count_; }
+  int DrawCount() const { return draw_count_; }
+  bool Drawing() const { return drawing_; }
+
+  // A whole-tree snapshot in insertion order, for dumps and tests.
+  std::vector<const TSprite*> Sprites() const;
+
+ private:
+  friend class TSprite;
+  void VisitForHits(TSprite& target);
+
+  Surface* surface_ = nullptr;
+  Rect surface_rect_{};
+  int all_count_ = 0;
+  mutable int draw_count_ = 0;
+  mutable bool drawing_ = false;
+  std::vector<TSprite*> kill_list_;
+  // Hit pass state.
+  int hit_count_ = 0;
+  bool done_ = false;
+  Rect source_rect_{};
+  TSprite* source_ = nullptr;
+};
+
+}  // namespace zephyrant

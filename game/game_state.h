@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace zephyrant {
+
+// Screen states: what the menus and the game are showing, and the transitions
+// that the screen's own sprites complete on their next move step.
+enum ScreenState : int32_t {
+  kMainMenu = 1,
+  kLeavingOptions = 2,
+  kOptions = 3,
+  kEnteringOptions = 4,
+  kPlaying = 5,
+  kEnteringHighScores = 6,
+  kHighScores = 7,
+  kLeavingHighScores = 8,
+  kGlyphTyped = 9,
+  kGlyphErased = 10,
+  kHelp = 11,
+  kEnteringHelp = 12,
+};
+
+inline constexpr int kHighScoreRows = 7;
+inline constexpr int kMenuSlots = 7;
+
+// The game-wide variables, shared by every part of the game under these
+// names. One instance lives in the main window; sprites reach it through
+// their engine.
+struct GameState {
+  int32_t surfaceWidth = 0;
+  int32_t surfaceHeight = 0;
+  int32_t desktopWidth = 0;
+  int32_t desktopHeight = 0;
+  int32_t screenState = 0;
+  int32_t menuSelection = 0;
+  int32_t levelNumber = 0;
+  int32_t levelPhase = 0;
+  int32_t bossHits = 0;
+  int32_t gameOverPhase = 0;
+  int32_t score = 0;
+  double heroDamage = 0;
+  double heroX = 0;
+  double heroY = 0;
+  int32_t livesIndex = 0;
+  int32_t weaponLevel = 0;
+  int32_t levelQuota = 0;
+  int32_t enemiesGone = 0;
+  int32_t mouseButton = 0;  // 0 none, 1 left down, 2 right down
+
+  // Settings kept in the per-user store.
+  int32_t soundVolume = 0;  // 0..130
+  int32_t musicVolume = 0;  // 0..130
+  int32_t difficulty = 0;   // 0 easy, 1 medium, 2 hard
+  int32_t speedSetting = 0;
+  int32_t fullScreen = 0;  // 0 full screen, 1 window
+
+  double menuColumnX = 0;
+  // Highlight requests per menu slot: 0 highlight, 1 un-highlight, 2 nothing pending.
+  std::array<int32_t, kMenuSlots> itemRequests{};
+  std::array<int32_t, kMenuSlots> optionRequests{};
+  int32_t textPulseLevel = 0;
+  int32_t textPulseStep = 0;
+  int32_t lastMainMenuItem = 0;
+  int32_t lastHelpItem = 0;
+
+  std::array<std::string, kHighScoreRows> hiscoreNames;
+  std::array<int32_t, kHighScoreRows> hiscoreScores{};
+};
+
+// A named view of one game-wide variable, for replays, dumps and the runner.
+using VarPointer = std::variant<int32_t*, double*, std::string*, std::array<int32_t, 7>*,
+                                std::array<std::string, 7>*>;
+struct VarRef {
+  const char* name;
+  VarPointer pointer;
+};
+
+// Every game-wide variable by its snake_case name, in a fixed order.
+std::vector<VarRef> Vars(GameState& state);
+
+}  // namespace zephyrant

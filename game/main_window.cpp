@@ -1,0 +1,280 @@
+#include "game/main_window.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "framework/media_error.h"
+#include "game/backgrounds.h"
+#include "menus/menu_sprites.h"
+#include "menus/settings.h"
+
+namespace zephyrant {
+
+namespace {
+
+constexpr Rgb kTextColour{255, 170, 0};
+constexpr int kTextSize = 12;
+constexpr int kWindowedWidth = 800;
+constexpr int kWindowedHeight = 600;
+constexpr int kSmallWindowWidth = 640;
+constexpr int kSmallWindowHeight = 480;
+constexpr int kLargeDesktopWidth = 1024;
+constexpr int kLargeDesktopHeight = 768;
+constexpr int kLevelTimerMs = 500;
+constexpr int kBossTimerMs = 1000;
+constexpr int kMainMenuLastItem = 5;
+constexpr int kHelpLastItem = 2;
+
+// Volume of every sound for a setting of 0..130: setting x k - 10000.
+struct SoundWeight {
+  const char* name;
+  int k;
+};
+constexpr SoundWeight kShellSoundWeights[] = {
+    {"hero_shell", 75},       {"hero_lazer", 70},       {"hero_rocet", 70},
+    {"hero_shell_exp", 75},   {"hero_rocet_exp", 80},   {"hero_dead_exp", 85},
+    {"little_shell", 65},     {"little_lazer", 60},     {"little_shell_exp", 60},
+    {"little_exp", 70},
+};
+constexpr int kMenuSoundWeight = 80;
+constexpr int kMusicWeight = 80;
+constexpr int kSilent = -10000;
+
+int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+struct HelpLine {
+  int x;
+  int y;
+  int size;
+  const char* text;
+};
+
+constexpr HelpLine kHelpLines[] = {
+    {50, 50, 16, "Mouse Controls"},
+    {50, 70, 14, "Menu:"},
+    {50, 90, 14, "Mouse cursor - Change selection"},
+    {50, 110, 14, "Left mouse button - Choose and"},
+    {200, 125, 14, "adjust an option"},
+    {50, 140, 14, "Game:"},
+    {50, 160, 14, "Moving - Mouse"},
+    {50, 180, 14, "Fire - Left mouse button"},
+    {50, 200, 14, "Rocket - Right mouse button"},
+    {400, 50, 16, "Keyboard Controls"},
+    {400, 70, 14, "Menu:"},
+    {400, 90, 14, "Up Arrow, Down Arrow - Change selection"},
+    {400, 110, 14, "Enter - Choose and adjust an option"},
+    {400, 130, 14, "Escape - Return to a previous menu"},
+    {400, 150, 14, "Left Arrow, Right Arrow - Change parameter"},
+    {400, 180, 14, "Game:"},
+    {400, 200, 14, "Up Arrow - Move forward"},
+    {400, 220, 14, "Down Arrow - Move backward"},
+    {400, 240, 14, "Left Arrow - Move left"},
+    // The row at 260 stays empty.
+    {400, 280, 14, "Right Arrow - Move right"},
+    {400, 300, 14, "Space - Fire"},
+    {400, 320, 14, "Shift - Rocket"},
+    {400, 340, 14, "Escape - Abort game"},
+};
+
+}  // namespace
+
+TForm1::TForm1(Platform& platform, TAssets& assets)
+    : platform_(platform),
+      assets_(assets),
+      surface_(kSurfaceWidth, kSurfaceHeight),
+      dx_timer_(platform.clock),
+      input_(platform.input),
+      timer_level_(platform.clock, kLevelTimerMs),
+      timer_boss_(platform.clock, kBossTimerMs),
+      text_(assets.FontPath()),
+      engine_(std::make_unique<TGameEngine>(*this)) {
+  dx_timer_.OnTimer = [this](int lag_count) { DXTimerTimer(lag_count); };
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate() {
+  // 1. Saved settings and the high-score table.
+  SavedSettings saved;
+  LoadStartupSettings(platform_.settings, saved);
+  state_.hiscoreNames = saved.names;
+  state_.hiscoreScores = saved.scores;
+  state_.soundVolume = saved.sound;
+  state_.musicVolume = saved.music;
+  state_.speedSetting = saved.speed;
+  state_.difficulty = saved.difficulty;
+  state_.fullScreen = saved.full;
+  state_.lastMainMenuItem = kMainMenuLastItem;
+  state_.lastHelpItem = kHelpLastItem;
+  // 2. Pictures carry their own palettes and are converted to the 32-bit
+  // surface format when loaded, so there is no display palette to build.
+  // 3. The desktop.
+  const Size desktop = platform_.display.DesktopSize();
+  state_.desktopWidth = desktop.width;
+  state_.desktopHeight = desktop.height;
+  // 4. The window.
+  WindowMode();
+  // 5. The random generator.
+  random_.SetSeed(platform_.clock.SeedValue());
+  // 6. Background layers.
+  engine_->Spawn<TBackground1>();
+  engine_->Spawn<TBackground2>();
+  // 7. The pointer, with the system pointer on it.
+  CreatePointer(*this);
+  platform_.display.WarpPointer(state_.surfaceWidth / 2, state_.surfaceHeight / 2);
+  // 8. The main menu.
+  BuildMainMenu(*this);
+  // 9. `new_game` shows highlighted from the first menu step.
+  state_.itemRequests[2] = 0;
+  state_.menuSelection = 2;
+  state_.screenState = kMainMenu;
+  // 10.
+  platform_.display.SetPointerVisible(false);
+  // 11. Decorations.
+  CreateDecorations(*this, 1.0);
+  // 12. Sounds and music.
+  ApplySoundVolumes();
+  TWaveItem& music = Waves("DXWaveMusic").Item("music1");
+  music.SetPan(0);
+  music.Play(false);
+}
+
+void TForm1::ApplySoundVolumes() {
+  auto volume = [](int setting, int k) { return setting * k + kSilent; };
+  TDXWaveList& menu = Waves("DXWaveMenu");
+  for (int i = 0; i < menu.Count(); ++i) {
+    menu.Item(i).SetPan(0);
+    menu.Item(i).SetVolume(volume(state_.soundVolume, kMenuSoundWeight));
+  }
+  TWaveItem& music = Waves("DXWaveMusic").Item("music1");
+  music.SetPan(0);
+  music.SetVolume(volume(state_.musicVolume, kMusicWeight));
+  TDXWaveList& shell = Waves("DXWaveShell");
+  for (const SoundWeight& w : kShellSoundWeights) {
+    shell.Item(w.name).SetVolume(volume(state_.soundVolume, w.k));
+  }
+}
+
+bool TForm1::Idle() {
+  timer_level_.Tick();
+  timer_boss_.Tick();
+  return dx_timer_.Idle();
+}
+
+int TForm1::MsUntilNextTick() const {
+  int wait = -1;
+  for (int due : {dx_timer_.MsUntilDue(), timer_level_.MsUntilDue(), timer_boss_.MsUntilDue()}) {
+    if (due >= 0 && (wait < 0 || due < wait)) wait = due;
+  }
+  return wait;
+}
+
+void TForm1::SetApplicationActive(bool active) { dx_timer_.SetApplicationActive(active); }
+
+void TForm1::DXDrawInitialize() {
+  surface_ready_ = true;
+  engine_->SetSurface(&surface_);
+  dx_timer_.SetEnabled(true);
+}
+
+void TForm1::DXDrawFinalize() {
+  dx_timer_.SetEnabled(false);
+  engine_->SetSurface(nullptr);
+  surface_ready_ = false;
+}
+
+bool TForm1::CanDraw() const { return surface_ready_ && platform_.display.CanDraw(); }
+
+void TForm1::DXTimerTimer(int lag_count) {
+  if (!CanDraw()) return;
+  input_.Update();
+  engine_->Move(lag_count);
+  engine_->Purge();
+  surface_.Fill(0);
+  engine_->DrawAll();
+  DrawTexts();
+  platform_.display.Present(surface_);
+}
+
+void TForm1::DrawText(int x, int y, const std::string& text, int size, Rgb colour) {
+  text_.Draw(surface_, x, y, text, size, colour);
+  texts_.push_back(TextRecord{text, x, y, size, colour});
+}
+
+void TForm1::DrawTexts() {
+  texts_.clear();
+  if (state_.screenState == kHelp) {
+    for (const HelpLine& line : kHelpLines) DrawText(line.x, line.y, line.text, line.size, kTextColour);
+  }
+  if (state_.screenState != kPlaying) return;
+  const int bottom = state_.surfaceHeight - 23;
+  const int strength = RoundHalfEven((10 - state_.heroDamage) * 10);
+  DrawText(60, bottom, std::to_string(strength) + "%", 14, kTextColour);
+  DrawText(190, bottom, std::to_string(state_.score), 14, kTextColour);
+  if (state_.gameOverPhase == 1) {
+    // "Press any key" pulses between dark and bright orange.
+    const int c = state_.textPulseLevel;
+    DrawText(250, 50, "Press any key", 18,
+             Rgb{static_cast<uint8_t>(std::clamp(c, 0, 255)),
+                 static_cast<uint8_t>(std::clamp(RoundHalfEven(c / 1.5), 0, 255)), 0});
+    if (c < 100) state_.textPulseStep = 7;
+    if (c > 250) state_.textPulseStep = -7;
+    state_.textPulseLevel += state_.textPulseStep;
+  }
+}
+
+void TForm1::DXDrawMouseDown(MouseButton button) {
+  if (button == MouseButton::kLeft) state_.mouseButton = 1;
+  if (button == MouseButton::kRight) state_.mouseButton = 2;
+}
+
+void TForm1::DXDrawMouseUp(MouseButton) { state_.mouseButton = 0; }
+
+void TForm1::FormKeyDown(Key) {}
+
+void TForm1::FormKeyPress(char) {}
+
+void TForm1::ConfigureDisplay(const WindowConfig& config) {
+  DXDrawFinalize();
+  platform_.display.Configure(config);
+  surface_.Fill(0);
+  DXDrawInitialize();
+}
+
+void TForm1::WindowMode() {
+  state_.surfaceWidth = kSurfaceWidth;
+  state_.surfaceHeight = kSurfaceHeight;
+  const Size desktop{state_.desktopWidth, state_.desktopHeight};
+  WindowConfig config;
+  if (state_.fullScreen == 0) {
+    // The surface stretched over the whole desktop.
+    config.bordered = false;
+    config.stay_on_top = true;
+    config.client = desktop;
+    config.centred = false;
+  } else {
+    config.bordered = true;
+    config.centred = true;
+    const bool large = desktop.width >= kLargeDesktopWidth && desktop.height >= kLargeDesktopHeight;
+    const bool fits = desktop.width > kWindowedWidth && desktop.height > kWindowedHeight;
+    // Desktops between the two sizes (such as 1280 x 720) get the full-size
+    // window when it fits, the small one otherwise.
+    config.client = large || fits ? Size{kWindowedWidth, kWindowedHeight}
+                                  : Size{kSmallWindowWidth, kSmallWindowHeight};
+  }
+  ConfigureDisplay(config);
+}
+
+void TForm1::FullMode() {
+  state_.surfaceWidth = kSurfaceWidth;
+  state_.surfaceHeight = kSurfaceHeight;
+  WindowConfig config;
+  config.bordered = false;
+  config.exclusive_full_screen = true;
+  config.client = Size{state_.desktopWidth, state_.desktopHeight};
+  config.display = config.client;
+  config.centred = false;
+  ConfigureDisplay(config);
+}
+
+}  // namespace zephyrant

@@ -1,0 +1,11 @@
+#!/bin/sh
+# Fails when a file outside platform/ includes an SDL header.
+root="$1"
+found=$(grep -rlE '#[[:space:]]*include[[:space:]]*[<"]SDL' \
+  "$root/framework" "$root/game" "$root/player" "$root/enemies" "$root/menus" 2>/dev/null)
+if [ -n "$found" ]; then
+  echo "SDL included outside platform/:"
+  echo "$found"
+  exit 1
+fi
+echo "core is SDL-free"

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "framework/sprite.h"
+#include "framework/surface.h"
+#include "tests/support/pictures.h"
+
+namespace zephyrant {
+namespace {
+
+using namespace testing;  // NOLINT: the test palette
+
+TEST(Surface, ColourKeyedPixelsLeaveTheSurfaceAlone) {
+  Surface surface;
+  surface.Fill(0x123456);
+  auto picture = MakePicture(4, 4, 0, 0, [](int x, int) { return x < 2 ? kKey : kRed; });
+  picture->Draw(&surface, 10, 10, 0);
+  EXPECT_EQ(surface.At(10, 10), 0x123456u);
+  EXPECT_EQ(surface.At(11, 13), 0x123456u);
+  EXPECT_EQ(surface.At(12, 10), kRedPixel);
+  EXPECT_EQ(surface.At(14, 10), 0x123456u) << "nothing beyond the pattern";
+}
+
+TEST(Surface, PatternsAreCutLeftToRightThenTopToBottomAndClipped) {
+  // 3 x 2 patterns of 2 x 2; pattern i is painted with colour index 1 + i % 4.
+  auto sheet = MakePicture(6, 4, 2, 2, [](int x, int y) {
+    return static_cast<uint8_t>(1 + ((y / 2) * 3 + x / 2) % 4);
+  });
+  EXPECT_EQ(sheet->PatternCount(), 6);
+  Surface surface;
+  sheet->Draw(&surface, 0, 0, 1);
+  EXPECT_EQ(surface.At(0, 0), kGreenPixel);
+  sheet->Draw(&surface, 0, 0, 3);
+  EXPECT_EQ(surface.At(1, 1), kWhitePixel);
+  sheet->Draw(&surface, 0, 0, 6);  // outside the sheet: nothing
+  EXPECT_EQ(surface.At(1, 1), kWhitePixel);
+  sheet->Draw(&surface, 799, 599, 0);
+  sheet->Draw(&surface, -1, -1, 0);
+  EXPECT_EQ(surface.At(799, 599), kRedPixel);
+  EXPECT_EQ(surface.At(0, 0), kRedPixel);
+  sheet->Draw(nullptr, 0, 0, 0);  // no surface: nothing, no crash
+}
+
+class ExDrawing : public ::testing::Test {
+ protected:
+  ExDrawing() {
+    engine.SetSurface(&surface);
+    // Top half red, bottom half blue: shows where the picture's top went.
+    arrow = MakePicture(10, 20, 0, 0, [](int, int y) { return y < 10 ? kRed : kBlue; });
+    sprite = &engine.Spawn<TImageSpriteEx>();
+    sprite->SetImage(*arrow);
+    sprite->X = 100;
+    sprite->Y = 100;
+  }
+  Surface surface;
+  TSpriteEngine engine;
+  std::unique_ptr<TPictureItem> arrow;
+  TImageSpriteEx* sprite;
+};
+
+TEST_F(ExDrawing, RotationIsClockwiseAboutTheCentre) {
+  const int cx = 105;  // centre of (100, 100, 10, 20)
+  const int cy = 110;
+  sprite->Angle = 64;  // a quarter turn: the top points right
+  engine.DrawAll();
+  EXPECT_EQ(surface.At(cx + 7, cy), kRedPixel);
+  EXPECT_EQ(surface.At(cx - 7, cy), kBluePixel);
+  EXPECT_EQ(surface.At(cx, cy - 8), 0u) << "the turned picture is 20 wide and 10 high";
+
+  surface.Fill(0);
+  sprite->Angle = 128 + 256;  // half a turn, whole turns ignored: the top points down
+  engine.DrawAll();
+  EXPECT_EQ(surface.At(cx, cy + 7), kRedPixel);
+  EXPECT_EQ(surface.At(cx, cy - 7), kBluePixel);
+}
+
+TEST_F(ExDrawing, StretchingFillsTheSpriteRectangleAndBlendingMixes) {
+  sprite->Width = 20;
+  sprite->Height = 40;
+  engine.DrawAll();
+  EXPECT_EQ(surface.At(100, 100), kRedPixel);
+  EXPECT_EQ(surface.At(119, 119), kRedPixel);
+  EXPECT_EQ(surface.At(119, 139), kBluePixel);
+  EXPECT_EQ(surface.At(120, 139), 0u);
+
+  surface.Fill(0xFFFFFF);
+  sprite->Alpha = 128;
+  engine.DrawAll();
+  const Rgb mixed = UnpackRgb(surface.At(110, 110));
+  EXPECT_NEAR(mixed.r, 255, 2);
+  EXPECT_NEAR(mixed.g, 127, 2);
+}
+
+TEST(Surface, RotatedAndStretchedCopiesSkipTheColourKey) {
+  Surface surface;
+  surface.Fill(0x010101);
+  auto hollow = MakePicture(8, 8, 0, 0, [](int, int) { return kKey; });
+  PatternView view = hollow->Pattern(0);
+  surface.BlitRotated(view, 50, 50, 8, 8, 32, 255);
+  surface.BlitStretched(view, RectOfSize(10, 10, 16, 16), 255);
+  EXPECT_EQ(surface.At(50, 50), 0x010101u);
+  EXPECT_EQ(surface.At(15, 15), 0x010101u);
+}
+
+}  // namespace
+}  // namespace zephyrant

@@ -1,0 +1,18 @@
+#!/bin/sh
+# Installs the Debian packages the game needs to build, play and test, and
+# only those that are missing. Uses sudo when not run as root.
+set -e
+PACKAGES="cmake g++ make pkg-config libsdl2-dev libsdl2-mixer-dev libfreetype-dev zlib1g-dev
+libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick"
+missing=""
+for p in $PACKAGES; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+echo "Installing:$missing"
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+# shellcheck disable=SC2086
+$SUDO apt-get install -y -qq --no-install-recommends $missing
