@@ -1,0 +1,106 @@
+#include "framework/assets.h"
+
+#include <filesystem>
+
+#include "framework/media_error.h"
+#include "framework/media_files.h"
+
+namespace zephyrant {
+
+namespace {
+
+constexpr int kSoundChannels = 2;
+constexpr const char* kFontFile = "fonts/LiberationSans-Regular.ttf";
+
+std::string SizeText(int width, int height) {
+  return std::to_string(width) + "x" + std::to_string(height);
+}
+
+std::unique_ptr<TDXImageList> LoadImageList(const std::string& folder, const ImageListSpec& spec) {
+  auto list = std::make_unique<TDXImageList>(spec.name);
+  for (int i = 0; i < static_cast<int>(spec.items.size()); ++i) {
+    const ImageSpec& item = spec.items[i];
+    const std::string path = folder + "/" + ImagePath(spec, i);
+    IndexedPicture picture = ReadBmp8(path);
+    // The game places sprites by their pattern size, so a picture of another
+    // size would be cut into the wrong frames.
+    if (picture.width != item.width || picture.height != item.height) {
+      throw MediaError(path + ": picture is " + SizeText(picture.width, picture.height) +
+                       ", expected " + SizeText(item.width, item.height));
+    }
+    list->Add(std::make_unique<TPictureItem>(item.name, std::move(picture), item.pattern_width,
+                                             item.pattern_height, item.key));
+  }
+  return list;
+}
+
+std::string SoundFormatText(int rate, int bits, int channels) {
+  return std::to_string(rate) + " Hz " + std::to_string(bits) + "-bit " +
+         (channels == 2   ? "stereo"
+          : channels == 1 ? "mono"
+                          : std::to_string(channels) + "-channel");
+}
+
+std::unique_ptr<TDXWaveList> LoadWaveList(const std::string& folder, const SoundListSpec& spec,
+                                          AudioDevice& audio, std::vector<SoundEvent>* sound_log) {
+  auto list = std::make_unique<TDXWaveList>(spec.name, audio, sound_log);
+  for (int i = 0; i < static_cast<int>(spec.items.size()); ++i) {
+    const SoundSpec& item = spec.items[i];
+    const std::string path = folder + "/" + SoundPath(spec, i);
+    WaveData wave = ReadWav(path);
+    if (wave.sample_rate != item.sample_rate || wave.bits_per_sample != item.bits ||
+        wave.channels != kSoundChannels) {
+      throw MediaError(path + ": sound is " +
+                       SoundFormatText(wave.sample_rate, wave.bits_per_sample, wave.channels) +
+                       ", expected " +
+                       SoundFormatText(item.sample_rate, item.bits, kSoundChannels));
+    }
+    list->Add(item.name, std::move(wave), item.looped);
+  }
+  return list;
+}
+
+}  // namespace
+
+TAssets::TAssets(const std::string& folder, AudioDevice& audio, std::vector<SoundEvent>* sound_log)
+    : folder_(folder) {
+  for (const ImageListSpec& spec : ImageCatalogue()) {
+    images_.emplace_back(spec.holder, LoadImageList(folder_, spec));
+  }
+  for (const SoundListSpec& spec : SoundCatalogue()) {
+    waves_.push_back(LoadWaveList(folder_, spec, audio, sound_log));
+  }
+  font_path_ = folder_ + "/" + kFontFile;
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(font_path_, error)) {
+    throw MediaError(font_path_ + ": file not found");
+  }
+}
+
+const TDXImageList& TAssets::Images(Holder holder, const std::string& list) const {
+  for (const auto& [list_holder, images] : images_) {
+    if (list_holder == holder && images->Name() == list) return *images;
+  }
+  throw MediaError("Image list '" + list + "' of " + HolderFolder(holder) + " not found");
+}
+
+TDXWaveList& TAssets::Waves(const std::string& list) {
+  for (const auto& waves : waves_) {
+    if (waves->Name() == list) return *waves;
+  }
+  throw MediaError("Wave list '" + list + "' not found");
+}
+
+std::string FindAssetFolder(const std::string& executable_path) {
+  namespace fs = std::filesystem;
+  const fs::path exe_dir = fs::path(executable_path).parent_path();
+  const fs::path candidates[] = {exe_dir / "assets",
+                                 exe_dir / ".." / "share" / "zephyrant" / "assets"};
+  for (const fs::path& candidate : candidates) {
+    std::error_code error;
+    if (fs::is_directory(candidate, error)) return candidate.string();
+  }
+  return ZEPHYRANT_SOURCE_ASSETS;
+}
+
+}  // namespace zephyrant

@@ -1,0 +1,243 @@
+// The shipped asset folder against the catalogue the game is written for:
+// every picture and sound present, of the right size and format, and
+// reachable through TAssets the way the game looks them up.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+#include "framework/assets.h"
+#include "framework/media_error.h"
+
+namespace zephyrant {
+namespace {
+
+namespace fs = std::filesystem;
+
+// An audio device that accepts every sound and plays nothing.
+class SilentAudio final : public AudioDevice {
+ public:
+  bool IsOpen() const override { return true; }
+  int LoadSound(const WaveData&) override { return loaded_++; }
+  int CreateVoice(int) override { return voices_++; }
+  void Play(int, int, int, bool) override {}
+  void Stop(int) override {}
+  bool IsPlaying(int) const override { return false; }
+  void SetVolume(int, int) override {}
+
+ private:
+  int loaded_ = 0;
+  int voices_ = 0;
+};
+
+const std::string kAssets = ZEPHYRANT_SOURCE_ASSETS;
+
+class CatalogueTest : public ::testing::Test {
+ protected:
+  // Loaded once for the suite; a folder that does not load fails every test
+  // with the loader's message.
+  static void SetUpTestSuite() {
+    try {
+      assets_ = new TAssets(kAssets, audio_, nullptr);
+    } catch (const MediaError& e) {
+      load_error_ = e.what();
+    }
+  }
+  static void TearDownTestSuite() {
+    delete assets_;
+    assets_ = nullptr;
+  }
+  void SetUp() override {
+    if (assets_ == nullptr) GTEST_FAIL() << load_error_;
+  }
+
+  static SilentAudio audio_;
+  static TAssets* assets_;
+  static std::string load_error_;
+};
+
+SilentAudio CatalogueTest::audio_;
+TAssets* CatalogueTest::assets_ = nullptr;
+std::string CatalogueTest::load_error_;
+
+TEST_F(CatalogueTest, EveryPictureHasItsSizePatternsAndColourKey) {
+  for (const ImageListSpec& list : ImageCatalogue()) {
+    const TDXImageList& images = assets_->Images(list.holder, list.name);
+    ASSERT_EQ(images.Count(), static_cast<int>(list.items.size())) << list.name;
+    for (int i = 0; i < images.Count(); ++i) {
+      const ImageSpec& spec = list.items[i];
+      const std::string path = ImagePath(list, i);
+      SCOPED_TRACE(path);
+      EXPECT_TRUE(fs::is_regular_file(kAssets + "/" + path));
+      const TPictureItem& item = images.Item(i);
+      EXPECT_EQ(item.Name, spec.name);
+      EXPECT_EQ(item.PictureWidth(), spec.width);
+      EXPECT_EQ(item.PictureHeight(), spec.height);
+      EXPECT_EQ(item.Width(), spec.pattern_width > 0 ? spec.pattern_width : spec.width);
+      EXPECT_EQ(item.Height(), spec.pattern_height > 0 ? spec.pattern_height : spec.height);
+      EXPECT_EQ(item.PatternCount(), spec.PatternCount());
+      EXPECT_EQ(item.TransparentColor, spec.key);
+      EXPECT_TRUE(item.Transparent);
+    }
+  }
+}
+
+TEST_F(CatalogueTest, EverySoundIsStereoAtItsRateDepthAndLength) {
+  for (const SoundListSpec& list : SoundCatalogue()) {
+    TDXWaveList& waves = assets_->Waves(list.name);
+    ASSERT_EQ(waves.Count(), static_cast<int>(list.items.size())) << list.name;
+    for (int i = 0; i < waves.Count(); ++i) {
+      const SoundSpec& spec = list.items[i];
+      const std::string path = SoundPath(list, i);
+      SCOPED_TRACE(path);
+      EXPECT_TRUE(fs::is_regular_file(kAssets + "/" + path));
+      const TWaveItem& item = waves.Item(i);
+      EXPECT_EQ(item.Name, spec.name);
+      EXPECT_EQ(item.Looped, spec.looped);
+      const WaveData& wave = item.Wave();
+      EXPECT_EQ(wave.sample_rate, spec.sample_rate);
+      EXPECT_EQ(wave.bits_per_sample, spec.bits);
+      EXPECT_EQ(wave.channels, 2);
+      EXPECT_NEAR(wave.Seconds(), spec.seconds, 0.005 + 1e-9);
+    }
+  }
+}
+
+TEST_F(CatalogueTest, FontIsInTheAssetFolder) {
+  EXPECT_EQ(assets_->FontPath(), kAssets + "/fonts/LiberationSans-Regular.ttf");
+  EXPECT_TRUE(fs::is_regular_file(assets_->FontPath()));
+}
+
+TEST_F(CatalogueTest, LookupByNameFindsTheFirstOfTwoNamesakes) {
+  // Menu holds two `scores` pictures; the game asks for the first by name.
+  const TPictureItem& scores = assets_->Images(Holder::kMain, "Menu").Item("scores");
+  EXPECT_EQ(scores.PictureWidth(), 212);
+  EXPECT_EQ(scores.PictureHeight(), 30);
+}
+
+TEST_F(CatalogueTest, CursorPatternsRunLeftToRight) {
+  const TPictureItem& cursor = assets_->Images(Holder::kMain, "Menu").Item("cursor");
+  ASSERT_EQ(cursor.PatternCount(), 3);
+  EXPECT_EQ(cursor.PatternRect(0), RectOfSize(0, 0, 19, 55));
+  EXPECT_EQ(cursor.PatternRect(1), RectOfSize(19, 0, 19, 55));
+  EXPECT_EQ(cursor.PatternRect(2), RectOfSize(38, 0, 19, 55));
+}
+
+TEST_F(CatalogueTest, ListsOfTheSameNameAreKeptApartByHolder) {
+  const TDXImageList& ship = assets_->Images(Holder::kShip, "ListShell");
+  const TDXImageList& boss = assets_->Images(Holder::kBoss, "ListShell");
+  EXPECT_NE(&ship, &boss);
+  EXPECT_EQ(ship.Item("shell").PictureWidth(), 5);
+  EXPECT_EQ(ship.Item("shell").PictureHeight(), 13);
+  EXPECT_EQ(boss.Item("shell").PictureWidth(), 7);
+  EXPECT_EQ(boss.Item("shell").PictureHeight(), 18);
+  EXPECT_EQ(ship.Find("cannon_1"), nullptr);
+  EXPECT_NE(boss.Find("cannon_1"), nullptr);
+}
+
+TEST_F(CatalogueTest, AbsentListsAreMediaErrors) {
+  EXPECT_THROW(assets_->Images(Holder::kEnemy, "ListShell"), MediaError);
+  EXPECT_THROW(assets_->Images(Holder::kMain, "Nothing"), MediaError);
+  EXPECT_THROW(assets_->Waves("Nothing"), MediaError);
+}
+
+// Loading from a damaged copy of the asset folder.
+class DamagedAssetsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ =
+        fs::path(::testing::TempDir()) /
+        ("assets_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder_);
+    fs::copy(kAssets, folder_, fs::copy_options::recursive);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string PathOf(const std::string& relative) const { return (folder_ / relative).string(); }
+
+  std::string LoadFault() const {
+    SilentAudio audio;
+    try {
+      TAssets assets(folder_.string(), audio, nullptr);
+    } catch (const MediaError& e) {
+      return e.what();
+    }
+    ADD_FAILURE() << "the damaged folder loaded";
+    return {};
+  }
+
+  fs::path folder_;
+};
+
+TEST_F(DamagedAssetsTest, MissingPictureIsNamed) {
+  const std::string path = PathOf("boss/ListShell/00_shell.bmp");
+  fs::remove(path);
+  EXPECT_EQ(LoadFault(), path + ": file not found");
+}
+
+TEST_F(DamagedAssetsTest, MissingSoundIsNamed) {
+  const std::string path = PathOf("main/DXWaveMenu/01_click.wav");
+  fs::remove(path);
+  EXPECT_EQ(LoadFault(), path + ": file not found");
+}
+
+TEST_F(DamagedAssetsTest, MissingFontIsNamed) {
+  const std::string path = PathOf("fonts/LiberationSans-Regular.ttf");
+  fs::remove(path);
+  EXPECT_NE(LoadFault().find(path), std::string::npos);
+}
+
+TEST_F(DamagedAssetsTest, PictureOfTheWrongSizeIsNamed) {
+  // The second `scores` of Menu put in place of the first.
+  fs::copy_file(PathOf("main/Menu/12_scores.bmp"), PathOf("main/Menu/04_scores.bmp"),
+                fs::copy_options::overwrite_existing);
+  EXPECT_EQ(LoadFault(),
+            PathOf("main/Menu/04_scores.bmp") + ": picture is 231x25, expected 212x30");
+}
+
+TEST_F(DamagedAssetsTest, SoundOfTheWrongFormatIsNamed) {
+  // button is 16-bit at 22050 Hz; music1 is 8-bit at the same rate.
+  fs::copy_file(PathOf("main/DXWaveMusic/00_music1.wav"), PathOf("main/DXWaveMenu/00_button.wav"),
+                fs::copy_options::overwrite_existing);
+  EXPECT_EQ(LoadFault(), PathOf("main/DXWaveMenu/00_button.wav") +
+                             ": sound is 22050 Hz 8-bit stereo, expected 22050 Hz 16-bit stereo");
+}
+
+class FindAssetFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ =
+        fs::path(::testing::TempDir()) /
+        ("find_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(root_);
+    fs::create_directories(root_ / "bin");
+  }
+  void TearDown() override { fs::remove_all(root_); }
+
+  std::string Executable() const { return (root_ / "bin" / "zephyrant").string(); }
+
+  fs::path root_;
+};
+
+TEST_F(FindAssetFolderTest, PrefersAssetsBesideTheExecutable) {
+  fs::create_directories(root_ / "bin" / "assets");
+  fs::create_directories(root_ / "share" / "zephyrant" / "assets");
+  EXPECT_TRUE(fs::equivalent(FindAssetFolder(Executable()), root_ / "bin" / "assets"));
+}
+
+TEST_F(FindAssetFolderTest, ThenTheInstalledShareFolder) {
+  fs::create_directories(root_ / "share" / "zephyrant" / "assets");
+  EXPECT_TRUE(
+      fs::equivalent(FindAssetFolder(Executable()), root_ / "share" / "zephyrant" / "assets"));
+}
+
+TEST_F(FindAssetFolderTest, ThenTheSourceTree) {
+  // A file named assets is not a folder of assets.
+  std::ofstream(root_ / "bin" / "assets") << "not a folder";
+  EXPECT_EQ(FindAssetFolder(Executable()), kAssets);
+}
+
+}  // namespace
+}  // namespace zephyrant
