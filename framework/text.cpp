@@ -1,0 +1,243 @@
+#include "framework/text.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "framework/media_error.h"
+
+namespace zephyrant {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+// Larger sizes draw nothing: no screen shows a glyph that tall.
+constexpr int kMaxPoints = 720;
+
+// Points at 96 dots per inch.
+int PixelsForPoints(int points) {
+  return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
+
+// Whole pixels from FreeType's 26.6 fixed point, rounded to nearest.
+int RoundPixels(FT_Pos value) {
+  return static_cast<int>(value >= 0 ? (value + 32) / 64 : -((-value + 32) / 64));
+}
+
+// Decodes one character at text[pos] and moves past it. A malformed sequence
+// (stray continuation, overlong form, surrogate, past U+10FFFF, cut short)
+// reads as U+FFFD and costs one byte, so the next character still shows.
+char32_t NextCodepoint(std::string_view text, size_t& pos) {
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(pos);
+  int length = 0;
+  char32_t cp = 0;
+  char32_t minimum = 0;
+  if (lead < 0x80) {
+    ++pos;
+    return lead;
+  } else if ((lead & 0xE0) == 0xC0) {
+    length = 2, cp = lead & 0x1F, minimum = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3, cp = lead & 0x0F, minimum = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4, cp = lead & 0x07, minimum = 0x10000;
+  } else {
+    ++pos;
+    return kReplacement;
+  }
+  if (pos + length > text.size()) {
+    ++pos;
+    return kReplacement;
+  }
+  for (int i = 1; i < length; ++i) {
+    const unsigned char next = byte(pos + i);
+    if ((next & 0xC0) != 0x80) {
+      ++pos;
+      return kReplacement;
+    }
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+    ++pos;
+    return kReplacement;
+  }
+  pos += length;
+  return cp;
+}
+
+// Coverage 255 gives exactly the colour; 0 leaves the pixel alone.
+inline uint32_t Blend(uint32_t dst, Rgb colour, uint32_t alpha) {
+  const uint32_t inv = 255 - alpha;
+  const auto mix = [&](uint32_t src, uint32_t old) {
+    return (src * alpha + old * inv + 127) / 255;
+  };
+  const uint32_t r = mix(colour.r, (dst >> 16) & 0xFF);
+  const uint32_t g = mix(colour.g, (dst >> 8) & 0xFF);
+  const uint32_t b = mix(colour.b, dst & 0xFF);
+  return (r << 16) | (g << 8) | b;
+}
+
+struct Glyph {
+  FT_UInt index = 0;
+  int left = 0;  // from the pen to the bitmap's left edge
+  int top = 0;   // from the baseline up to the bitmap's top row
+  int width = 0;
+  int rows = 0;
+  int advance = 0;
+  std::vector<uint8_t> coverage;  // width x rows, 0..255
+};
+
+struct SizeMetrics {
+  int ascender = 0;
+  FT_Fixed x_scale = 0;
+};
+
+}  // namespace
+
+// Every glyph is rasterised once per pixel size and kept, so drawing the same
+// texts frame after frame neither rasterises nor allocates.
+struct TTextRenderer::Impl {
+  FT_Library library = nullptr;
+  FT_Face face = nullptr;
+  int face_pixels = 0;  // the pixel size currently set on the face
+  std::unordered_map<int, SizeMetrics> sizes;
+  std::unordered_map<uint64_t, Glyph> glyphs;
+
+  ~Impl() {
+    if (face != nullptr) FT_Done_Face(face);
+    if (library != nullptr) FT_Done_FreeType(library);
+  }
+
+  void UsePixels(int pixels) {
+    if (face_pixels == pixels) return;
+    FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixels));
+    face_pixels = pixels;
+  }
+
+  const SizeMetrics& Metrics(int pixels) {
+    auto found = sizes.find(pixels);
+    if (found != sizes.end()) return found->second;
+    UsePixels(pixels);
+    SizeMetrics metrics;
+    metrics.ascender = RoundPixels(face->size->metrics.ascender);
+    metrics.x_scale = face->size->metrics.x_scale;
+    return sizes.emplace(pixels, metrics).first->second;
+  }
+
+  const Glyph& GlyphFor(int pixels, char32_t cp) {
+    const uint64_t key = (static_cast<uint64_t>(pixels) << 32) | cp;
+    auto found = glyphs.find(key);
+    if (found != glyphs.end()) return found->second;
+
+    UsePixels(pixels);
+    Glyph glyph;
+    glyph.index = FT_Get_Char_Index(face, cp);
+    if (FT_Load_Glyph(face, glyph.index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_NORMAL) == 0 &&
+        FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) == 0) {
+      const FT_GlyphSlot slot = face->glyph;
+      const FT_Bitmap& bitmap = slot->bitmap;
+      glyph.advance = RoundPixels(slot->advance.x);
+      if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY) {
+        glyph.left = slot->bitmap_left;
+        glyph.top = slot->bitmap_top;
+        glyph.width = static_cast<int>(bitmap.width);
+        glyph.rows = static_cast<int>(bitmap.rows);
+        glyph.coverage.resize(static_cast<size_t>(glyph.width) * glyph.rows);
+        const int levels = bitmap.num_grays > 1 ? bitmap.num_grays - 1 : 255;
+        for (int row = 0; row < glyph.rows; ++row) {
+          const unsigned char* src = bitmap.buffer + static_cast<ptrdiff_t>(row) * bitmap.pitch;
+          for (int col = 0; col < glyph.width; ++col) {
+            glyph.coverage[static_cast<size_t>(row) * glyph.width + col] =
+                static_cast<uint8_t>(src[col] * 255 / levels);
+          }
+        }
+      }
+    }
+    return glyphs.emplace(key, std::move(glyph)).first->second;
+  }
+
+  int Kerning(const SizeMetrics& metrics, FT_UInt left, FT_UInt right) const {
+    if (left == 0 || right == 0 || !FT_HAS_KERNING(face)) return 0;
+    FT_Vector delta{};
+    if (FT_Get_Kerning(face, left, right, FT_KERNING_UNSCALED, &delta) != 0) return 0;
+    return RoundPixels(FT_MulFix(delta.x, metrics.x_scale));
+  }
+
+  // Calls draw(glyph, pen) for each character with its pen position in
+  // pixels from the start of the line; returns the line's width.
+  template <typename DrawGlyph>
+  int Layout(std::string_view text, int pixels, DrawGlyph&& draw) {
+    const SizeMetrics& metrics = Metrics(pixels);
+    int64_t pen = 0;
+    FT_UInt previous = 0;
+    for (size_t pos = 0; pos < text.size();) {
+      const char32_t cp = NextCodepoint(text, pos);
+      if (cp < 0x20 || cp == 0x7F) continue;  // a line has no control characters
+      const Glyph& glyph = GlyphFor(pixels, cp);
+      pen += Kerning(metrics, previous, glyph.index);
+      draw(glyph, pen);
+      pen += glyph.advance;
+      previous = glyph.index;
+    }
+    return static_cast<int>(pen);
+  }
+};
+
+TTextRenderer::TTextRenderer(const std::string& font_path) : impl_(std::make_unique<Impl>()) {
+  if (FT_Init_FreeType(&impl_->library) != 0) {
+    throw MediaError("Cannot start the font renderer for " + font_path);
+  }
+  if (FT_New_Face(impl_->library, font_path.c_str(), 0, &impl_->face) != 0) {
+    impl_->face = nullptr;
+    throw MediaError("Cannot read the font file " + font_path);
+  }
+  if (!FT_IS_SCALABLE(impl_->face)) {
+    throw MediaError("The font file " + font_path + " holds no scalable font");
+  }
+}
+
+TTextRenderer::~TTextRenderer() = default;
+
+void TTextRenderer::Draw(Surface& surface, int x, int y, std::string_view text, int size_points,
+                         Rgb colour) {
+  if (size_points <= 0 || size_points > kMaxPoints) return;
+  const int pixels = PixelsForPoints(size_points);
+  const int64_t baseline = int64_t{y} + impl_->Metrics(pixels).ascender;
+  const int64_t width = surface.Width();
+  const int64_t height = surface.Height();
+  impl_->Layout(text, pixels, [&](const Glyph& glyph, int64_t pen) {
+    const int64_t left = x + pen + glyph.left;
+    const int64_t top = baseline - glyph.top;
+    const int64_t col_begin = std::max<int64_t>(0, -left);
+    const int64_t col_end = std::min<int64_t>(glyph.width, width - left);
+    const int64_t row_begin = std::max<int64_t>(0, -top);
+    const int64_t row_end = std::min<int64_t>(glyph.rows, height - top);
+    for (int64_t row = row_begin; row < row_end; ++row) {
+      const uint8_t* src = glyph.coverage.data() + row * glyph.width;
+      uint32_t* dst = surface.Row(static_cast<int>(top + row));
+      for (int64_t col = col_begin; col < col_end; ++col) {
+        const uint32_t alpha = src[col];
+        uint32_t& pixel = dst[left + col];
+        if (alpha == 255) {
+          pixel = PackRgb(colour);
+        } else if (alpha != 0) {
+          pixel = Blend(pixel, colour, alpha);
+        }
+      }
+    }
+  });
+}
+
+int TTextRenderer::TextWidth(std::string_view text, int size_points) {
+  if (size_points <= 0 || size_points > kMaxPoints) return 0;
+  const int pixels = PixelsForPoints(size_points);
+  return impl_->Layout(text, pixels, [](const Glyph&, int64_t) {});
+}
+
+}  // namespace zephyrant

@@ -1,0 +1,102 @@
+#include "menus/settings.h"
+
+#include <algorithm>
+
+namespace zephyrant {
+
+namespace {
+
+std::string NameValue(int row) {
+  return "nm" + std::to_string(row + 1);
+}
+std::string ScoreValue(int row) {
+  return "scores" + std::to_string(row + 1);
+}
+
+int32_t ReadOr(SettingsStore& store, std::string_view name, int32_t first_run) {
+  return store.ReadInteger(name).value_or(first_run);
+}
+
+bool TableIsEmpty(const SavedSettings& s) {
+  return std::all_of(s.names.begin(), s.names.end(), [](const auto& n) { return n.empty(); }) &&
+         std::all_of(s.scores.begin(), s.scores.end(), [](int32_t v) { return v == 0; });
+}
+
+void ReadAll(SettingsStore& store, SavedSettings& s) {
+  for (int row = 0; row < kHighScoreRows; ++row) {
+    s.names[row] = store.ReadString(NameValue(row));
+    s.scores[row] = ReadOr(store, ScoreValue(row), row == 0 ? kFirstRunScore : 0);
+  }
+  // The store reads a missing name as empty, so the first row's name takes
+  // its first-run value only when the whole row is missing.
+  if (s.names[0].empty() && !store.ReadInteger(ScoreValue(0))) {
+    s.names[0] = std::string(kFirstRunName);
+  }
+  s.sound = ReadOr(store, "sound", kFirstRunVolume);
+  s.music = ReadOr(store, "music", kFirstRunVolume);
+  s.speed = ReadOr(store, "speed", kFirstRunSpeed);
+  s.difficulty = ReadOr(store, "difficulty", kFirstRunDifficulty);
+  s.full = ReadOr(store, "full", 0);
+}
+
+void SeedFirstRun(SavedSettings& s) {
+  s.names[0] = std::string(kFirstRunName);
+  s.scores[0] = kFirstRunScore;
+  s.difficulty = kFirstRunDifficulty;
+  s.speed = kFirstRunSpeed;
+  s.music = kFirstRunVolume;
+  s.sound = kFirstRunVolume;
+  s.full = 0;
+}
+
+// Cuts a name to its first kMaxNameCharacters UTF-8 characters.
+void CutName(std::string& name) {
+  int characters = 0;
+  for (size_t i = 0; i < name.size(); ++i) {
+    const bool starts_character = (static_cast<unsigned char>(name[i]) & 0xC0) != 0x80;
+    if (starts_character && ++characters > kMaxNameCharacters) {
+      name.resize(i);
+      return;
+    }
+  }
+}
+
+void KeepInRange(SavedSettings& s) {
+  s.sound = std::clamp(s.sound, 0, kMaxVolume);
+  s.music = std::clamp(s.music, 0, kMaxVolume);
+  s.difficulty = std::clamp(s.difficulty, 0, kMaxDifficulty);
+  s.full = std::clamp(s.full, 0, 1);
+  for (int32_t& score : s.scores) score = std::max(score, 0);
+  for (std::string& name : s.names) CutName(name);
+}
+
+}  // namespace
+
+void LoadStartupSettings(SettingsStore& store, SavedSettings& s) {
+  s = SavedSettings{};
+  if (store.OpenKey(kSettingsKey, false)) {
+    ReadAll(store, s);
+    store.CloseKey();
+  }
+  if (TableIsEmpty(s)) {
+    SeedFirstRun(s);
+    SaveAllSettings(store, s);
+  }
+  KeepInRange(s);
+}
+
+bool SaveAllSettings(SettingsStore& store, const SavedSettings& s) {
+  if (!store.OpenKey(kSettingsKey, true)) return false;
+  for (int row = 0; row < kHighScoreRows; ++row) {
+    store.WriteString(NameValue(row), s.names[row]);
+    store.WriteInteger(ScoreValue(row), s.scores[row]);
+  }
+  store.WriteInteger("sound", s.sound);
+  store.WriteInteger("music", s.music);
+  store.WriteInteger("speed", s.speed);
+  store.WriteInteger("difficulty", s.difficulty);
+  store.WriteInteger("full", s.full);
+  return store.CloseKey();
+}
+
+}  // namespace zephyrant

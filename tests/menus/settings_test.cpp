@@ -1,0 +1,203 @@
+#include "menus/settings.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <map>
+#include <variant>
+
+#include "platform/common/settings_file.h"
+
+namespace zephyrant {
+namespace {
+
+// A settings store in memory; `values` is what a saved key holds.
+class FakeStore final : public SettingsStore {
+ public:
+  using Value = std::variant<std::string, int32_t>;
+  std::map<std::string, Value, std::less<>> values;
+  bool has_key = false;
+  bool can_open = true;
+  int writes = 0;
+
+  bool OpenKey(std::string_view path, bool create) override {
+    EXPECT_EQ(path, kSettingsKey);
+    if (!can_open || (!has_key && !create)) return false;
+    has_key = true;
+    return true;
+  }
+  bool CloseKey() override { return true; }
+  std::string ReadString(std::string_view name) override {
+    const auto found = values.find(name);
+    if (found == values.end()) return {};
+    const auto* text = std::get_if<std::string>(&found->second);
+    return text != nullptr ? *text : std::string();
+  }
+  std::optional<int32_t> ReadInteger(std::string_view name) override {
+    const auto found = values.find(name);
+    if (found == values.end()) return std::nullopt;
+    const auto* number = std::get_if<int32_t>(&found->second);
+    return number != nullptr ? std::optional<int32_t>(*number) : std::nullopt;
+  }
+  void WriteString(std::string_view name, std::string_view value) override {
+    values[std::string(name)] = std::string(value);
+    ++writes;
+  }
+  void WriteInteger(std::string_view name, int32_t value) override {
+    values[std::string(name)] = value;
+    ++writes;
+  }
+
+  void Put(const std::string& name, Value value) {
+    values[name] = std::move(value);
+    has_key = true;
+  }
+};
+
+void ExpectFirstRunSettings(const SavedSettings& s) {
+  EXPECT_EQ(s.names[0], "A1u0t0o0r0");
+  EXPECT_EQ(s.scores[0], 5840);
+  for (int row = 1; row < kHighScoreRows; ++row) {
+    EXPECT_EQ(s.names[row], "") << "row " << row + 1;
+    EXPECT_EQ(s.scores[row], 0) << "row " << row + 1;
+  }
+  EXPECT_EQ(s.sound, 100);
+  EXPECT_EQ(s.music, 100);
+  EXPECT_EQ(s.speed, 100);
+  EXPECT_EQ(s.difficulty, 1);
+  EXPECT_EQ(s.full, 0);
+}
+
+TEST(StartupSettingsTest, FirstRunSeedsTheTableAndSavesEveryValue) {
+  FakeStore store;
+  SavedSettings s;
+  LoadStartupSettings(store, s);
+  ExpectFirstRunSettings(s);
+
+  EXPECT_EQ(store.writes, 19);
+  EXPECT_EQ(store.ReadString("nm1"), "A1u0t0o0r0");
+  EXPECT_EQ(store.ReadInteger("scores1"), 5840);
+  for (const char* name : {"nm2", "nm7"}) EXPECT_EQ(store.ReadString(name), "");
+  for (const char* name : {"scores2", "scores7", "full"}) EXPECT_EQ(store.ReadInteger(name), 0);
+  for (const char* name : {"sound", "music", "speed"}) EXPECT_EQ(store.ReadInteger(name), 100);
+  EXPECT_EQ(store.ReadInteger("difficulty"), 1);
+}
+
+TEST(StartupSettingsTest, StoreThatWillNotOpenStillGivesFirstRunSettings) {
+  FakeStore store;
+  store.can_open = false;
+  SavedSettings s;
+  s.sound = 7;  // whatever was there before does not leak through
+  LoadStartupSettings(store, s);
+  ExpectFirstRunSettings(s);
+}
+
+TEST(StartupSettingsTest, EmptyTableIsSeededEvenWhenOtherValuesWereSaved) {
+  FakeStore store;
+  for (int row = 1; row <= kHighScoreRows; ++row) {
+    store.Put("nm" + std::to_string(row), std::string());
+    store.Put("scores" + std::to_string(row), 0);
+  }
+  store.Put("sound", 40);
+  store.Put("difficulty", 2);
+  SavedSettings s;
+  LoadStartupSettings(store, s);
+  ExpectFirstRunSettings(s);
+  EXPECT_EQ(store.ReadString("nm1"), "A1u0t0o0r0");
+  EXPECT_EQ(store.ReadInteger("sound"), 100);
+}
+
+TEST(StartupSettingsTest, SavedNamesAreKeptAndMissingIntegersDefault) {
+  FakeStore store;
+  store.Put("nm1", std::string("Vega"));
+  store.Put("nm2", std::string("Rigel"));
+  store.Put("sound", std::string("loud"));  // of the wrong type: unreadable
+  SavedSettings s;
+  LoadStartupSettings(store, s);
+
+  EXPECT_EQ(s.names[0], "Vega");
+  EXPECT_EQ(s.names[1], "Rigel");
+  EXPECT_EQ(s.names[2], "");
+  EXPECT_EQ(s.scores[0], 5840);
+  EXPECT_EQ(s.scores[1], 0);
+  EXPECT_EQ(s.sound, 100);
+  EXPECT_EQ(s.music, 100);
+  EXPECT_EQ(s.speed, 100);
+  EXPECT_EQ(s.difficulty, 1);
+  EXPECT_EQ(s.full, 0);
+  EXPECT_EQ(store.writes, 0) << "a table with entries is not seeded";
+}
+
+TEST(StartupSettingsTest, MissingFirstRowTakesItsFirstRunEntry) {
+  FakeStore store;
+  store.Put("nm2", std::string("Rigel"));
+  store.Put("scores2", 300);
+  SavedSettings s;
+  LoadStartupSettings(store, s);
+  EXPECT_EQ(s.names[0], "A1u0t0o0r0");
+  EXPECT_EQ(s.scores[0], 5840);
+
+  // With its score saved, an empty first name is the player's own.
+  store.Put("scores1", 900);
+  LoadStartupSettings(store, s);
+  EXPECT_EQ(s.names[0], "");
+  EXPECT_EQ(s.scores[0], 900);
+}
+
+TEST(StartupSettingsTest, HandEditedValuesAreKeptInRangeButNotRewritten) {
+  FakeStore store;
+  store.Put("nm1", std::string(40, 'W'));
+  std::string accented;
+  for (int i = 0; i < 35; ++i) accented += "\xC3\xA9";
+  store.Put("nm2", accented);
+  store.Put("scores1", 1000);
+  store.Put("scores2", -50);
+  store.Put("sound", 500);
+  store.Put("music", -1);
+  store.Put("speed", 12345);
+  store.Put("difficulty", 9);
+  store.Put("full", 3);
+  SavedSettings s;
+  LoadStartupSettings(store, s);
+
+  EXPECT_EQ(s.names[0], std::string(30, 'W'));
+  EXPECT_EQ(s.names[1], accented.substr(0, 60)) << "cut by characters, not bytes";
+  EXPECT_EQ(s.scores[0], 1000);
+  EXPECT_EQ(s.scores[1], 0);
+  EXPECT_EQ(s.sound, 130);
+  EXPECT_EQ(s.music, 0);
+  EXPECT_EQ(s.speed, 12345);
+  EXPECT_EQ(s.difficulty, 2);
+  EXPECT_EQ(s.full, 1);
+  EXPECT_EQ(store.writes, 0);
+  EXPECT_EQ(store.ReadInteger("sound"), 500);
+}
+
+TEST(StartupSettingsTest, SettingsFileKeepsWhatTheFirstRunSaved) {
+  std::string pattern =
+      (std::filesystem::temp_directory_path() / "zephyrant-menus-XXXXXX").string();
+  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+  const std::filesystem::path folder(pattern);
+  {
+    SettingsFile file(folder / "zephyrant");
+    SavedSettings s;
+    LoadStartupSettings(file, s);
+    s.names[3] = "Deneb";
+    s.scores[3] = 777;
+    s.sound = 55;
+    EXPECT_TRUE(SaveAllSettings(file, s));
+  }
+  SettingsFile file(folder / "zephyrant");
+  SavedSettings s;
+  LoadStartupSettings(file, s);
+  EXPECT_EQ(s.names[0], "A1u0t0o0r0");
+  EXPECT_EQ(s.scores[0], 5840);
+  EXPECT_EQ(s.names[3], "Deneb");
+  EXPECT_EQ(s.scores[3], 777);
+  EXPECT_EQ(s.sound, 55);
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace zephyrant
