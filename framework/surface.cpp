@@ -9,9 +9,13 @@ namespace {
 
 inline uint32_t Blend(uint32_t dst, uint32_t src, uint32_t alpha) {
   const uint32_t inv = 255 - alpha;
-  const uint32_t rb = ((src & 0xFF00FFu) * alpha + (dst & 0xFF00FFu) * inv) >> 8;
-  const uint32_t g = ((src & 0x00FF00u) * alpha + (dst & 0x00FF00u) * inv) >> 8;
-  return (rb & 0xFF00FFu) | (g & 0x00FF00u);
+  uint32_t out = 0;
+  for (int shift = 0; shift <= 16; shift += 8) {
+    const uint32_t s = (src >> shift) & 0xFFu;
+    const uint32_t d = (dst >> shift) & 0xFFu;
+    out |= ((s * alpha + d * inv + 127) / 255) << shift;
+  }
+  return out;
 }
 
 // Writes one source pixel, honouring the colour key and the opacity.

@@ -6,6 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "menus/settings.h"
+
 namespace zephyrant {
 
 // Screen states: what the menus and the game are showing, and the transitions
@@ -25,7 +27,6 @@ enum ScreenState : int32_t {
   kEnteringHelp = 12,
 };
 
-inline constexpr int kHighScoreRows = 7;
 inline constexpr int kMenuSlots = 7;
 
 // The game-wide variables, shared by every part of the game under these
@@ -61,8 +62,8 @@ struct GameState {
 
   double menuColumnX = 0;
   // Highlight requests per menu slot: 0 highlight, 1 un-highlight, 2 nothing pending.
-  std::array<int32_t, kMenuSlots> itemRequests{};
-  std::array<int32_t, kMenuSlots> optionRequests{};
+  std::array<int32_t, kMenuSlots> itemRequests{2, 2, 2, 2, 2, 2, 2};
+  std::array<int32_t, kMenuSlots> optionRequests{2, 2, 2, 2, 2, 2, 2};
   int32_t textPulseLevel = 0;
   int32_t textPulseStep = 0;
   int32_t lastMainMenuItem = 0;
@@ -73,8 +74,10 @@ struct GameState {
 };
 
 // A named view of one game-wide variable, for replays, dumps and the runner.
-using VarPointer = std::variant<int32_t*, double*, std::string*, std::array<int32_t, 7>*,
-                                std::array<std::string, 7>*>;
+static_assert(kMenuSlots == kHighScoreRows, "the dumps show both tables with one type");
+using VarPointer =
+    std::variant<int32_t*, double*, std::string*, std::array<int32_t, kHighScoreRows>*,
+                 std::array<std::string, kHighScoreRows>*>;
 struct VarRef {
   const char* name;
   VarPointer pointer;

@@ -21,7 +21,7 @@ struct SavedSettings {
   int32_t music = 0;
   int32_t speed = 0;
   int32_t difficulty = 0;
-  int32_t full = 0;  // 1: full screen
+  int32_t full = 0;  // 0 full screen, 1 window
 };
 
 inline constexpr std::string_view kSettingsKey = "\\Software\\Zephyrant\\";

@@ -69,7 +69,7 @@ void Append32(Bytes& b, uint32_t v) {
   Put32(b, b.size() - 4, v);
 }
 void AppendTag(Bytes& b, const char* tag) {
-  b.insert(b.end(), tag, tag + 4);
+  for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(tag[i]));
 }
 
 // A 3x2 BMP built by hand: palette red, green, blue; the top row reads

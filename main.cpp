@@ -1,0 +1,3 @@
+#include "platform/sdl/sdl_app.h"
+
+int main(int argc, char** argv) { return zephyrant::RunGame(argc, argv); }

@@ -1,0 +1,220 @@
+#include "platform/sdl/sdl_app.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "framework/assets.h"
+#include "game/main_window.h"
+#include "platform/common/settings_file.h"
+#include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/sdl_clock.h"
+#include "platform/sdl/sdl_display.h"
+#include "platform/sdl/sdl_input.h"
+#include "platform/sdl/sdl_keys.h"
+#include "platform/sdl/sdl_url_opener.h"
+
+namespace zephyrant {
+
+namespace {
+
+constexpr const char* kErrorTitle = "Zephyrant";
+
+// SDL for the length of one run. Sound and game controllers are optional:
+// without them the game plays silent, from the keyboard and mouse.
+class SdlSession {
+ public:
+  SdlSession() {
+    video_ = SDL_Init(SDL_INIT_VIDEO) == 0;
+    if (!video_) return;
+    audio_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER | SDL_INIT_JOYSTICK);
+  }
+  ~SdlSession() { SDL_Quit(); }
+  SdlSession(const SdlSession&) = delete;
+  SdlSession& operator=(const SdlSession&) = delete;
+
+  bool Video() const { return video_; }
+  bool Audio() const { return audio_; }
+
+ private:
+  bool video_ = false;
+  bool audio_ = false;
+};
+
+// The executable as the system sees it, so that the assets beside it are
+// found however the game was started (from a PATH search, a relative path or
+// a link).
+std::string ExecutablePath(int argc, char** argv) {
+  const std::string given = argc > 0 && argv[0] != nullptr ? argv[0] : "";
+  char* base = SDL_GetBasePath();
+  if (base == nullptr) return given;
+  const std::filesystem::path name = std::filesystem::path(given).filename();
+  const std::string path = (std::filesystem::path(base) / name).string();
+  SDL_free(base);
+  return path;
+}
+
+std::optional<MouseButton> ButtonOf(Uint8 button) {
+  switch (button) {
+    case SDL_BUTTON_LEFT:
+      return MouseButton::kLeft;
+    case SDL_BUTTON_RIGHT:
+      return MouseButton::kRight;
+    case SDL_BUTTON_MIDDLE:
+      return MouseButton::kMiddle;
+    default:
+      return std::nullopt;
+  }
+}
+
+// Turns SDL's events into the main window's handlers.
+class EventHandler {
+ public:
+  EventHandler(TForm1& form, SdlDisplay& display, SdlInput& input)
+      : form_(form), display_(display), input_(input) {}
+
+  // False when the run must end at once.
+  bool Handle(const SDL_Event& event) {
+    switch (event.type) {
+      case SDL_QUIT:
+        return false;
+      case SDL_WINDOWEVENT:
+        return HandleWindow(event.window);
+      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONUP:
+        if (const auto button = ButtonOf(event.button.button)) {
+          if (event.type == SDL_MOUSEBUTTONDOWN) {
+            form_.DXDrawMouseDown(*button);
+          } else {
+            form_.DXDrawMouseUp(*button);
+          }
+        }
+        return true;
+      case SDL_MOUSEMOTION:
+        input_.OnMouseMotion(event.motion.xrel, event.motion.yrel);
+        display_.OnMouseMotion(event.motion.xrel, event.motion.yrel);
+        return true;
+      case SDL_KEYDOWN:
+        HandleKey(event.key.keysym.sym);
+        return true;
+      case SDL_TEXTINPUT:
+        for (const char* c = event.text.text; *c != '\0'; ++c) {
+          // Letters and digits are all the game types; other scripts pass by.
+          if (static_cast<unsigned char>(*c) < 0x80) form_.FormKeyPress(*c);
+        }
+        return true;
+      case SDL_KEYMAPCHANGED:
+        input_.OnKeymapChanged();
+        return true;
+      case SDL_JOYDEVICEADDED:
+        input_.Joysticks().OnDeviceAdded(event.jdevice.which);
+        return true;
+      case SDL_CONTROLLERDEVICEADDED:
+        input_.Joysticks().OnDeviceAdded(event.cdevice.which);
+        return true;
+      case SDL_JOYDEVICEREMOVED:
+        input_.Joysticks().OnDeviceRemoved(event.jdevice.which);
+        return true;
+      case SDL_CONTROLLERDEVICEREMOVED:
+        input_.Joysticks().OnDeviceRemoved(event.cdevice.which);
+        return true;
+      case SDL_RENDER_DEVICE_RESET:
+        display_.OnRenderDeviceReset();
+        return true;
+      default:
+        return true;
+    }
+  }
+
+ private:
+  bool HandleWindow(const SDL_WindowEvent& event) {
+    if (display_.Window() == nullptr || event.windowID != SDL_GetWindowID(display_.Window())) {
+      return true;
+    }
+    switch (event.event) {
+      case SDL_WINDOWEVENT_CLOSE:
+        return false;
+      case SDL_WINDOWEVENT_FOCUS_GAINED:
+        form_.SetApplicationActive(true);
+        return true;
+      case SDL_WINDOWEVENT_FOCUS_LOST:
+        form_.SetApplicationActive(false);
+        return true;
+      case SDL_WINDOWEVENT_EXPOSED:
+        // A paused game draws no frames, so the last one is shown again.
+        display_.Repaint();
+        return true;
+      default:
+        return true;
+    }
+  }
+
+  void HandleKey(SDL_Keycode code) {
+    const Key key = KeyFromKeycode(code);
+    if (key != Key::kNone) form_.FormKeyDown(key);
+    // Backspace types no text, but name entry treats it as a typed key.
+    if (key == Key::kBackSpace && !form_.Terminated()) form_.FormKeyPress('\b');
+  }
+
+  TForm1& form_;
+  SdlDisplay& display_;
+  SdlInput& input_;
+};
+
+// Runs until the game terminates itself or the window or system asks it to
+// end; either way nothing more is done for the game on the way out.
+void RunMessageLoop(TForm1& form, SdlDisplay& display, SdlInput& input) {
+  EventHandler handler(form, display, input);
+  while (!form.Terminated()) {
+    // Sleep until an event comes or a timer of the game is due.
+    const int wait = form.MsUntilNextTick();
+    SDL_Event event;
+    int pending = wait < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, wait);
+    while (pending != 0 && !form.Terminated()) {
+      if (!handler.Handle(event)) return;
+      pending = SDL_PollEvent(&event);
+    }
+    if (form.Terminated()) return;
+    form.Idle();
+  }
+}
+
+int Fail(SdlDisplay* display, const std::string& message) {
+  std::fprintf(stderr, "zephyrant: %s\n", message.c_str());
+  if (display != nullptr) display->ShowError(kErrorTitle, message);
+  return 1;
+}
+
+}  // namespace
+
+int RunGame(int argc, char** argv) {
+  SdlSession session;
+  if (!session.Video()) return Fail(nullptr, std::string("no display: ") + SDL_GetError());
+
+  SdlDisplay display;
+  SdlAudio audio(session.Audio());
+  SdlInput input(display);
+  SdlClock clock;
+  SdlUrlOpener urls;
+  try {
+    // Every asset loads before the settings store is even opened, so a run
+    // that cannot start leaves the player's settings as they were.
+    TAssets assets(FindAssetFolder(ExecutablePath(argc, argv)), audio, nullptr);
+    SettingsFile settings(DefaultSettingsFolder());
+    Platform platform{clock, display, audio, input, settings, urls};
+    TForm1 form(platform, assets);
+    form.FormCreate();
+    SDL_StartTextInput();
+    RunMessageLoop(form, display, input);
+  } catch (const std::exception& error) {
+    return Fail(&display, error.what());
+  }
+  return 0;
+}
+
+}  // namespace zephyrant

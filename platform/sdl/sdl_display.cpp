@@ -1,0 +1,244 @@
+#include "platform/sdl/sdl_display.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "framework/media_error.h"
+#include "platform/sdl/letterbox.h"
+
+namespace zephyrant {
+
+namespace {
+
+constexpr const char* kWindowTitle = "Zephyrant";
+// The colour depth the game has always asked the display for.
+constexpr int kModeBits = 16;
+
+MediaError ModeError(Size mode) {
+  char text[96];
+  std::snprintf(text, sizeof text, "Display mode cannot be changed (%dx%d %dbit)", mode.width,
+                mode.height, kModeBits);
+  return MediaError(text);
+}
+
+// The game draws every frame into memory, so all a renderer does here is
+// stretch one 800 x 600 picture into the window, which SDL's software
+// renderer does in a fraction of a millisecond. On a machine without a
+// graphics card an OpenGL renderer runs Mesa's software rasteriser instead,
+// at several times the processor time and memory for the same picture, and
+// telling the two apart would mean loading the GL driver just to ask. So the
+// software renderer is the default; a player with a graphics card who wants
+// the GPU to do the stretching names a driver in SDL_RENDER_DRIVER.
+bool WantsAcceleratedRenderer() {
+  const char* driver = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+  return driver != nullptr && *driver != '\0' && SDL_strcasecmp(driver, "software") != 0;
+}
+
+bool IsExclusiveFullScreen(SDL_Window* window) {
+  return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN;
+}
+
+}  // namespace
+
+SdlDisplay::SdlDisplay() = default;
+
+SdlDisplay::~SdlDisplay() {
+  if (captured_) SDL_SetRelativeMouseMode(SDL_FALSE);
+  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+  if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
+  if (window_ != nullptr) SDL_DestroyWindow(window_);
+}
+
+Size SdlDisplay::DesktopSize() const {
+  SDL_DisplayMode mode{};
+  if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return Size{kSurfaceWidth, kSurfaceHeight};
+  return Size{mode.w, mode.h};
+}
+
+void SdlDisplay::Configure(const WindowConfig& config) {
+  if (window_ == nullptr) CreateWindow(config);
+  ApplyConfig(config);
+}
+
+void SdlDisplay::CreateWindow(const WindowConfig& config) {
+  accelerated_ = WantsAcceleratedRenderer();
+  // Without this the software renderer still draws through an OpenGL
+  // context behind the scenes; it must be set before the window exists.
+  if (!accelerated_) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  const Size client{std::max(config.client.width, 1), std::max(config.client.height, 1)};
+  window_ = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             client.width, client.height, SDL_WINDOW_HIDDEN);
+  if (window_ == nullptr) throw ModeError(client);
+  if (!EnsureRenderer()) throw MediaError("Drawing surface cannot be made");
+}
+
+void SdlDisplay::ApplyConfig(const WindowConfig& config) {
+  const Size client{std::max(config.client.width, 1), std::max(config.client.height, 1)};
+  // Every mode starts from a plain window, so switching between any two
+  // modes takes the same path.
+  SDL_SetWindowFullscreen(window_, 0);
+  SDL_SetWindowBordered(window_, config.bordered ? SDL_TRUE : SDL_FALSE);
+  SDL_SetWindowAlwaysOnTop(window_, config.stay_on_top ? SDL_TRUE : SDL_FALSE);
+  SDL_SetWindowSize(window_, client.width, client.height);
+  const int position = config.centred ? SDL_WINDOWPOS_CENTERED : 0;
+  SDL_SetWindowPosition(window_, position, position);
+  SDL_ShowWindow(window_);
+  if (config.exclusive_full_screen) {
+    if (!EnterExclusiveFullScreen(config.display)) throw ModeError(config.display);
+  } else if (!config.bordered && client == DesktopSize()) {
+    // A borderless window over the whole desktop is the window system's
+    // full-screen state, so that no panel or dock stays on top of the game.
+    // Where that is refused, the plain borderless window still covers it.
+    SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  }
+  SDL_RaiseWindow(window_);
+}
+
+bool SdlDisplay::EnterExclusiveFullScreen(Size mode) {
+  const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
+  SDL_DisplayMode wanted{};
+  wanted.w = mode.width;
+  wanted.h = mode.height;
+  SDL_DisplayMode closest{};
+  if (SDL_GetClosestDisplayMode(display, &wanted, &closest) != nullptr && closest.w == mode.width &&
+      closest.h == mode.height && SDL_SetWindowDisplayMode(window_, &closest) == 0 &&
+      SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) == 0) {
+    return true;
+  }
+  // The display has no such mode or refused it: cover it in its own mode.
+  return SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+}
+
+bool SdlDisplay::EnsureRenderer() {
+  if (renderer_ != nullptr) return true;
+  if (accelerated_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+  if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  return renderer_ != nullptr;
+}
+
+bool SdlDisplay::EnsureTexture(Size size) {
+  if (texture_ != nullptr && texture_size_ == size) return true;
+  if (!EnsureRenderer()) return false;
+  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+  // RGB888 is 0x00RRGGBB in a 32-bit word, the surface's own layout, so
+  // the upload is a plain copy.
+  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                               size.width, size.height);
+  texture_size_ = texture_ != nullptr ? size : Size{};
+  return texture_ != nullptr;
+}
+
+bool SdlDisplay::CanDraw() const {
+  if (window_ == nullptr) return false;
+  return (SDL_GetWindowFlags(window_) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) == 0;
+}
+
+void SdlDisplay::Present(const Surface& surface) {
+  if (window_ == nullptr) return;
+  surface_size_ = Size{surface.Width(), surface.Height()};
+  if (!EnsureTexture(surface_size_)) throw MediaError("Drawing surface cannot be made");
+  SDL_UpdateTexture(texture_, nullptr, surface.Pixels(),
+                    surface.Width() * static_cast<int>(sizeof(uint32_t)));
+  DrawTexture();
+}
+
+void SdlDisplay::Repaint() {
+  if (texture_ != nullptr && CanDraw()) DrawTexture();
+}
+
+void SdlDisplay::OnRenderDeviceReset() {
+  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+  texture_ = nullptr;
+  texture_size_ = Size{};
+}
+
+void SdlDisplay::DrawTexture() {
+  int width = 0;
+  int height = 0;
+  SDL_GetRendererOutputSize(renderer_, &width, &height);
+  const Rect box = LetterboxRect(Size{width, height}, texture_size_);
+  if (box.Width() < width || box.Height() < height) {
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, SDL_ALPHA_OPAQUE);
+    SDL_RenderClear(renderer_);
+  }
+  const SDL_Rect target{box.left, box.top, box.Width(), box.Height()};
+  SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+  SDL_RenderPresent(renderer_);
+}
+
+Rect SdlDisplay::WindowBox() const {
+  int width = 0;
+  int height = 0;
+  if (window_ != nullptr) SDL_GetWindowSize(window_, &width, &height);
+  return LetterboxRect(Size{width, height}, surface_size_);
+}
+
+void SdlDisplay::SetPointerVisible(bool visible) {
+  SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void SdlDisplay::WarpPointer(int x, int y) {
+  if (window_ == nullptr) return;
+  if (captured_) {
+    captured_x_ = std::clamp(x, 0, surface_size_.width - 1);
+    captured_y_ = std::clamp(y, 0, surface_size_.height - 1);
+    return;
+  }
+  const Point target = SurfaceToWindow(Point{x, y}, WindowBox(), surface_size_);
+  SDL_WarpMouseInWindow(window_, target.x, target.y);
+}
+
+Point SdlDisplay::PointerPosition() const {
+  if (window_ == nullptr) return Point{};
+  if (captured_) return Point{static_cast<int>(captured_x_), static_cast<int>(captured_y_)};
+  Point window;
+  if (SDL_GetMouseFocus() == window_) {
+    SDL_GetMouseState(&window.x, &window.y);
+  } else {
+    // Outside the window SDL keeps no position for it; ask the system.
+    int left = 0;
+    int top = 0;
+    SDL_GetGlobalMouseState(&window.x, &window.y);
+    SDL_GetWindowPosition(window_, &left, &top);
+    window.x -= left;
+    window.y -= top;
+  }
+  return WindowToSurface(window, WindowBox(), surface_size_);
+}
+
+void SdlDisplay::SetMouseCaptured(bool captured) {
+  if (captured == captured_ || window_ == nullptr) return;
+  if (captured) {
+    const Point start = PointerPosition();
+    // Without relative mode the pointer simply stays free.
+    if (SDL_SetRelativeMouseMode(SDL_TRUE) != 0) return;
+    captured_ = true;
+    captured_x_ = start.x;
+    captured_y_ = start.y;
+  } else {
+    SDL_SetRelativeMouseMode(SDL_FALSE);
+    captured_ = false;
+    WarpPointer(static_cast<int>(captured_x_), static_cast<int>(captured_y_));
+  }
+}
+
+void SdlDisplay::OnMouseMotion(int xrel, int yrel) {
+  if (!captured_) return;
+  const PointerScale scale = SurfacePerWindowPixel(WindowBox(), surface_size_);
+  captured_x_ = std::clamp(captured_x_ + xrel * scale.x, 0.0, surface_size_.width - 1.0);
+  captured_y_ = std::clamp(captured_y_ + yrel * scale.y, 0.0, surface_size_.height - 1.0);
+}
+
+void SdlDisplay::ShowError(const std::string& title, const std::string& message) {
+  if (window_ != nullptr) {
+    // The box must be seen and clicked: give back the pointer and the desktop.
+    SetMouseCaptured(false);
+    if (IsExclusiveFullScreen(window_)) SDL_SetWindowFullscreen(window_, 0);
+  }
+  SDL_ShowCursor(SDL_ENABLE);
+  // Nothing more can be done when even the box cannot be shown; the caller
+  // has already written the message to the standard error stream.
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), message.c_str(), window_);
+}
+
+}  // namespace zephyrant

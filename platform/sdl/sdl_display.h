@@ -1,0 +1,59 @@
+#pragma once
+
+#include <SDL.h>
+
+#include "framework/geometry.h"
+#include "framework/platform.h"
+#include "framework/surface.h"
+
+namespace zephyrant {
+
+// The game window and its presenter: one window titled "Zephyrant", one
+// streaming texture the surface is uploaded into each frame, stretched into
+// the largest rectangle of the surface's shape in the window.
+class SdlDisplay final : public Display {
+ public:
+  SdlDisplay();
+  ~SdlDisplay() override;
+  SdlDisplay(const SdlDisplay&) = delete;
+  SdlDisplay& operator=(const SdlDisplay&) = delete;
+
+  Size DesktopSize() const override;
+  void Configure(const WindowConfig& config) override;
+  bool CanDraw() const override;
+  void Present(const Surface& surface) override;
+  void SetPointerVisible(bool visible) override;
+  void WarpPointer(int x, int y) override;
+  Point PointerPosition() const override;
+  void SetMouseCaptured(bool captured) override;
+  void ShowError(const std::string& title, const std::string& message) override;
+
+  SDL_Window* Window() const { return window_; }
+  // Relative motion in window pixels, fed by the message loop.
+  void OnMouseMotion(int xrel, int yrel);
+  // Shows the last frame again, for a window the system asked to repaint.
+  void Repaint();
+  // The renderer lost its textures; the next frame makes them again.
+  void OnRenderDeviceReset();
+
+ private:
+  void CreateWindow(const WindowConfig& config);
+  void ApplyConfig(const WindowConfig& config);
+  bool EnterExclusiveFullScreen(Size mode);
+  bool EnsureRenderer();
+  bool EnsureTexture(Size size);
+  void DrawTexture();
+  Rect WindowBox() const;
+
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  Size texture_size_;
+  Size surface_size_{kSurfaceWidth, kSurfaceHeight};  // as last presented
+  bool accelerated_ = false;
+  bool captured_ = false;
+  double captured_x_ = 0.0;  // the pointer in surface pixels while captured
+  double captured_y_ = 0.0;
+};
+
+}  // namespace zephyrant

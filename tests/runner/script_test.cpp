@@ -1,0 +1,126 @@
+#include "tools/sim/script.h"
+
+#include <gtest/gtest.h>
+
+namespace zephyrant {
+namespace {
+
+using Kind = ScriptEvent::Kind;
+
+TEST(Script, ReadsEveryEventKind) {
+  const Script script = Script::Parse(
+      "# a comment line\n"
+      "\n"
+      "1 key down Up   # trailing comment\n"
+      "1 key up LShift\n"
+      "2 char z\n"
+      "2 char Space\n"
+      "3 mouse move 410 -5\n"
+      "3 mouse down right\n"
+      "3 mouse up middle\r\n"
+      "4 lag 3\n"
+      "5 focus out\n"
+      "6 focus in\n"
+      "7 set screen_state 11\n"
+      "7 set hero_x 12.5\n");
+  const std::vector<ScriptEvent>& e = script.Events();
+  ASSERT_EQ(e.size(), 12u);
+  EXPECT_EQ(e[0].kind, Kind::kKeyDown);
+  EXPECT_EQ(e[0].key, Key::kUp);
+  EXPECT_EQ(e[0].line, 3);
+  EXPECT_EQ(e[1].kind, Kind::kKeyUp);
+  EXPECT_EQ(e[1].key, Key::kShift);
+  EXPECT_EQ(e[2].character, 'z');
+  EXPECT_EQ(e[3].character, ' ');
+  EXPECT_EQ(e[4].kind, Kind::kMouseMove);
+  EXPECT_EQ(e[4].pointer, (Point{410, -5}));
+  EXPECT_EQ(e[5].kind, Kind::kMouseDown);
+  EXPECT_EQ(e[5].button, MouseButton::kRight);
+  EXPECT_EQ(e[6].button, MouseButton::kMiddle);
+  EXPECT_EQ(e[7].lag_count, 3);
+  EXPECT_EQ(e[8].kind, Kind::kFocusOut);
+  EXPECT_EQ(e[9].kind, Kind::kFocusIn);
+  EXPECT_EQ(e[10].var, "screen_state");
+  EXPECT_EQ(std::get<int32_t>(e[10].value), 11);
+  EXPECT_EQ(std::get<double>(e[11].value), 12.5);
+}
+
+TEST(Script, KeyNames) {
+  EXPECT_EQ(KeyByName("RShift"), Key::kShift);
+  EXPECT_EQ(KeyByName("KP_8"), Key::kKeypad8);
+  EXPECT_EQ(KeyByName("q"), LetterKey('q'));
+  EXPECT_EQ(KeyByName("Q"), LetterKey('q'));
+  EXPECT_EQ(KeyByName("0"), Key::k0);
+  EXPECT_EQ(KeyByName("9"), Key::k9);
+  EXPECT_EQ(KeyByName("Tab"), std::nullopt);
+  EXPECT_EQ(KeyByName("!"), std::nullopt);
+}
+
+TEST(Script, OnlyBackSpaceTypesACharacterWhenPressed) {
+  const Script script = Script::Parse("1 key down BackSpace\n1 key down a\n");
+  EXPECT_EQ(script.Events()[0].character, '\b');
+  EXPECT_EQ(script.Events()[1].character, 0);
+}
+
+TEST(Script, EventsComeByFrameThenInTheScriptsOrder) {
+  const Script script = Script::Parse(
+      "5 key down a\n"
+      "2 key down b\n"
+      "5 key down c\n"
+      "2 key down d\n");
+  const auto frame2 = script.EventsAt(2);
+  const auto frame5 = script.EventsAt(5);
+  ASSERT_EQ(frame2.size(), 2u);
+  ASSERT_EQ(frame5.size(), 2u);
+  EXPECT_EQ(frame2[0].key, LetterKey('b'));
+  EXPECT_EQ(frame2[1].key, LetterKey('d'));
+  EXPECT_EQ(frame5[0].key, LetterKey('a'));
+  EXPECT_EQ(frame5[1].key, LetterKey('c'));
+  EXPECT_TRUE(script.EventsAt(3).empty());
+  EXPECT_TRUE(script.EventsAt(6).empty());
+}
+
+TEST(Script, ABadLineIsReportedWithItsNumberAndText) {
+  const char* bad_lines[] = {
+      "0 key down Up",
+      "x key down Up",
+      "3",
+      "3 key down Tab",
+      "3 key press Up",
+      "3 key down",
+      "3 char ab",
+      "3 mouse move 1",
+      "3 mouse move 1 y",
+      "3 mouse down thumb",
+      "3 lag 0",
+      "3 focus sideways",
+      "3 set no_such_var 1",
+      "3 set score lots",
+      "3 set score 1.5",
+      "3 set hiscore_scores 1",
+      "3 set hero_x",
+      "3 jump",
+  };
+  for (const char* bad : bad_lines) {
+    const std::string text = std::string("1 key down Up\n# fine\n") + bad + "\n4 key up Up\n";
+    try {
+      Script::Parse(text);
+      ADD_FAILURE() << "accepted: " << bad;
+    } catch (const ScriptError& e) {
+      EXPECT_EQ(e.Line(), 3) << bad;
+      EXPECT_NE(std::string(e.what()).find(bad), std::string::npos) << e.what();
+    }
+  }
+}
+
+TEST(Script, NoCallIsKnownYet) {
+  try {
+    Script::Parse("1 call start_level\n");
+    FAIL();
+  } catch (const ScriptError& e) {
+    EXPECT_NE(std::string(e.what()).find("unknown call"), std::string::npos) << e.what();
+  }
+}
+
+}  // namespace
+}  // namespace zephyrant

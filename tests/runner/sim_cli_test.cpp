@@ -1,0 +1,124 @@
+// The zephyrant-sim program as a script or a developer runs it.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "game/game_state.h"
+#include "platform/headless/scratch_folder.h"
+#include "tests/runner/json_reader.h"
+#include "tests/runner/png_reader.h"
+
+namespace zephyrant {
+namespace {
+
+struct Outcome {
+  int exit_code = -1;
+  std::string output;  // standard output and error together
+};
+
+Outcome RunSim(const std::string& arguments) {
+  const std::string command = std::string(ZEPHYRANT_SIM_BINARY) + " " + arguments + " 2>&1";
+  Outcome outcome;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return outcome;
+  char buffer[4096];
+  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) outcome.output.append(buffer, n);
+  const int status = pclose(pipe);
+  outcome.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return outcome;
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream(path) << text;
+}
+
+class SimProgram : public ::testing::Test {
+ protected:
+  std::string In(const char* name) const { return (folder_.Path() / name).string(); }
+  ScratchFolder folder_;
+};
+
+TEST_F(SimProgram, SameSeedAndScriptGiveByteIdenticalOutput) {
+  WriteFile(In("script"), "2 mouse move 100 100\n3 lag 4\n5 focus out\n6 focus in\n");
+  const std::string common = "--seed 9 --frames 8 --script " + In("script");
+  for (const char* run : {"1", "2"}) {
+    const Outcome o =
+        RunSim(common + " --dump " + In(run) + ".json --screenshot " + In(run) + ".png");
+    ASSERT_EQ(o.exit_code, 0) << o.output;
+  }
+  EXPECT_EQ(ReadFile(In("1.json")), ReadFile(In("2.json")));
+  EXPECT_EQ(ReadFile(In("1.png")), ReadFile(In("2.png")));
+  EXPECT_EQ(testing::JsonReader::Read(ReadFile(In("1.json")))["frame"].Int(), 8);
+}
+
+TEST_F(SimProgram, ScreenshotIsTheWholeSurface) {
+  ASSERT_EQ(RunSim("--frames 3 --screenshot " + In("shot.png")).exit_code, 0);
+  const std::string bytes = ReadFile(In("shot.png"));
+  const testing::RgbPicture picture =
+      testing::ReadPng(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+  EXPECT_EQ(picture.width, 800);
+  EXPECT_EQ(picture.height, 600);
+  // The menu is drawn, not a blank surface.
+  EXPECT_GT(std::count_if(picture.rgb.begin(), picture.rgb.end(), [](uint8_t c) { return c != 0; }),
+            10000);
+}
+
+TEST_F(SimProgram, DumpEveryWritesOneLinePerInterval) {
+  const Outcome o = RunSim("--frames 7 --dump-every 3 --dump -");
+  ASSERT_EQ(o.exit_code, 0) << o.output;
+  std::istringstream lines(o.output);
+  std::vector<int> frames;
+  std::vector<size_t> sounds;
+  for (std::string line; std::getline(lines, line);) {
+    const testing::Json dump = testing::JsonReader::Read(line);
+    frames.push_back(dump["frame"].Int());
+    sounds.push_back(dump["sounds"].Items().size());
+  }
+  EXPECT_EQ(frames, (std::vector<int>{3, 6}));
+  EXPECT_GT(sounds.at(0), 0u);  // the music, started before the first frame
+  EXPECT_EQ(sounds.at(1), 0u);
+}
+
+TEST_F(SimProgram, ABadScriptLineStopsItWithTheLineNamed) {
+  WriteFile(In("script"), "1 key down Up\n\n2 key down Hyper\n");
+  const Outcome o = RunSim("--frames 3 --script " + In("script"));
+  EXPECT_EQ(o.exit_code, 2);
+  EXPECT_NE(o.output.find("line 3"), std::string::npos) << o.output;
+  EXPECT_NE(o.output.find("2 key down Hyper"), std::string::npos) << o.output;
+}
+
+TEST_F(SimProgram, ABadOptionShowsUsage) {
+  for (const char* bad :
+       {"--frames", "--frames -1", "--desktop 800", "--seed x", "--warp 9", "--dump-every 2"}) {
+    const Outcome o = RunSim(bad);
+    EXPECT_EQ(o.exit_code, 2) << bad;
+    EXPECT_NE(o.output.find("usage:"), std::string::npos) << bad;
+  }
+}
+
+TEST_F(SimProgram, ScriptFromStandardInputAndSettingsInTheGivenFolder) {
+  const std::filesystem::path config = folder_.Path() / "config";
+  std::filesystem::create_directory(config);
+  WriteFile(In("script"), "2 set screen_state 11\n");
+  const Outcome o = RunSim("--frames 2 --desktop 1024x768 --config-dir " + config.string() +
+                           " --dump - --script - < " + In("script"));
+  ASSERT_EQ(o.exit_code, 0) << o.output;
+  const testing::Json dump = testing::JsonReader::Read(o.output);
+  EXPECT_EQ(dump["vars"]["screen_state"].Int(), kHelp);
+  EXPECT_EQ(dump["vars"]["desktop_width"].Int(), 1024);
+  EXPECT_FALSE(std::filesystem::is_empty(config));  // the first run saves its settings
+}
+
+}  // namespace
+}  // namespace zephyrant

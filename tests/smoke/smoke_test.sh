@@ -1,0 +1,201 @@
+#!/bin/bash
+# Runs the real game on a virtual X display, as a player would start it:
+#   1. first run, no settings: a borderless window over the whole screen that
+#      shows a picture and quits when the window is closed, exit status 0;
+#   2. saved setting "full" = 1: an 800 x 600 window in the middle of the
+#      screen that ends at once on SIGTERM, exit status 0;
+#   3. an empty asset folder beside the executable: an error box, a message
+#      naming the missing file, exit status 1, and no settings written.
+# Passes 1 and 2 also check that quitting leaves the settings file as it was.
+#
+#   smoke_test.sh GAME CLOSE_WINDOW
+# where CLOSE_WINDOW TITLE asks the windows of that title to close.
+# Exit status 77 (skipped) when Xvfb, xdotool or ImageMagick is missing.
+# With ZEPHYRANT_SMOKE_SHOTS set to a folder, the first picture of each
+# run is kept there.
+
+set -u
+game=$1
+closer=$2
+
+for tool in Xvfb xdotool import convert; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "skipped: $tool is not installed"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+failures=0
+
+cleanup() {
+  if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null; fi
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+start_xvfb() {
+  # -displayfd makes the server pick a free display and name it once ready.
+  # -br: a black root window, so that only the game can put a picture up.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -br -nolisten tcp 3>"$work/display" \
+    2>"$work/xvfb.log" &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+  done
+  if [ ! -s "$work/display" ]; then
+    echo "FAIL: Xvfb did not start"
+    cat "$work/xvfb.log"
+    exit 1
+  fi
+  export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
+}
+
+# A throw-away home, so that the player's own settings are never touched.
+new_home() {
+  HOME=$(mktemp -d "$work/home.XXXXXX")
+  export HOME
+  export XDG_CONFIG_HOME="$HOME/.config"
+}
+
+settings_path() { echo "$XDG_CONFIG_HOME/zephyrant/settings.ini"; }
+
+settings_fingerprint() {
+  if [ -f "$(settings_path)" ]; then md5sum <"$(settings_path)"; else echo "none"; fi
+}
+
+start_game() {
+  SDL_AUDIODRIVER=dummy "$1" >"$work/stdout" 2>"$work/stderr" &
+  game_pid=$!
+  started_ms=$(now_ms)
+}
+
+# Prints the id of the visible window named Zephyrant, waiting up to 20 s.
+find_window() {
+  timeout 20 xdotool search --sync --onlyvisible --name '^Zephyrant$' 2>/dev/null | head -n 1
+}
+
+# Waits up to 5 s for the window to reach the expected place and size.
+expect_geometry() {
+  local id=$1 want=$2 got=""
+  for _ in $(seq 50); do
+    local X="" Y="" WIDTH="" HEIGHT="" WINDOW="" SCREEN=""
+    eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
+    got="${WIDTH}x${HEIGHT}+${X}+${Y}"
+    [ "$got" = "$want" ] && return 0
+    sleep 0.1
+  done
+  fail "window geometry is $got, expected $want"
+}
+
+# Waits up to 10 s for something other than black in the window.
+expect_picture() {
+  local id=$1 shot=$2 peak=0
+  for _ in $(seq 100); do
+    peak=$(import -silent -window "$id" png:- 2>/dev/null |
+      convert png:- -format '%[fx:int(255*maxima)]' info: 2>/dev/null)
+    if [ "${peak:-0}" -gt 0 ]; then
+      echo "first picture after $(($(now_ms) - started_ms)) ms"
+      if [ -n "${ZEPHYRANT_SMOKE_SHOTS:-}" ]; then
+        import -silent -window root "$ZEPHYRANT_SMOKE_SHOTS/$shot.png" 2>/dev/null
+      fi
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "the screen stayed black"
+}
+
+# Waits up to the given seconds for the game to end and checks its status.
+expect_exit() {
+  local seconds=$1 want=$2
+  for _ in $(seq $((seconds * 10))); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$game_pid" 2>/dev/null; then
+    fail "the game was still running after ${seconds} s"
+    kill -KILL "$game_pid" 2>/dev/null
+  fi
+  wait "$game_pid"
+  local status=$?
+  game_pid=""
+  [ "$status" -eq "$want" ] || fail "exit status $status, expected $want"
+  if [ "$want" -eq 0 ] && [ -s "$work/stderr" ]; then
+    echo "stderr of the game:"
+    cat "$work/stderr"
+  fi
+}
+
+start_xvfb
+
+echo "== first run: the whole screen, closed through the window"
+new_home
+start_game "$game"
+id=$(find_window)
+if [ -z "$id" ]; then
+  fail "no window named Zephyrant appeared"
+else
+  expect_geometry "$id" "1280x1024+0+0"
+  expect_picture "$id" first-run
+  before=$(settings_fingerprint)
+  "$closer" Zephyrant || fail "could not send the close request"
+  expect_exit 5 0
+  [ "$(settings_fingerprint)" = "$before" ] || fail "closing the window changed the settings"
+fi
+
+echo "== saved window mode: 800 x 600 in the middle, ended by SIGTERM"
+new_home
+mkdir -p "$(dirname "$(settings_path)")"
+printf '[Software\\Zephyrant]\nfull = integer 1\n' >"$(settings_path)"
+start_game "$game"
+id=$(find_window)
+if [ -z "$id" ]; then
+  fail "no window named Zephyrant appeared"
+else
+  expect_geometry "$id" "800x600+240+212"
+  expect_picture "$id" window-mode
+  before=$(settings_fingerprint)
+  kill -TERM "$game_pid"
+  expect_exit 5 0
+  [ "$(settings_fingerprint)" = "$before" ] || fail "SIGTERM changed the settings"
+fi
+
+echo "== no assets: an error, and the settings left alone"
+new_home
+bare="$work/bare"
+mkdir -p "$bare/assets"
+cp "$game" "$bare/zephyrant"
+start_game "$bare/zephyrant"
+# The error box carries the game's name; closing it ends the run.
+for _ in $(seq 200); do
+  "$closer" Zephyrant && break
+  kill -0 "$game_pid" 2>/dev/null || break
+  sleep 0.1
+done
+expect_exit 10 1
+grep -q "^zephyrant: $bare/assets/" "$work/stderr" ||
+  fail "the error does not name a file of the asset folder: $(cat "$work/stderr")"
+if [ -n "$(find "$HOME" -type f)" ]; then
+  fail "files were written to the player's home: $(find "$HOME" -type f)"
+fi
+
+if [ "$failures" -gt 0 ]; then
+  echo "$failures check(s) failed"
+  exit 1
+fi
+echo "all smoke checks passed"

@@ -1,0 +1,46 @@
+#pragma once
+
+// The runner's picture of the game after a frame, as one line of JSON:
+//
+//   {"frame": F, "vars": {...}, "sprites": [...], "texts": [...], "sounds": [...]}
+//
+// vars holds every game-wide variable by its dump name; sprites the whole
+// sprite tree in insertion order; texts what the frame drew as text; sounds
+// every sound started since the previous dump.
+
+#include <string>
+#include <string_view>
+#include <typeinfo>
+#include <unordered_map>
+#include <vector>
+
+#include "framework/assets.h"
+#include "framework/sound_list.h"
+#include "game/main_window.h"
+
+namespace zephyrant {
+
+// JSON text pieces, appended to `out`.
+void AppendJsonString(std::string& out, std::string_view text);
+// The shortest text that reads back as the same double; null for NaN and infinities.
+void AppendJsonNumber(std::string& out, double value);
+
+// A class's name as the game spells it: "TMenu", not "zephyrant::TMenu".
+std::string ClassName(const std::type_info& type);
+
+class DumpWriter {
+ public:
+  // Learns which image list holds each picture of `assets`.
+  explicit DumpWriter(TAssets& assets);
+
+  // The dump after frame `frame`; takes the sounds out of `sounds`.
+  std::string Dump(int frame, TForm1& form, std::vector<SoundEvent>& sounds) const;
+
+ private:
+  void AppendSprite(std::string& out, const TSprite& sprite) const;
+  void AppendImage(std::string& out, const TPictureItem* image) const;
+
+  std::unordered_map<const TPictureItem*, std::string> list_of_;
+};
+
+}  // namespace zephyrant

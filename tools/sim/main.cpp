@@ -1,0 +1,188 @@
+// zephyrant-sim: runs the game without a window, driven by a script, and
+// writes what it did as JSON dumps and a screenshot.
+
+#include <charconv>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "framework/assets.h"
+#include "tools/sim/png_writer.h"
+#include "tools/sim/script.h"
+#include "tools/sim/sim_runner.h"
+
+namespace {
+
+using namespace zephyrant;
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+constexpr const char* kUsage =
+    "usage: zephyrant-sim [options]\n"
+    "  --seed N          random seed (default 1)\n"
+    "  --frames N        frames to run (default 1)\n"
+    "  --config-dir DIR  settings folder (default: a new empty one, removed at exit)\n"
+    "  --desktop WxH     desktop size (default 1920x1080)\n"
+    "  --script FILE     input script, one \"F EVENT\" a line; - reads standard input\n"
+    "  --dump FILE       JSON of the state after the last frame; - writes standard output\n"
+    "  --dump-every K    one JSON line every K frames instead\n"
+    "  --screenshot FILE PNG of the surface after the last frame\n";
+
+struct CommandLine {
+  SimOptions sim;
+  int frames = 1;
+  std::string script;
+  std::string dump;
+  int dump_every = 0;
+  std::string screenshot;
+  bool help = false;
+};
+
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+template <class T>
+T NumberArg(std::string_view option, std::string_view text, T lowest) {
+  T value{};
+  const char* end = text.data() + text.size();
+  const auto [ptr, error] = std::from_chars(text.data(), end, value);
+  if (error != std::errc() || ptr != end || value < lowest) {
+    throw UsageError(std::string(option) + ": bad number \"" + std::string(text) + "\"");
+  }
+  return value;
+}
+
+Size DesktopArg(std::string_view text) {
+  const size_t x = text.find('x');
+  if (x == std::string_view::npos) throw UsageError("--desktop: expected WxH");
+  return Size{NumberArg<int>("--desktop", text.substr(0, x), 1),
+              NumberArg<int>("--desktop", text.substr(x + 1), 1)};
+}
+
+CommandLine ParseCommandLine(int argc, char** argv) {
+  CommandLine cl;
+  for (int i = 1; i < argc; ++i) {
+    std::string option = argv[i];
+    if (option == "--help" || option == "-h") {
+      cl.help = true;
+      continue;
+    }
+    std::optional<std::string> value;
+    if (const size_t eq = option.find('='); option.starts_with("--") && eq != std::string::npos) {
+      value = option.substr(eq + 1);
+      option.resize(eq);
+    } else if (i + 1 < argc) {
+      value = argv[i + 1];
+      ++i;
+    }
+    if (!value) throw UsageError(option + ": needs a value");
+    if (option == "--seed") {
+      cl.sim.seed = NumberArg<uint32_t>(option, *value, 0);
+    } else if (option == "--frames") {
+      cl.frames = NumberArg<int>(option, *value, 0);
+    } else if (option == "--config-dir") {
+      cl.sim.config_dir = *value;
+    } else if (option == "--desktop") {
+      cl.sim.desktop = DesktopArg(*value);
+    } else if (option == "--script") {
+      cl.script = *value;
+    } else if (option == "--dump") {
+      cl.dump = *value;
+    } else if (option == "--dump-every") {
+      cl.dump_every = NumberArg<int>(option, *value, 1);
+    } else if (option == "--screenshot") {
+      cl.screenshot = *value;
+    } else {
+      throw UsageError("unknown option " + option);
+    }
+  }
+  if (cl.dump_every > 0 && cl.dump.empty()) throw UsageError("--dump-every needs --dump");
+  return cl;
+}
+
+Script ReadScript(const std::string& path) {
+  if (path.empty()) return Script{};
+  if (path == "-") return Script::Parse(std::cin);
+  std::ifstream in(path);
+  if (!in) throw UsageError(path + ": cannot read the script");
+  return Script::Parse(in);
+}
+
+// The asset folder is found from where the program really is, however it was started.
+std::string ExecutablePath(const char* argv0) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string(argv0) : self.string();
+}
+
+class DumpFile {
+ public:
+  explicit DumpFile(const std::string& path) {
+    if (path.empty() || path == "-") return;
+    file_.open(path, std::ios::trunc);
+    if (!file_) throw std::runtime_error(path + ": cannot write the dump");
+    path_ = path;
+  }
+  void WriteLine(const std::string& json) {
+    std::ostream& out = path_.empty() ? std::cout : file_;
+    out << json << '\n';
+    out.flush();
+    if (!out)
+      throw std::runtime_error((path_.empty() ? "standard output" : path_) + ": write failed");
+  }
+
+ private:
+  std::string path_;
+  std::ofstream file_;
+};
+
+int Run(const CommandLine& cl, const char* argv0) {
+  const Script script = ReadScript(cl.script);
+  SimOptions options = cl.sim;
+  options.asset_folder = FindAssetFolder(ExecutablePath(argv0));
+  std::optional<DumpFile> dump;
+  if (!cl.dump.empty()) dump.emplace(cl.dump);
+
+  SimRunner runner(options);
+  for (int frame = 1; frame <= cl.frames; ++frame) {
+    runner.RunFrame(script.EventsAt(frame));
+    if (dump && cl.dump_every > 0 && frame % cl.dump_every == 0) dump->WriteLine(runner.Dump());
+  }
+  if (dump && cl.dump_every == 0) dump->WriteLine(runner.Dump());
+  if (!cl.screenshot.empty()) WritePng(cl.screenshot, runner.Form().DrawingSurface());
+  for (const std::string& error : runner.Machine().display.Errors()) {
+    std::cerr << "zephyrant-sim: the game showed an error: " << error << '\n';
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    const CommandLine cl = ParseCommandLine(argc, argv);
+    if (cl.help) {
+      std::cout << kUsage;
+      return 0;
+    }
+    return Run(cl, argv[0]);
+  } catch (const UsageError& e) {
+    std::cerr << "zephyrant-sim: " << e.what() << '\n' << kUsage;
+    return kExitUsage;
+  } catch (const ScriptError& e) {
+    std::cerr << "zephyrant-sim: " << e.what() << '\n';
+    return kExitUsage;
+  } catch (const std::exception& e) {
+    std::cerr << "zephyrant-sim: " << e.what() << '\n';
+    return kExitFailure;
+  }
+}

@@ -1,0 +1,227 @@
+#include "tools/sim/script.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <sstream>
+
+namespace zephyrant {
+
+namespace {
+
+using Kind = ScriptEvent::Kind;
+
+struct NamedKey {
+  const char* name;
+  Key key;
+};
+
+constexpr NamedKey kNamedKeys[] = {
+    {"Up", Key::kUp},         {"Down", Key::kDown},
+    {"Left", Key::kLeft},     {"Right", Key::kRight},
+    {"Return", Key::kReturn}, {"Escape", Key::kEscape},
+    {"Space", Key::kSpace},   {"LShift", Key::kShift},
+    {"RShift", Key::kShift},  {"BackSpace", Key::kBackSpace},
+    {"F2", Key::kF2},         {"KP_2", Key::kKeypad2},
+    {"KP_4", Key::kKeypad4},  {"KP_6", Key::kKeypad6},
+    {"KP_8", Key::kKeypad8},
+};
+
+// Characters that cannot be written as themselves on a script line.
+struct NamedChar {
+  const char* name;
+  char character;
+};
+
+constexpr NamedChar kNamedChars[] = {
+    {"Space", ' '}, {"Return", '\r'}, {"Escape", '\x1b'}, {"BackSpace", '\b'}};
+
+std::vector<std::string> Words(std::string_view line) {
+  std::vector<std::string> words;
+  std::istringstream in{std::string(line)};
+  std::string word;
+  while (in >> word) words.push_back(word);
+  return words;
+}
+
+template <class T>
+std::optional<T> Number(std::string_view text) {
+  T value{};
+  const char* end = text.data() + text.size();
+  const auto [ptr, error] = std::from_chars(text.data(), end, value);
+  if (error != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+// The variable's type decides how the value reads; arrays cannot be set.
+std::optional<ScriptEvent::Value> VarValue(const VarPointer& pointer, const std::string& text) {
+  if (std::holds_alternative<int32_t*>(pointer)) {
+    if (auto v = Number<int32_t>(text)) return *v;
+    return std::nullopt;
+  }
+  if (std::holds_alternative<double*>(pointer)) {
+    if (auto v = Number<double>(text)) return *v;
+    return std::nullopt;
+  }
+  if (std::holds_alternative<std::string*>(pointer)) return text;
+  return std::nullopt;
+}
+
+class LineParser {
+ public:
+  LineParser(int line, std::string text) : line_(line), text_(std::move(text)) {}
+
+  // The event on the line; none for a blank or comment line.
+  std::optional<ScriptEvent> Parse() {
+    const std::vector<std::string> w = Words(text_.substr(0, text_.find('#')));
+    if (w.empty()) return std::nullopt;
+    ScriptEvent e;
+    e.line = line_;
+    const std::optional<int> frame = Number<int>(w[0]);
+    if (!frame || *frame < 1) Fail("the frame must be a whole number from 1");
+    e.frame = *frame;
+    if (w.size() < 2) Fail("no event");
+    const std::string& event = w[1];
+    if (event == "key") {
+      Expect(w, 4, "key down|up NAME");
+      if (w[2] != "down" && w[2] != "up") Fail("expected key down or key up");
+      const std::optional<Key> key = KeyByName(w[3]);
+      if (!key) Fail("unknown key \"" + w[3] + "\"");
+      e.kind = w[2] == "down" ? Kind::kKeyDown : Kind::kKeyUp;
+      e.key = *key;
+      if (e.kind == Kind::kKeyDown && *key == Key::kBackSpace) e.character = '\b';
+    } else if (event == "char") {
+      Expect(w, 3, "char C");
+      e.kind = Kind::kChar;
+      e.character = Character(w[2]);
+    } else if (event == "mouse") {
+      ParseMouse(w, e);
+    } else if (event == "lag") {
+      Expect(w, 3, "lag N");
+      const std::optional<int> lag = Number<int>(w[2]);
+      if (!lag || *lag < 1) Fail("the lag must be a whole number from 1");
+      e.kind = Kind::kLag;
+      e.lag_count = *lag;
+    } else if (event == "focus") {
+      Expect(w, 3, "focus in|out");
+      if (w[2] != "in" && w[2] != "out") Fail("expected focus in or focus out");
+      e.kind = w[2] == "in" ? Kind::kFocusIn : Kind::kFocusOut;
+    } else if (event == "set") {
+      ParseSet(w, e);
+    } else if (event == "call") {
+      Expect(w, 3, "call NAME");
+      Fail("unknown call \"" + w[2] + "\"");
+    } else {
+      Fail("unknown event \"" + event + "\"");
+    }
+    return e;
+  }
+
+ private:
+  [[noreturn]] void Fail(const std::string& reason) const {
+    throw ScriptError(line_, text_, reason);
+  }
+
+  void Expect(const std::vector<std::string>& w, size_t count, const char* form) const {
+    if (w.size() != count) Fail(std::string("expected \"F ") + form + "\"");
+  }
+
+  char Character(const std::string& word) const {
+    if (word.size() == 1) return word[0];
+    for (const NamedChar& c : kNamedChars) {
+      if (word == c.name) return c.character;
+    }
+    Fail("expected one character or Space, Return, Escape, BackSpace");
+  }
+
+  void ParseMouse(const std::vector<std::string>& w, ScriptEvent& e) const {
+    if (w.size() >= 3 && w[2] == "move") {
+      Expect(w, 5, "mouse move X Y");
+      const std::optional<int> x = Number<int>(w[3]);
+      const std::optional<int> y = Number<int>(w[4]);
+      if (!x || !y) Fail("the pointer position must be whole numbers");
+      e.kind = Kind::kMouseMove;
+      e.pointer = Point{*x, *y};
+      return;
+    }
+    Expect(w, 4, "mouse down|up left|right|middle");
+    if (w[2] != "down" && w[2] != "up") Fail("expected mouse move, mouse down or mouse up");
+    e.kind = w[2] == "down" ? Kind::kMouseDown : Kind::kMouseUp;
+    if (w[3] == "left") {
+      e.button = MouseButton::kLeft;
+    } else if (w[3] == "right") {
+      e.button = MouseButton::kRight;
+    } else if (w[3] == "middle") {
+      e.button = MouseButton::kMiddle;
+    } else {
+      Fail("unknown mouse button \"" + w[3] + "\"");
+    }
+  }
+
+  void ParseSet(const std::vector<std::string>& w, ScriptEvent& e) const {
+    if (w.size() < 4) Fail("expected \"F set NAME VALUE\"");
+    std::string text = w[3];
+    for (size_t i = 4; i < w.size(); ++i) text += " " + w[i];
+    GameState names;
+    for (const VarRef& var : Vars(names)) {
+      if (w[2] != var.name) continue;
+      std::optional<ScriptEvent::Value> value = VarValue(var.pointer, text);
+      if (!value) Fail("\"" + text + "\" is not a value " + w[2] + " can take");
+      e.kind = Kind::kSet;
+      e.var = w[2];
+      e.value = std::move(*value);
+      return;
+    }
+    Fail("unknown variable \"" + w[2] + "\"");
+  }
+
+  int line_;
+  std::string text_;
+};
+
+}  // namespace
+
+ScriptError::ScriptError(int line, const std::string& text, const std::string& reason)
+    : std::runtime_error("script line " + std::to_string(line) + " \"" + text + "\": " + reason),
+      line_(line) {}
+
+std::optional<Key> KeyByName(std::string_view name) {
+  for (const NamedKey& k : kNamedKeys) {
+    if (name == k.name) return k.key;
+  }
+  if (name.size() == 1) {
+    const unsigned char c = static_cast<unsigned char>(name[0]);
+    if (std::isalpha(c)) return LetterKey(static_cast<char>(std::tolower(c)));
+    if (std::isdigit(c)) return DigitKey(static_cast<char>(c));
+  }
+  return std::nullopt;
+}
+
+Script Script::Parse(std::istream& in) {
+  Script script;
+  std::string text;
+  for (int line = 1; std::getline(in, text); ++line) {
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    if (std::optional<ScriptEvent> e = LineParser(line, text).Parse()) {
+      script.events_.push_back(std::move(*e));
+    }
+  }
+  std::stable_sort(script.events_.begin(), script.events_.end(),
+                   [](const ScriptEvent& a, const ScriptEvent& b) { return a.frame < b.frame; });
+  return script;
+}
+
+Script Script::Parse(std::string_view text) {
+  std::istringstream in{std::string(text)};
+  return Parse(in);
+}
+
+std::span<const ScriptEvent> Script::EventsAt(int frame) const {
+  const auto by_frame = [](const ScriptEvent& e, int f) { return e.frame < f; };
+  const auto first = std::lower_bound(events_.begin(), events_.end(), frame, by_frame);
+  auto last = first;
+  while (last != events_.end() && last->frame == frame) ++last;
+  return {first, last};
+}
+
+}  // namespace zephyrant

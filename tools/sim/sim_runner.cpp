@@ -1,0 +1,105 @@
+#include "tools/sim/sim_runner.h"
+
+#include <stdexcept>
+#include <variant>
+
+namespace zephyrant {
+
+namespace {
+
+std::unique_ptr<ScratchFolder> ScratchUnless(const std::filesystem::path& config_dir) {
+  return config_dir.empty() ? std::make_unique<ScratchFolder>() : nullptr;
+}
+
+HeadlessOptions MachineOptions(const SimOptions& options, const ScratchFolder* scratch) {
+  return HeadlessOptions{options.seed, options.desktop,
+                         scratch != nullptr ? scratch->Path() : options.config_dir};
+}
+
+// The value was checked against the variable's type when the script was read.
+void SetVar(GameState& state, const std::string& name, const ScriptEvent::Value& value) {
+  for (const VarRef& var : Vars(state)) {
+    if (name != var.name) continue;
+    if (auto* i = std::get_if<int32_t*>(&var.pointer)) **i = std::get<int32_t>(value);
+    if (auto* d = std::get_if<double*>(&var.pointer)) **d = std::get<double>(value);
+    if (auto* s = std::get_if<std::string*>(&var.pointer)) **s = std::get<std::string>(value);
+    return;
+  }
+}
+
+}  // namespace
+
+SimRunner::SimRunner(const SimOptions& options)
+    : scratch_(ScratchUnless(options.config_dir)),
+      machine_(MachineOptions(options, scratch_.get())),
+      assets_(options.asset_folder, machine_.audio, &sound_log_),
+      form_(machine_.services, assets_),
+      dump_writer_(assets_) {
+  form_.FormCreate();
+}
+
+void SimRunner::Apply(const ScriptEvent& e) {
+  using Kind = ScriptEvent::Kind;
+  switch (e.kind) {
+    case Kind::kKeyDown:
+      machine_.input.SetKey(e.key, true);
+      form_.FormKeyDown(e.key);
+      if (e.character != 0) form_.FormKeyPress(e.character);
+      break;
+    case Kind::kKeyUp:
+      machine_.input.SetKey(e.key, false);
+      break;
+    case Kind::kChar:
+      form_.FormKeyPress(e.character);
+      break;
+    case Kind::kMouseMove:
+      machine_.MovePointer(e.pointer);
+      break;
+    case Kind::kMouseDown:
+    case Kind::kMouseUp: {
+      const bool down = e.kind == Kind::kMouseDown;
+      if (e.button == MouseButton::kLeft) machine_.input.SetLeft(down);
+      if (e.button == MouseButton::kRight) machine_.input.SetRight(down);
+      if (e.button == MouseButton::kMiddle) machine_.input.SetMiddle(down);
+      if (down) {
+        form_.DXDrawMouseDown(e.button);
+      } else {
+        form_.DXDrawMouseUp(e.button);
+      }
+      break;
+    }
+    case Kind::kLag:
+      lag_count_ = e.lag_count;
+      break;
+    case Kind::kFocusOut:
+    case Kind::kFocusIn:
+      active_ = e.kind == Kind::kFocusIn;
+      machine_.input.SetForeground(active_);
+      form_.SetApplicationActive(active_);
+      break;
+    case Kind::kSet:
+      SetVar(form_.State(), e.var, e.value);
+      break;
+  }
+}
+
+void SimRunner::RunFrame(std::span<const ScriptEvent> events) {
+  ++frame_;
+  lag_count_ = 1;
+  for (const ScriptEvent& e : events) Apply(e);
+  machine_.clock.Advance(static_cast<uint32_t>(kFrameIntervalMs * lag_count_));
+  // Once the game has quit, the runner's frames go on without it.
+  if (form_.Terminated()) return;
+  const bool ran = form_.Idle();
+  if (ran != active_) {
+    throw std::logic_error(
+        "frame " + std::to_string(frame_) +
+        (active_ ? ": the game ran no frame" : ": the game ran a frame while inactive"));
+  }
+}
+
+std::string SimRunner::Dump() {
+  return dump_writer_.Dump(frame_, form_, sound_log_);
+}
+
+}  // namespace zephyrant

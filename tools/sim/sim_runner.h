@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "framework/assets.h"
+#include "game/main_window.h"
+#include "platform/headless/headless_platform.h"
+#include "platform/headless/scratch_folder.h"
+#include "tools/sim/dump.h"
+#include "tools/sim/script.h"
+
+namespace zephyrant {
+
+struct SimOptions {
+  uint32_t seed = 1;
+  Size desktop = HeadlessDisplay::kDefaultDesktop;
+  // The settings store's folder; empty: a new empty folder, removed afterwards.
+  std::filesystem::path config_dir;
+  std::string asset_folder;
+};
+
+// The real main window on the headless platform, one frame interval per
+// frame. Starting it runs the window's start-up; every RunFrame is one frame
+// of the runner, whether or not the game draws one.
+class SimRunner {
+ public:
+  // Raises a MediaError when the assets cannot be loaded.
+  explicit SimRunner(const SimOptions& options);
+  SimRunner(const SimRunner&) = delete;
+  SimRunner& operator=(const SimRunner&) = delete;
+
+  // Applies the events, lets the frame's time pass and idles the window once.
+  // Raises std::logic_error when the window runs a frame while it should be
+  // frozen, or none while it should draw.
+  void RunFrame(std::span<const ScriptEvent> events = {});
+  void Apply(const ScriptEvent& event);
+
+  int Frame() const { return frame_; }
+  // The state now, with the sounds started since the previous dump.
+  std::string Dump();
+
+  TForm1& Form() { return form_; }
+  HeadlessPlatform& Machine() { return machine_; }
+
+ private:
+  std::unique_ptr<ScratchFolder> scratch_;
+  std::vector<SoundEvent> sound_log_;
+  HeadlessPlatform machine_;
+  TAssets assets_;
+  TForm1 form_;
+  DumpWriter dump_writer_;
+  int frame_ = 0;
+  int lag_count_ = 1;
+  bool active_ = true;
+};
+
+}  // namespace zephyrant
