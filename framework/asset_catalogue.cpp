@@ -15,10 +15,10 @@ ImageSpec Anim(std::string name, int w, int h, int pw, int ph, Rgb key = kDefaul
 }
 
 std::vector<ImageSpec> MenuItems() {
-  return {Pic("logo", 268, 30),     Pic("help_0", 212, 30),    Pic("new_game", 212, 30),
-          Pic("options", 212, 30),  Pic("scores", 212, 30),    Pic("exit", 212, 30),
-          Pic("help_1", 226, 32),   Pic("new_game1", 226, 32), Pic("options1", 226, 32),
-          Pic("scores1", 226, 32),  Pic("exit1", 226, 32),     Anim("cursor", 57, 55, 19, 55),
+  return {Pic("logo", 268, 30),    Pic("help_0", 212, 30),    Pic("new_game", 212, 30),
+          Pic("options", 212, 30), Pic("scores", 212, 30),    Pic("exit", 212, 30),
+          Pic("help_1", 226, 32),  Pic("new_game1", 226, 32), Pic("options1", 226, 32),
+          Pic("scores1", 226, 32), Pic("exit1", 226, 32),     Anim("cursor", 57, 55, 19, 55),
           Pic("scores", 231, 25)};
 }
 
@@ -27,12 +27,11 @@ std::vector<ImageSpec> OptionItems() {
   const char* names[] = {"sound", "music", "difficulty", "fullscreen", "save", "cancel"};
   for (const char* n : names) items.push_back(Pic(std::string(n) + "_0", 248, 30));
   for (const char* n : names) items.push_back(Pic(std::string(n) + "_1", 265, 32));
-  items.insert(items.end(),
-               {Pic("easy_0", 87, 25), Pic("medium_0", 134, 25), Pic("hard_0", 93, 25),
-                Pic("easy_1", 87, 25), Pic("medium_1", 132, 25), Pic("hard_1", 93, 25),
-                Pic("yes_0", 64, 25), Pic("no_0", 48, 25), Pic("yes_1", 65, 25),
-                Pic("no_1", 47, 25), Pic("track2_0", 156, 18), Pic("track1_0", 4, 18),
-                Pic("track2_1", 160, 20), Pic("track1_1", 4, 20)});
+  items.insert(items.end(), {Pic("easy_0", 87, 25), Pic("medium_0", 134, 25), Pic("hard_0", 93, 25),
+                             Pic("easy_1", 87, 25), Pic("medium_1", 132, 25), Pic("hard_1", 93, 25),
+                             Pic("yes_0", 64, 25), Pic("no_0", 48, 25), Pic("yes_1", 65, 25),
+                             Pic("no_1", 47, 25), Pic("track2_0", 156, 18), Pic("track1_0", 4, 18),
+                             Pic("track2_1", 160, 20), Pic("track1_1", 4, 20)});
   return items;
 }
 
@@ -56,7 +55,8 @@ std::vector<ImageSpec> HighScoreItems() {
     if (letter == 'B') key = Rgb{52, 42, 36};
     if (letter == 'D' || letter == 'E') key = Rgb{52, 46, 36};
     if (letter == 'F') key = Rgb{44, 42, 36};
-    items.push_back(Pic(std::string(1, letter) + "1", capital_widths[c], letter == 'Q' ? 29 : 27, key));
+    items.push_back(
+        Pic(std::string(1, letter) + "1", capital_widths[c], letter == 'Q' ? 29 : 27, key));
   }
   const int small_widths[26] = {18, 19, 18, 19, 18, 13, 19, 18, 6,  9,  18, 5,  28,
                                 18, 20, 19, 19, 13, 18, 12, 18, 20, 28, 20, 16, 18};
@@ -91,11 +91,12 @@ std::vector<ImageListSpec> BuildImageCatalogue() {
       {Holder::kMain, "Levels", LevelItems()},
       {Holder::kMain,
        "Start",
-       {Pic("complete", 373, 50), Pic("ower", 330, 50), Pic("live", 50, 16),
-        Pic("scores", 67, 16), Pic("save_0", 129, 30), Pic("cancel_0", 129, 30),
-        Pic("save_1", 138, 32), Pic("cancel_1", 138, 32)}},
+       {Pic("complete", 373, 50), Pic("ower", 330, 50), Pic("live", 50, 16), Pic("scores", 67, 16),
+        Pic("save_0", 129, 30), Pic("cancel_0", 129, 30), Pic("save_1", 138, 32),
+        Pic("cancel_1", 138, 32)}},
       {Holder::kMain, "HighScores", HighScoreItems()},
-      {Holder::kMain, "Menu_Img",
+      {Holder::kMain,
+       "Menu_Img",
        {Anim("img_1", 135, 15, 15, 15), Anim("img_2", 135, 15, 15, 15),
         Anim("img_3", 135, 15, 15, 15), Anim("img_4", 135, 15, 15, 15),
         Anim("img_5", 135, 15, 15, 15)}},
@@ -126,15 +127,16 @@ std::vector<ImageListSpec> BuildImageCatalogue() {
       {Holder::kBoss, "ListSh", Numbered("sh", 0, 6, 10, 10)},
       {Holder::kEnemy,
        "LittleBoss",
-       {Pic("little_boss_1", 27, 37), Pic("little_boss_2_10", 37, 31),
-        Pic("little_boss_3", 37, 33), Pic("little_boss_4_18", 69, 9), Pic("little_boss_5", 27, 37),
-        Pic("little_boss_6", 27, 62), Pic("little_boss_8_18", 9, 69), Pic("little_boss_9", 37, 38),
-        Pic("little_boss_11", 37, 37), Pic("little_boss_12", 27, 45),
-        Pic("little_boss_13", 37, 34), Pic("little_boss_15", 27, 43),
-        Pic("little_boss_16", 27, 56), Pic("little_boss_17", 27, 43),
-        Pic("little_boss_19", 27, 41), Pic("little_boss_20_27", 37, 51),
-        Pic("little_boss_25", 27, 41), Pic("little_boss_26", 37, 34),
-        Pic("little_boss_29", 37, 35), Pic("little_boss_31", 37, 35)}},
+       {Pic("little_boss_1", 27, 37),   Pic("little_boss_2_10", 37, 31),
+        Pic("little_boss_3", 37, 33),   Pic("little_boss_4_18", 69, 9),
+        Pic("little_boss_5", 27, 37),   Pic("little_boss_6", 27, 62),
+        Pic("little_boss_8_18", 9, 69), Pic("little_boss_9", 37, 38),
+        Pic("little_boss_11", 37, 37),  Pic("little_boss_12", 27, 45),
+        Pic("little_boss_13", 37, 34),  Pic("little_boss_15", 27, 43),
+        Pic("little_boss_16", 27, 56),  Pic("little_boss_17", 27, 43),
+        Pic("little_boss_19", 27, 41),  Pic("little_boss_20_27", 37, 51),
+        Pic("little_boss_25", 27, 41),  Pic("little_boss_26", 37, 34),
+        Pic("little_boss_29", 37, 35),  Pic("little_boss_31", 37, 35)}},
       {Holder::kEnemy, "LittleShell",
        Join(Numbered("shell", 1, 7, 5, 12),
             std::vector<ImageSpec>{Anim("shell8", 72, 7, 24, 7), Anim("rocet_1", 18, 35, 6, 35)},

@@ -41,6 +41,8 @@ class TPictureItem {
 
   // The rectangle of pattern i in the picture; empty when i is out of range.
   Rect PatternRect(int i) const;
+  // True when pattern i exists and has no pixel of the key colour.
+  bool PatternOpaque(int i) const { return i >= 0 && i < PatternCount() && opaque_[i] != 0; }
   // Pattern i as 32-bit pixels; invalid (no pixels) when i is out of range.
   PatternView Pattern(int i) const;
 
@@ -49,8 +51,12 @@ class TPictureItem {
   void Draw(Surface* surface, int x, int y, int pattern) const;
 
  private:
+  void FindRuns();
+
   IndexedPicture picture_;
-  std::vector<uint32_t> pixels_;  // the picture in surface format
+  std::vector<uint32_t> pixels_;   // the picture in surface format
+  std::vector<PatternRuns> runs_;  // per pattern; empty runs when the select copy is better
+  std::vector<uint8_t> opaque_;    // per pattern: no key-coloured pixel
 };
 
 // A named, ordered collection of pictures (`TDXImageList`).

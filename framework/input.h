@@ -25,7 +25,9 @@ inline constexpr int kInputStateCount = 36;
 
 using InputStates = uint64_t;
 
-inline constexpr InputStates Bit(InputState s) { return InputStates{1} << static_cast<int>(s); }
+inline constexpr InputStates Bit(InputState s) {
+  return InputStates{1} << static_cast<int>(s);
+}
 inline constexpr InputStates ButtonBit(int n) {  // n counts from 1
   return InputStates{1} << (static_cast<int>(InputState::InputButton1) + n - 1);
 }

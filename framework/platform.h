@@ -122,8 +122,12 @@ enum class Key : uint8_t {
   kCount
 };
 
-inline Key LetterKey(char c) { return static_cast<Key>(static_cast<int>(Key::kA) + (c - 'a')); }
-inline Key DigitKey(char c) { return static_cast<Key>(static_cast<int>(Key::k0) + (c - '0')); }
+inline Key LetterKey(char c) {
+  return static_cast<Key>(static_cast<int>(Key::kA) + (c - 'a'));
+}
+inline Key DigitKey(char c) {
+  return static_cast<Key>(static_cast<int>(Key::k0) + (c - '0'));
+}
 
 struct MouseSample {
   int dx = 0;  // relative motion since the last read

@@ -9,7 +9,9 @@ namespace zephyrant {
 
 namespace {
 
-inline int Trunc(double v) { return static_cast<int>(v); }
+inline int Trunc(double v) {
+  return static_cast<int>(v);
+}
 
 // The rectangle a sprite really covers, whatever its kind's bounds say.
 Rect RealRectOf(const TSprite& s) {
@@ -120,8 +122,12 @@ void TSprite::Kill() {
   Engine->kill_list_.push_back(this);
 }
 
-double TSprite::WorldX() const { return Parent != nullptr ? X + Parent->WorldX() : X; }
-double TSprite::WorldY() const { return Parent != nullptr ? Y + Parent->WorldY() : Y; }
+double TSprite::WorldX() const {
+  return Parent != nullptr ? X + Parent->WorldX() : X;
+}
+double TSprite::WorldY() const {
+  return Parent != nullptr ? Y + Parent->WorldY() : Y;
+}
 
 TSprite& TSprite::Child(int index) const {
   if (children_.empty() || index < 0 || index >= ChildCount()) {
@@ -147,8 +153,12 @@ void TSprite::Draw() const {
   for (const TSprite* child : draw_list_) child->Draw();
 }
 
-Rect TSprite::GetBounds() const { return RealRectOf(*this); }
-bool TSprite::HitTest(const TSprite&) const { return true; }
+Rect TSprite::GetBounds() const {
+  return RealRectOf(*this);
+}
+bool TSprite::HitTest(const TSprite&) const {
+  return true;
+}
 void TSprite::OnHit(TSprite&, bool&) {}
 void TSprite::DrawSelf() const {}
 void TSprite::MoveStep(int) {}
@@ -231,7 +241,9 @@ Rect TImageSpriteEx::GetBounds() const {
   return Engine != nullptr ? Engine->SurfaceRect() : Rect{};
 }
 
-Rect TImageSpriteEx::RealRect() const { return RealRectOf(*this); }
+Rect TImageSpriteEx::RealRect() const {
+  return RealRectOf(*this);
+}
 
 bool TImageSpriteEx::HitTest(const TSprite& other) const {
   return Overlaps(RealRect(), RealRectOf(other));
@@ -254,7 +266,9 @@ void TImageSpriteEx::DrawSelf() const {
 
 // --- TBackgroundSprite -----------------------------------------------------
 
-TBackgroundSprite::TBackgroundSprite(TSprite* parent) : TSprite(parent) { Collidable = false; }
+TBackgroundSprite::TBackgroundSprite(TSprite* parent) : TSprite(parent) {
+  Collidable = false;
+}
 
 void TBackgroundSprite::SetMapSize(int width, int height) {
   if (width == map_width_ && height == map_height_) return;
@@ -290,7 +304,15 @@ Rect TBackgroundSprite::GetBounds() const {
                     Image->Height() * map_height_);
 }
 
-bool TBackgroundSprite::HitTest(const TSprite&) const { return false; }
+bool TBackgroundSprite::HitTest(const TSprite&) const {
+  return false;
+}
+
+bool TBackgroundSprite::CoversSurface() const {
+  if (!Visible || !Wrap || Image == nullptr || cells_.empty()) return false;
+  return std::all_of(cells_.begin(), cells_.end(),
+                     [this](int32_t cell) { return Image->PatternOpaque(cell); });
+}
 
 void TBackgroundSprite::DrawSelf() const {
   if (Image == nullptr || map_width_ == 0 || map_height_ == 0 || Engine == nullptr) return;
@@ -357,6 +379,11 @@ void TSpriteEngine::DrawAll() {
   drawing_ = false;
 }
 
+bool TSpriteEngine::FirstDrawCoversSurface() const {
+  const std::vector<TSprite*>& list = DrawList();
+  return Visible && !list.empty() && list.front()->CoversSurface();
+}
+
 void TSpriteEngine::SetSurface(Surface* surface) {
   surface_ = surface;
   surface_rect_ = surface != nullptr ? surface->Bounds() : Rect{};
@@ -367,8 +394,8 @@ void TSpriteEngine::SetSurface(Surface* surface) {
 void TSpriteEngine::VisitForHits(TSprite& target) {
   if (!target.Collidable) return;
   TSprite& source = *source_;
-  if (&target != &source && Overlaps(target.GetBounds(), source_rect_) &&
-      source.HitTest(target) && target.HitTest(source)) {
+  if (&target != &source && Overlaps(target.GetBounds(), source_rect_) && source.HitTest(target) &&
+      target.HitTest(source)) {
     ++hit_count_;
     source.OnHit(target, done_);
     if (!source.Collidable || source.Killed()) done_ = true;

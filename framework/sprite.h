@@ -73,6 +73,9 @@ class TSprite {
   virtual void DrawSelf() const;
   virtual void MoveStep(int move_count);
 
+  // True when drawing this sprite paints every pixel of the surface.
+  virtual bool CoversSurface() const { return false; }
+
   // Which draw kind a sprite is, for the pixel test and the dumps.
   virtual bool IsImageSprite() const { return false; }
   virtual bool IsImageSpriteEx() const { return false; }
@@ -156,6 +159,8 @@ class TBackgroundSprite : public TSprite {
   Rect GetBounds() const override;
   bool HitTest(const TSprite& other) const override;
   void DrawSelf() const override;
+  // A wrapped map of opaque patterns only tiles the whole surface.
+  bool CoversSurface() const override;
 
  private:
   int map_width_ = 0;
@@ -180,6 +185,10 @@ class TSpriteEngine : public TSprite {
   void SetSurface(Surface* surface);
   Surface* GetSurface() const { return surface_; }
   const Rect& SurfaceRect() const { return surface_rect_; }
+
+  // True when the first sprite of the draw pass paints the whole surface, so
+  // clearing it first would change nothing.
+  bool FirstDrawCoversSurface() const;
 
   int AllCount() const { return all_count_; }
   int DrawCount() const { return draw_count_; }

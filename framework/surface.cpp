@@ -29,7 +29,9 @@ inline void Put(uint32_t& dst, uint32_t src, const PatternView& view, int alpha)
 Surface::Surface(int width, int height)
     : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, 0u) {}
 
-void Surface::Fill(uint32_t colour) { std::fill(pixels_.begin(), pixels_.end(), colour); }
+void Surface::Fill(uint32_t colour) {
+  std::fill(pixels_.begin(), pixels_.end(), colour);
+}
 
 void Surface::BlitKeyed(const PatternView& src, int x, int y) {
   if (!src.Valid()) return;
@@ -38,16 +40,25 @@ void Surface::BlitKeyed(const PatternView& src, int x, int y) {
   const int w = clip.Width();
   const uint32_t key = src.key;
   for (int row = clip.top; row < clip.bottom; ++row) {
-    const uint32_t* s = src.pixels + (row - y) * src.stride + (clip.left - x);
-    uint32_t* d = Row(row) + clip.left;
-    if (!src.transparent) {
-      std::copy(s, s + w, d);
-      continue;
-    }
-    // A select rather than a branch, so the loop vectorises on noisy pictures.
-    for (int i = 0; i < w; ++i) {
-      const uint32_t p = s[i];
-      d[i] = (p & 0xFFFFFFu) == key ? d[i] : p;
+    const uint32_t* s = src.pixels + (row - y) * src.stride;
+    uint32_t* d = Row(row);
+    if (!src.transparent || src.opaque) {
+      std::copy(s + (clip.left - x), s + (clip.right - x), d + clip.left);
+    } else if (src.runs != nullptr) {
+      const PatternRuns& runs = *src.runs;
+      for (uint32_t r = runs.row_start[row - y]; r < runs.row_start[row - y + 1]; ++r) {
+        const int from = std::max(clip.left, x + runs.runs[r].x);
+        const int to = std::min(clip.right, x + runs.runs[r].x + runs.runs[r].length);
+        if (from < to) std::copy(s + (from - x), s + (to - x), d + from);
+      }
+    } else {
+      // A select rather than a branch, so the loop vectorises on noisy pictures.
+      const uint32_t* sp = s + (clip.left - x);
+      uint32_t* dp = d + clip.left;
+      for (int i = 0; i < w; ++i) {
+        const uint32_t p = sp[i];
+        dp[i] = (p & 0xFFFFFFu) == key ? dp[i] : p;
+      }
     }
   }
 }
@@ -84,23 +95,25 @@ void Surface::BlitRotated(const PatternView& src, int cx, int cy, int width, int
   const int reach = static_cast<int>(std::ceil(std::sqrt(half_w * half_w + half_h * half_h))) + 1;
   const Rect clip = Intersect(Rect{cx - reach, cy - reach, cx + reach, cy + reach}, Bounds());
   if (clip.Empty()) return;
+  // Source position in 16.16 fixed point, stepped along each row.
   const double scale_x = static_cast<double>(src.width) / width;
   const double scale_y = static_cast<double>(src.height) / height;
+  constexpr double kOne = 65536.0;
+  const int64_t step_x = std::llround(c * scale_x * kOne);
+  const int64_t step_y = std::llround(-s * scale_y * kOne);
+  const int64_t limit_x = int64_t{src.width} << 16;
+  const int64_t limit_y = int64_t{src.height} << 16;
   for (int row = clip.top; row < clip.bottom; ++row) {
     uint32_t* d = Row(row);
     const double dy = row + 0.5 - cy;
-    for (int col = clip.left; col < clip.right; ++col) {
-      const double dx = col + 0.5 - cx;
-      // Clockwise on screen (y down) for increasing angles: undo it to find
-      // the source position of this destination pixel.
-      const double ux = dx * c + dy * s;
-      const double uy = -dx * s + dy * c;
-      const double px = ux + half_w;
-      const double py = uy + half_h;
-      if (px < 0 || py < 0 || px >= width || py >= height) continue;
-      const int sx = std::min(static_cast<int>(px * scale_x), src.width - 1);
-      const int sy = std::min(static_cast<int>(py * scale_y), src.height - 1);
-      Put(d[col], src.At(sx, sy), src, alpha);
+    const double dx = clip.left + 0.5 - cx;
+    // Clockwise on screen (y down) for increasing angles: undo it to find
+    // the source position of this destination pixel.
+    int64_t sx = std::llround(((dx * c + dy * s) + half_w) * scale_x * kOne);
+    int64_t sy = std::llround(((-dx * s + dy * c) + half_h) * scale_y * kOne);
+    for (int col = clip.left; col < clip.right; ++col, sx += step_x, sy += step_y) {
+      if (sx < 0 || sy < 0 || sx >= limit_x || sy >= limit_y) continue;
+      Put(d[col], src.At(static_cast<int>(sx >> 16), static_cast<int>(sy >> 16)), src, alpha);
     }
   }
 }

@@ -8,6 +8,17 @@
 
 namespace zephyrant {
 
+// The opaque stretches of each row of a pattern, so that mostly transparent
+// pictures are copied run by run instead of pixel by pixel.
+struct PatternRuns {
+  struct Run {
+    uint16_t x;
+    uint16_t length;
+  };
+  std::vector<uint32_t> row_start;  // index of each row's first run; one more entry at the end
+  std::vector<Run> runs;
+};
+
 // A read-only view of one pattern (animation frame) of a picture.
 struct PatternView {
   const uint32_t* pixels = nullptr;  // top-left pixel of the pattern
@@ -16,6 +27,8 @@ struct PatternView {
   int height = 0;
   uint32_t key = 0;  // colour key, 0x00RRGGBB
   bool transparent = true;
+  bool opaque = false;                // no pixel has the key colour
+  const PatternRuns* runs = nullptr;  // set when copying by runs pays
 
   bool Valid() const { return pixels != nullptr && width > 0 && height > 0; }
   uint32_t At(int x, int y) const { return pixels[y * stride + x]; }

@@ -1,11 +1,15 @@
 #include "framework/text.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <unordered_map>
 #include <vector>
 
@@ -71,16 +75,52 @@ char32_t NextCodepoint(std::string_view text, size_t& pos) {
   return cp;
 }
 
-// Coverage 255 gives exactly the colour; 0 leaves the pixel alone.
-inline uint32_t Blend(uint32_t dst, Rgb colour, uint32_t alpha) {
+// Coverage 255 gives exactly the colour; 0 leaves the pixel alone. Red and
+// blue are mixed side by side in one word, each divided by 255 with rounding.
+inline uint32_t Blend(uint32_t dst, uint32_t colour, uint32_t alpha) {
   const uint32_t inv = 255 - alpha;
-  const auto mix = [&](uint32_t src, uint32_t old) {
-    return (src * alpha + old * inv + 127) / 255;
+  const auto divide = [](uint32_t t) {
+    t += 0x00800080u;
+    return ((t + ((t >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
   };
-  const uint32_t r = mix(colour.r, (dst >> 16) & 0xFF);
-  const uint32_t g = mix(colour.g, (dst >> 8) & 0xFF);
-  const uint32_t b = mix(colour.b, dst & 0xFF);
-  return (r << 16) | (g << 8) | b;
+  const uint32_t rb = divide((colour & 0x00FF00FFu) * alpha + (dst & 0x00FF00FFu) * inv);
+  const uint32_t g = divide(((colour >> 8) & 0xFFu) * alpha + ((dst >> 8) & 0xFFu) * inv);
+  return rb | (g << 8);
+}
+
+// Blends a row of coverage values over the surface in the text colour.
+// Four pixels at a time where the processor allows, with exactly the
+// arithmetic of the one-pixel blend, so the result does not depend on it.
+void BlendRow(uint32_t* dst, const uint8_t* coverage, int count, uint32_t colour) {
+  int i = 0;
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i full = _mm_set1_epi16(255);
+  const __m128i half = _mm_set1_epi16(128);
+  const __m128i colour_wide = _mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int>(colour)), zero);
+  const auto mix = [&](__m128i d, __m128i a) {
+    const __m128i v = _mm_add_epi16(
+        _mm_add_epi16(_mm_mullo_epi16(colour_wide, a), _mm_mullo_epi16(d, _mm_sub_epi16(full, a))),
+        half);
+    return _mm_srli_epi16(_mm_add_epi16(v, _mm_srli_epi16(v, 8)), 8);
+  };
+  for (; i + 4 <= count; i += 4) {
+    int32_t four;
+    std::memcpy(&four, coverage + i, sizeof four);
+    if (four == 0) continue;
+    const __m128i a16 = _mm_unpacklo_epi8(_mm_cvtsi32_si128(four), zero);
+    const __m128i a_pairs = _mm_unpacklo_epi16(a16, a16);
+    const __m128i a_lo = _mm_unpacklo_epi32(a_pairs, a_pairs);
+    const __m128i a_hi = _mm_unpackhi_epi32(a_pairs, a_pairs);
+    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
+    const __m128i lo = mix(_mm_unpacklo_epi8(d, zero), a_lo);
+    const __m128i hi = mix(_mm_unpackhi_epi8(d, zero), a_hi);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(lo, hi));
+  }
+#endif
+  for (; i < count; ++i) {
+    if (coverage[i] != 0) dst[i] = Blend(dst[i], colour, coverage[i]);
+  }
 }
 
 struct Glyph {
@@ -211,6 +251,7 @@ void TTextRenderer::Draw(Surface& surface, int x, int y, std::string_view text, 
   const int64_t baseline = int64_t{y} + impl_->Metrics(pixels).ascender;
   const int64_t width = surface.Width();
   const int64_t height = surface.Height();
+  const uint32_t packed = PackRgb(colour);
   impl_->Layout(text, pixels, [&](const Glyph& glyph, int64_t pen) {
     const int64_t left = x + pen + glyph.left;
     const int64_t top = baseline - glyph.top;
@@ -220,16 +261,8 @@ void TTextRenderer::Draw(Surface& surface, int x, int y, std::string_view text, 
     const int64_t row_end = std::min<int64_t>(glyph.rows, height - top);
     for (int64_t row = row_begin; row < row_end; ++row) {
       const uint8_t* src = glyph.coverage.data() + row * glyph.width;
-      uint32_t* dst = surface.Row(static_cast<int>(top + row));
-      for (int64_t col = col_begin; col < col_end; ++col) {
-        const uint32_t alpha = src[col];
-        uint32_t& pixel = dst[left + col];
-        if (alpha == 255) {
-          pixel = PackRgb(colour);
-        } else if (alpha != 0) {
-          pixel = Blend(pixel, colour, alpha);
-        }
-      }
+      uint32_t* dst = surface.Row(static_cast<int>(top + row)) + left;
+      BlendRow(dst + col_begin, src + col_begin, static_cast<int>(col_end - col_begin), packed);
     }
   });
 }

@@ -30,6 +30,8 @@ TBackground2::TBackground2(TSprite* parent) : TBackgroundSprite(parent) {
   SetUpLayer(*this, "clouds", kCloudsDepth);
 }
 
-void TBackground2::MoveStep(int) { Y += kDriftPerFrame; }
+void TBackground2::MoveStep(int) {
+  Y += kDriftPerFrame;
+}
 
 }  // namespace zephyrant

@@ -31,16 +31,17 @@ struct SoundWeight {
   int k;
 };
 constexpr SoundWeight kShellSoundWeights[] = {
-    {"hero_shell", 75},       {"hero_lazer", 70},       {"hero_rocet", 70},
-    {"hero_shell_exp", 75},   {"hero_rocet_exp", 80},   {"hero_dead_exp", 85},
-    {"little_shell", 65},     {"little_lazer", 60},     {"little_shell_exp", 60},
-    {"little_exp", 70},
+    {"hero_shell", 75},       {"hero_lazer", 70},    {"hero_rocet", 70},   {"hero_shell_exp", 75},
+    {"hero_rocet_exp", 80},   {"hero_dead_exp", 85}, {"little_shell", 65}, {"little_lazer", 60},
+    {"little_shell_exp", 60}, {"little_exp", 70},
 };
 constexpr int kMenuSoundWeight = 80;
 constexpr int kMusicWeight = 80;
 constexpr int kSilent = -10000;
 
-int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+int RoundHalfEven(double v) {
+  return static_cast<int>(std::nearbyint(v));
+}
 
 struct HelpLine {
   int x;
@@ -169,7 +170,9 @@ int TForm1::MsUntilNextTick() const {
   return wait;
 }
 
-void TForm1::SetApplicationActive(bool active) { dx_timer_.SetApplicationActive(active); }
+void TForm1::SetApplicationActive(bool active) {
+  dx_timer_.SetApplicationActive(active);
+}
 
 void TForm1::DXDrawInitialize() {
   surface_ready_ = true;
@@ -183,14 +186,17 @@ void TForm1::DXDrawFinalize() {
   surface_ready_ = false;
 }
 
-bool TForm1::CanDraw() const { return surface_ready_ && platform_.display.CanDraw(); }
+bool TForm1::CanDraw() const {
+  return surface_ready_ && platform_.display.CanDraw();
+}
 
 void TForm1::DXTimerTimer(int lag_count) {
   if (!CanDraw()) return;
   input_.Update();
   engine_->Move(lag_count);
   engine_->Purge();
-  surface_.Fill(0);
+  // The star field paints every pixel, so clearing under it would change nothing.
+  if (!engine_->FirstDrawCoversSurface()) surface_.Fill(0);
   engine_->DrawAll();
   DrawTexts();
   platform_.display.Present(surface_);
@@ -204,7 +210,8 @@ void TForm1::DrawText(int x, int y, const std::string& text, int size, Rgb colou
 void TForm1::DrawTexts() {
   texts_.clear();
   if (state_.screenState == kHelp) {
-    for (const HelpLine& line : kHelpLines) DrawText(line.x, line.y, line.text, line.size, kTextColour);
+    for (const HelpLine& line : kHelpLines)
+      DrawText(line.x, line.y, line.text, line.size, kTextColour);
   }
   if (state_.screenState != kPlaying) return;
   const int bottom = state_.surfaceHeight - 23;
@@ -228,7 +235,9 @@ void TForm1::DXDrawMouseDown(MouseButton button) {
   if (button == MouseButton::kRight) state_.mouseButton = 2;
 }
 
-void TForm1::DXDrawMouseUp(MouseButton) { state_.mouseButton = 0; }
+void TForm1::DXDrawMouseUp(MouseButton) {
+  state_.mouseButton = 0;
+}
 
 void TForm1::FormKeyDown(Key) {}
 

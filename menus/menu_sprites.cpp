@@ -31,8 +31,8 @@ void BuildMainMenu(TForm1& form) {
     TMenu& item = form.Engine().Spawn<TMenu>();
     item.SetImage(menu.Item(i));
     item.X = column_x;
-    item.Y = i == 0 ? kTitleY
-                    : static_cast<double>(item.Height * (i * kRowSpacing) + kMainMenuBaseY);
+    item.Y =
+        i == 0 ? kTitleY : static_cast<double>(item.Height * (i * kRowSpacing) + kMainMenuBaseY);
     state.itemRequests[i] = 2;
   }
   state.menuColumnX = column_x;

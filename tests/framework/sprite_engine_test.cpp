@@ -270,6 +270,22 @@ TEST_F(EngineTest, BackgroundMapsOfNoSizeDrawNothing) {
   EXPECT_EQ(background.Cell(2, 0), -1);
 }
 
+TEST_F(EngineTest, OnlyAnOpaqueWrappedLayerDrawnFirstCoversTheSurface) {
+  auto opaque = SolidPicture(40, 30, kRed);
+  auto holed = MakePicture(40, 30, 0, 0, [](int x, int) { return x == 3 ? kKey : kRed; });
+  TBackgroundSprite& background = engine.Spawn<TBackgroundSprite>();
+  background.SetMapSize(1, 1);
+  background.Image = opaque.get();
+  EXPECT_FALSE(engine.FirstDrawCoversSurface()) << "without wrap the map covers one tile";
+  background.Wrap = true;
+  EXPECT_TRUE(engine.FirstDrawCoversSurface());
+  background.Image = holed.get();
+  EXPECT_FALSE(engine.FirstDrawCoversSurface());
+  background.Image = opaque.get();
+  Place(0, 0, 5, 5).SetZ(-10);  // something drawn before it
+  EXPECT_FALSE(engine.FirstDrawCoversSurface());
+}
+
 TEST_F(EngineTest, WrappedBackgroundsRepeatInBothDirections) {
   // A 40 x 30 tile: red with a white pixel at its top-left corner.
   auto tile = MakePicture(40, 30, 0, 0,

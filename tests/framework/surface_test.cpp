@@ -1,7 +1,11 @@
+#include "framework/surface.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "framework/sprite.h"
-#include "framework/surface.h"
 #include "tests/support/pictures.h"
 
 namespace zephyrant {
@@ -20,11 +24,40 @@ TEST(Surface, ColourKeyedPixelsLeaveTheSurfaceAlone) {
   EXPECT_EQ(surface.At(14, 10), 0x123456u) << "nothing beyond the pattern";
 }
 
+// Wide pictures with long opaque stretches are copied run by run, noisy ones
+// with the select loop, opaque ones row by row: all three must give exactly
+// the keyed copy, also when clipped on every side.
+TEST(Surface, EveryCopyPathGivesTheKeyedCopy) {
+  const auto ring = [](int x, int y) -> uint8_t {
+    const int dx = x - 30, dy = y - 20;
+    return dx * dx + dy * dy < 400 && dx * dx + dy * dy > 100 ? kRed : kKey;
+  };
+  const auto noise = [](int x, int y) -> uint8_t { return ((x * 7 + y * 13) % 3) ? kGreen : kKey; };
+  const auto solid = [](int x, int y) -> uint8_t { return (x + y) % 2 ? kBlue : kWhite; };
+  for (const auto& paint :
+       {std::function<uint8_t(int, int)>(ring), std::function<uint8_t(int, int)>(noise),
+        std::function<uint8_t(int, int)>(solid)}) {
+    auto picture = MakePicture(60, 40, 0, 0, paint);
+    const PatternView view = picture->Pattern(0);
+    for (const Point at : {Point{100, 100}, Point{-25, -15}, Point{770, 580}}) {
+      Surface surface;
+      surface.Fill(0x0A0B0C);
+      picture->Draw(&surface, at.x, at.y, 0);
+      for (int y = std::max(0, at.y); y < std::min(600, at.y + 40); ++y) {
+        for (int x = std::max(0, at.x); x < std::min(800, at.x + 60); ++x) {
+          const uint32_t source = view.At(x - at.x, y - at.y);
+          const uint32_t expected = source == view.key ? 0x0A0B0Cu : source;
+          ASSERT_EQ(surface.At(x, y), expected) << "at " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
 TEST(Surface, PatternsAreCutLeftToRightThenTopToBottomAndClipped) {
   // 3 x 2 patterns of 2 x 2; pattern i is painted with colour index 1 + i % 4.
-  auto sheet = MakePicture(6, 4, 2, 2, [](int x, int y) {
-    return static_cast<uint8_t>(1 + ((y / 2) * 3 + x / 2) % 4);
-  });
+  auto sheet = MakePicture(
+      6, 4, 2, 2, [](int x, int y) { return static_cast<uint8_t>(1 + ((y / 2) * 3 + x / 2) % 4); });
   EXPECT_EQ(sheet->PatternCount(), 6);
   Surface surface;
   sheet->Draw(&surface, 0, 0, 1);

@@ -96,6 +96,24 @@ TEST_F(TextTest, CoveredPixelsTakeTheColourAndEdgesBlendTowardIt) {
   EXPECT_GT(partial, 20) << "glyph edges are anti-aliased";
 }
 
+// Rows are blended several pixels at a time with a one-pixel tail; a line
+// moved by one pixel must come out the same, shifted, on a busy background.
+TEST_F(TextTest, BlendingDoesNotDependOnWhereARowStarts) {
+  Surface shifted;
+  for (int y = 0; y < 600; ++y) {
+    for (int x = 0; x < 800; ++x) {
+      surface_.Row(y)[x] = static_cast<uint32_t>((x * 2654435761u) ^ (y * 40503u)) & 0xFFFFFFu;
+      shifted.Row(y)[x + 1 < 800 ? x + 1 : 0] = surface_.Row(y)[x];
+    }
+  }
+  text_.Draw(surface_, 100, 100, "Left Arrow, Right Arrow - Change parameter", 14, kGold);
+  text_.Draw(shifted, 101, 100, "Left Arrow, Right Arrow - Change parameter", 14, kGold);
+  for (int y = 95; y < 130; ++y) {
+    for (int x = 95; x < 500; ++x)
+      ASSERT_EQ(surface_.At(x, y), shifted.At(x + 1, y)) << x << "," << y;
+  }
+}
+
 TEST_F(TextTest, DrawingPastTheEdgesIsClipped) {
   text_.Draw(surface_, 790, 595, "Mouse Controls", 16, kGold);
   text_.Draw(surface_, -1000000, -1000000, "Mouse Controls", 16, kGold);
