@@ -1,3 +1,5 @@
 #include "platform/sdl/sdl_app.h"
 
-int main(int argc, char** argv) { return zephyrant::RunGame(argc, argv); }
+int main(int argc, char** argv) {
+  return zephyrant::RunGame(argc, argv);
+}

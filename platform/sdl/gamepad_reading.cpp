@@ -11,7 +11,9 @@ int Steer(int stick, bool negative, bool positive) {
   return negative ? -kFullDeflection : kFullDeflection;
 }
 
-uint32_t ButtonMask(int button) { return uint32_t{1} << (button - 1); }
+uint32_t ButtonMask(int button) {
+  return uint32_t{1} << (button - 1);
+}
 
 }  // namespace
 

@@ -8,11 +8,15 @@ namespace zephyrant {
 
 namespace {
 
-int Scaled(double gain, int max_level) { return static_cast<int>(std::lround(gain * max_level)); }
+int Scaled(double gain, int max_level) {
+  return static_cast<int>(std::lround(gain * max_level));
+}
 
 }  // namespace
 
-int ChannelLevel(int volume, int max_level) { return Scaled(VolumeToGain(volume), max_level); }
+int ChannelLevel(int volume, int max_level) {
+  return Scaled(VolumeToGain(volume), max_level);
+}
 
 PanLevels PanToLevels(int pan) {
   PanLevels levels;

@@ -6,7 +6,9 @@
 
 namespace zephyrant {
 
-uint32_t SdlClock::NowMs() const { return SDL_GetTicks(); }
+uint32_t SdlClock::NowMs() const {
+  return SDL_GetTicks();
+}
 
 uint32_t SdlClock::SeedValue() const {
   // The wall clock alone repeats for two runs started in the same second;

@@ -56,11 +56,11 @@ Size SdlDisplay::DesktopSize() const {
 }
 
 void SdlDisplay::Configure(const WindowConfig& config) {
-  if (window_ == nullptr) CreateWindow(config);
+  if (window_ == nullptr) OpenWindow(config);
   ApplyConfig(config);
 }
 
-void SdlDisplay::CreateWindow(const WindowConfig& config) {
+void SdlDisplay::OpenWindow(const WindowConfig& config) {
   accelerated_ = WantsAcceleratedRenderer();
   // Without this the software renderer still draws through an OpenGL
   // context behind the scenes; it must be set before the window exists.
@@ -186,11 +186,15 @@ void SdlDisplay::WarpPointer(int x, int y) {
   }
   const Point target = SurfaceToWindow(Point{x, y}, WindowBox(), surface_size_);
   SDL_WarpMouseInWindow(window_, target.x, target.y);
+  // SDL learns the new position only from the motion event the move causes,
+  // so until then the pointer is where it was put.
+  warped_to_ = WindowToSurface(target, WindowBox(), surface_size_);
 }
 
 Point SdlDisplay::PointerPosition() const {
   if (window_ == nullptr) return Point{};
   if (captured_) return Point{static_cast<int>(captured_x_), static_cast<int>(captured_y_)};
+  if (warped_to_) return *warped_to_;
   Point window;
   if (SDL_GetMouseFocus() == window_) {
     SDL_GetMouseState(&window.x, &window.y);
@@ -223,6 +227,7 @@ void SdlDisplay::SetMouseCaptured(bool captured) {
 }
 
 void SdlDisplay::OnMouseMotion(int xrel, int yrel) {
+  warped_to_.reset();
   if (!captured_) return;
   const PointerScale scale = SurfacePerWindowPixel(WindowBox(), surface_size_);
   captured_x_ = std::clamp(captured_x_ + xrel * scale.x, 0.0, surface_size_.width - 1.0);

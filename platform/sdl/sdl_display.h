@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <optional>
+
 #include "framework/geometry.h"
 #include "framework/platform.h"
 #include "framework/surface.h"
@@ -29,7 +31,7 @@ class SdlDisplay final : public Display {
   void ShowError(const std::string& title, const std::string& message) override;
 
   SDL_Window* Window() const { return window_; }
-  // Relative motion in window pixels, fed by the message loop.
+  // Every motion event, in window pixels, fed by the message loop.
   void OnMouseMotion(int xrel, int yrel);
   // Shows the last frame again, for a window the system asked to repaint.
   void Repaint();
@@ -37,7 +39,7 @@ class SdlDisplay final : public Display {
   void OnRenderDeviceReset();
 
  private:
-  void CreateWindow(const WindowConfig& config);
+  void OpenWindow(const WindowConfig& config);
   void ApplyConfig(const WindowConfig& config);
   bool EnterExclusiveFullScreen(Size mode);
   bool EnsureRenderer();
@@ -54,6 +56,7 @@ class SdlDisplay final : public Display {
   bool captured_ = false;
   double captured_x_ = 0.0;  // the pointer in surface pixels while captured
   double captured_y_ = 0.0;
+  std::optional<Point> warped_to_;  // until SDL has seen the warp
 };
 
 }  // namespace zephyrant

@@ -4,7 +4,9 @@
 
 namespace zephyrant {
 
-SdlInput::SdlInput(const SdlDisplay& display) : display_(display) { OnKeymapChanged(); }
+SdlInput::SdlInput(const SdlDisplay& display) : display_(display) {
+  OnKeymapChanged();
+}
 
 void SdlInput::OnKeymapChanged() {
   for (size_t k = 0; k < scancodes_.size(); ++k) {
@@ -49,6 +51,8 @@ MouseSample SdlInput::ReadMouse() {
   return sample;
 }
 
-JoystickSample SdlInput::ReadJoystick() { return joysticks_.ReadFirst(); }
+JoystickSample SdlInput::ReadJoystick() {
+  return joysticks_.ReadFirst();
+}
 
 }  // namespace zephyrant

@@ -11,21 +11,11 @@ struct NamedKey {
 
 // Letters and digits are handled apart; they are ranges in both tables.
 constexpr NamedKey kNamedKeys[] = {
-    {SDLK_UP, Key::kUp},
-    {SDLK_DOWN, Key::kDown},
-    {SDLK_LEFT, Key::kLeft},
-    {SDLK_RIGHT, Key::kRight},
-    {SDLK_RETURN, Key::kReturn},
-    {SDLK_KP_ENTER, Key::kReturn},
-    {SDLK_ESCAPE, Key::kEscape},
-    {SDLK_SPACE, Key::kSpace},
-    {SDLK_LSHIFT, Key::kShift},
-    {SDLK_RSHIFT, Key::kShift},
-    {SDLK_BACKSPACE, Key::kBackSpace},
-    {SDLK_F2, Key::kF2},
-    {SDLK_KP_2, Key::kKeypad2},
-    {SDLK_KP_4, Key::kKeypad4},
-    {SDLK_KP_6, Key::kKeypad6},
+    {SDLK_UP, Key::kUp},         {SDLK_DOWN, Key::kDown},           {SDLK_LEFT, Key::kLeft},
+    {SDLK_RIGHT, Key::kRight},   {SDLK_RETURN, Key::kReturn},       {SDLK_KP_ENTER, Key::kReturn},
+    {SDLK_ESCAPE, Key::kEscape}, {SDLK_SPACE, Key::kSpace},         {SDLK_LSHIFT, Key::kShift},
+    {SDLK_RSHIFT, Key::kShift},  {SDLK_BACKSPACE, Key::kBackSpace}, {SDLK_F2, Key::kF2},
+    {SDLK_KP_2, Key::kKeypad2},  {SDLK_KP_4, Key::kKeypad4},        {SDLK_KP_6, Key::kKeypad6},
     {SDLK_KP_8, Key::kKeypad8},
 };
 

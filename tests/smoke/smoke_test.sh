@@ -134,8 +134,8 @@ expect_exit() {
   wait "$game_pid"
   local status=$?
   game_pid=""
-  [ "$status" -eq "$want" ] || fail "exit status $status, expected $want"
-  if [ "$want" -eq 0 ] && [ -s "$work/stderr" ]; then
+  if [ "$status" -ne "$want" ]; then
+    fail "exit status $status, expected $want"
     echo "stderr of the game:"
     cat "$work/stderr"
   fi

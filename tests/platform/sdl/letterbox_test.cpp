@@ -57,7 +57,8 @@ TEST(PointerMapping, WarpingThenReadingStaysWithinAPixelWhenScaledDown) {
 }
 
 TEST(PointerMapping, RelativeMotionIsScaledToSurfacePixels) {
-  const PointerScale doubled = SurfacePerWindowPixel(LetterboxRect(Size{1600, 1200}, kSurface), kSurface);
+  const PointerScale doubled =
+      SurfacePerWindowPixel(LetterboxRect(Size{1600, 1200}, kSurface), kSurface);
   EXPECT_DOUBLE_EQ(doubled.x, 0.5);
   EXPECT_DOUBLE_EQ(doubled.y, 0.5);
   // An empty window must not divide by zero.
