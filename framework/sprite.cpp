@@ -49,7 +49,10 @@ TSprite::TSprite(TSprite* parent) : Parent(parent) {
   if (parent != nullptr) {
     Engine = parent->Engine != nullptr ? parent->Engine : dynamic_cast<TSpriteEngine*>(parent);
   }
-  if (Engine != nullptr) ++Engine->all_count_;
+  if (Engine != nullptr) {
+    ++Engine->all_count_;
+    serial_ = ++Engine->last_serial_;
+  }
 }
 
 TSprite::~TSprite() {
@@ -403,6 +406,23 @@ void TSpriteEngine::VisitForHits(TSprite& target) {
   if (done_) return;
   const size_t count = target.children_.size();
   for (size_t i = 0; i < count; ++i) VisitForHits(*target.children_[i]);
+}
+
+TSprite* TSpriteEngine::Find(uint32_t serial) const {
+  if (serial == 0) return nullptr;
+  TSprite* found = nullptr;
+  auto visit = [&](const TSprite& s, auto& self) -> void {
+    for (int i = 0; i < s.ChildCount() && found == nullptr; ++i) {
+      TSprite& child = s.Child(i);
+      if (child.Serial() == serial) {
+        found = &child;
+      } else {
+        self(child, self);
+      }
+    }
+  };
+  visit(*this, visit);
+  return found;
 }
 
 std::vector<const TSprite*> TSpriteEngine::Sprites() const {

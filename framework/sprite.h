@@ -34,6 +34,9 @@ class TSprite {
 
   bool Killed() const { return killed_; }
   int Z() const { return z_; }
+  // A number no other sprite of the engine had or will have, from 1; what the
+  // game keeps instead of a pointer when it must name a sprite across frames.
+  uint32_t Serial() const { return serial_; }
   // Changes the draw depth; equal depths keep their place.
   void SetZ(int z);
   // Marks the sprite for the next purge. It stays fully alive until then.
@@ -90,6 +93,7 @@ class TSprite {
   bool killed_ = false;
   bool adopted_ = false;  // in the parent's lists
   int z_ = 0;
+  uint32_t serial_ = 0;
   std::vector<std::unique_ptr<TSprite>> children_;
   std::vector<TSprite*> draw_list_;
 };
@@ -196,6 +200,8 @@ class TSpriteEngine : public TSprite {
 
   // A whole-tree snapshot in insertion order, for dumps and tests.
   std::vector<const TSprite*> Sprites() const;
+  // The living sprite with this serial, or null once it was purged.
+  TSprite* Find(uint32_t serial) const;
 
  private:
   friend class TSprite;
@@ -204,6 +210,7 @@ class TSpriteEngine : public TSprite {
   Surface* surface_ = nullptr;
   Rect surface_rect_{};
   int all_count_ = 0;
+  uint32_t last_serial_ = 0;
   mutable int draw_count_ = 0;
   mutable bool drawing_ = false;
   std::vector<TSprite*> kill_list_;

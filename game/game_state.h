@@ -53,6 +53,20 @@ struct GameState {
   int32_t enemiesGone = 0;
   int32_t mouseButton = 0;  // 0 none, 1 left down, 2 right down
 
+  // The player's weapons, pick-ups and explosions.
+  int32_t rocketCount = 0;       // pairs of rockets left
+  int32_t bonusKind = 0;         // which pick-up the bonus levels drop
+  int32_t shellHitFlag = 0;      // a shell touched a small enemy; the next shell to move goes
+  int32_t cannonFired = 0;       // a double-cannon volley wants the mount's firing frames
+  int32_t explosionCounter = 0;  // steps of every large explosion alive, added together
+  // The life icons by index, as sprite serials (0: none); entries above
+  // livesIndex are stale.
+  std::vector<uint32_t> lifeIcons;
+
+  // Where the name-entry cursor of the high-score table stands.
+  double cursorX = 0;
+  double cursorY = 0;
+
   // Settings kept in the per-user store.
   int32_t soundVolume = 0;  // 0..130
   int32_t musicVolume = 0;  // 0..130

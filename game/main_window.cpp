@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "enemies/level_scripts.h"
 #include "framework/media_error.h"
 #include "game/backgrounds.h"
 #include "menus/menu_sprites.h"
@@ -87,9 +88,12 @@ TForm1::TForm1(Platform& platform, TAssets& assets)
       input_(platform.input),
       timer_level_(platform.clock, kLevelTimerMs),
       timer_boss_(platform.clock, kBossTimerMs),
+      level_scripts_(std::make_unique<TForm6>(*this)),
       text_(assets.FontPath()),
       engine_(std::make_unique<TGameEngine>(*this)) {
   dx_timer_.OnTimer = [this](int lag_count) { DXTimerTimer(lag_count); };
+  timer_level_.OnTimer = [this] { TimerLevelTimer(); };
+  timer_boss_.OnTimer = [this] { TimerBossTimer(); };
 }
 
 TForm1::~TForm1() = default;
@@ -192,6 +196,9 @@ bool TForm1::CanDraw() const {
 
 void TForm1::DXTimerTimer(int lag_count) {
   if (!CanDraw()) return;
+  // In play the mouse steers the ship however the window is scaled; outside
+  // play it is the player's pointer again.
+  platform_.display.SetMouseCaptured(state_.screenState == kPlaying);
   input_.Update();
   engine_->Move(lag_count);
   engine_->Purge();
@@ -238,10 +245,6 @@ void TForm1::DXDrawMouseDown(MouseButton button) {
 void TForm1::DXDrawMouseUp(MouseButton) {
   state_.mouseButton = 0;
 }
-
-void TForm1::FormKeyDown(Key) {}
-
-void TForm1::FormKeyPress(char) {}
 
 void TForm1::ConfigureDisplay(const WindowConfig& config) {
   DXDrawFinalize();

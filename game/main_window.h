@@ -17,6 +17,7 @@
 namespace zephyrant {
 
 class TForm1;
+class TForm6;
 
 // The sprite engine of the main window: the way every sprite reaches the
 // game state, the lists and the devices.
@@ -73,9 +74,17 @@ class TForm1 {
   void FormKeyDown(Key key);
   void FormKeyPress(char character);
 
+  void TimerLevelTimer();
+  void TimerBossTimer();
+
   // Window configurations for the full-screen setting.
   void WindowMode();
   void FullMode();
+
+  // Starts a game at level 1 with three ships; the screen state is already 5.
+  void NewGame();
+  // Opens the high-score table with the current score as the new score.
+  void HiScores();
 
   void Terminate() { terminated_ = true; }
   bool Terminated() const { return terminated_; }
@@ -122,6 +131,7 @@ class TForm1 {
   TDXInput input_;
   TTimer timer_level_;
   TTimer timer_boss_;
+  std::unique_ptr<TForm6> level_scripts_;
   TTextRenderer text_;
   std::vector<TextRecord> texts_;
   std::unique_ptr<TGameEngine> engine_;

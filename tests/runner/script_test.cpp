@@ -113,7 +113,12 @@ TEST(Script, ABadLineIsReportedWithItsNumberAndText) {
   }
 }
 
-TEST(Script, NoCallIsKnownYet) {
+TEST(Script, CallsOnlyTheMainWindowsOperations) {
+  const Script script = Script::Parse("1 set screen_state 5\n1 call NewGame\n9 call HiScores\n");
+  ASSERT_EQ(script.Events().size(), 3u);
+  EXPECT_EQ(script.Events()[1].kind, ScriptEvent::Kind::kCall);
+  EXPECT_EQ(script.Events()[1].var, "NewGame");
+  EXPECT_EQ(script.Events()[2].var, "HiScores");
   try {
     Script::Parse("1 call start_level\n");
     FAIL();

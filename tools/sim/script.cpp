@@ -110,7 +110,11 @@ class LineParser {
       ParseSet(w, e);
     } else if (event == "call") {
       Expect(w, 3, "call NAME");
-      Fail("unknown call \"" + w[2] + "\"");
+      if (w[2] != "NewGame" && w[2] != "HiScores") {
+        Fail("unknown call \"" + w[2] + "\" (NewGame or HiScores)");
+      }
+      e.kind = Kind::kCall;
+      e.var = w[2];
     } else {
       Fail("unknown event \"" + event + "\"");
     }

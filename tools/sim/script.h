@@ -6,12 +6,13 @@
 //   12 key down Space        12 key up LShift        3 char a
 //   40 mouse move 400 310    41 mouse down left      42 mouse up left
 //   50 lag 3                 60 focus out            70 focus in
-//   1 set screen_state 11
+//   1 set screen_state 11    2 call NewGame
 //
 // Key names: Up Down Left Right Return Escape Space LShift RShift BackSpace
 // F2 KP_2 KP_4 KP_6 KP_8, a letter or a digit. "char" takes one character,
 // or Space, Return, Escape or BackSpace for those that cannot stand alone.
 // "set" takes a whole-number, decimal or text variable by its dump name.
+// "call" runs one of the main window's operations: NewGame or HiScores.
 
 #include <cstdint>
 #include <istream>
@@ -50,7 +51,8 @@ struct ScriptEvent {
     kLag,
     kFocusOut,
     kFocusIn,
-    kSet
+    kSet,
+    kCall
   };
   using Value = std::variant<int32_t, double, std::string>;
 
@@ -62,7 +64,7 @@ struct ScriptEvent {
   Point pointer;                            // mouse move
   MouseButton button = MouseButton::kLeft;  // mouse down, mouse up
   int lag_count = 1;                        // lag
-  std::string var;                          // set: the variable's dump name
+  std::string var;                          // set: the variable's dump name; call: the operation
   Value value;                              // set: already of the variable's type
 };
 

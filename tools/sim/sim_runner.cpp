@@ -80,6 +80,10 @@ void SimRunner::Apply(const ScriptEvent& e) {
     case Kind::kSet:
       SetVar(form_.State(), e.var, e.value);
       break;
+    case Kind::kCall:
+      if (e.var == "NewGame") form_.NewGame();
+      if (e.var == "HiScores") form_.HiScores();
+      break;
   }
 }
 

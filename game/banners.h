@@ -1,0 +1,30 @@
+#pragma once
+
+#include "framework/sprite.h"
+
+namespace zephyrant {
+
+// A level banner (`level`, the level's number or `complete`) that drops in
+// from the top and may wait on the middle line.
+class TLevel final : public TImageSprite {
+ public:
+  static constexpr double kFallSpeed = 15;
+  explicit TLevel(TSprite* parent) : TImageSprite(parent) {}
+  void MoveStep(int move_count) override;
+};
+
+// The game-over banner: drops to the middle, waits for a key, then falls out
+// and leads on to the high-score table.
+class TGame final : public TImageSprite {
+ public:
+  static constexpr double kFallSpeed = 5;
+  explicit TGame(TSprite* parent) : TImageSprite(parent) {}
+  void MoveStep(int move_count) override;
+};
+
+// The line banners rest on: half a 50-pixel banner above the middle.
+inline constexpr int kBannerMiddleLine = 300 - 25;
+// Boss hits from this many on keep a new level's banners waiting.
+inline constexpr int kBannerHoldBossHits = 25;
+
+}  // namespace zephyrant

@@ -1,0 +1,89 @@
+// A game from start to end: the new game, the level banners on the level
+// timer and the level scripts on the boss timer.
+
+#include "enemies/level_scripts.h"
+#include "game/banners.h"
+#include "game/main_window.h"
+#include "player/display.h"
+#include "player/ship.h"
+
+namespace zephyrant {
+
+namespace {
+
+constexpr int kStartingLives = 3;
+constexpr int kLevelsPerSet = 7;
+constexpr int kLastLevel = 35;
+constexpr double kBannerStartY = -50;
+constexpr double kLevelWordWidth = 141;
+constexpr double kLevelWordShift = 20;
+constexpr double kNumberShift = 100;
+
+TLevel& DropBanner(TForm1& form, const TPictureItem& picture, double x) {
+  TLevel& banner = form.Engine().Spawn<TLevel>();
+  banner.SetImage(picture);
+  banner.X = x;
+  banner.Y = kBannerStartY;
+  return banner;
+}
+
+}  // namespace
+
+void TForm1::NewGame() {
+  GameState& state = State();
+  state.levelNumber = 1;
+  state.levelPhase = 2;
+  timer_level_.SetEnabled(true);
+  state.weaponLevel = 1;
+  state.heroDamage = 0;
+  state.gameOverPhase = 0;
+  // A new game never carries the last game's score over.
+  state.score = 0;
+  CreateHealthAndScoreLabels(*this);
+  CreateShip(*this);
+  state.lifeIcons.clear();
+  for (int i = 0; i < kStartingLives; ++i) CreateLifeIcon(*this, i);
+  state.livesIndex = kStartingLives - 1;
+  ApplySoundVolumes();
+}
+
+void TForm1::TimerLevelTimer() {
+  GameState& state = State();
+  if (state.levelPhase != 2) return;
+  const TDXImageList& levels = Images("Levels");
+  DropBanner(*this, levels.Item("level"),
+             state.surfaceWidth / 2.0 - kLevelWordWidth / 2 - kLevelWordShift);
+  if (state.levelNumber >= 1 && state.levelNumber <= kLastLevel) {
+    DropBanner(*this, levels.Item(state.levelNumber), state.surfaceWidth / 2.0 + kNumberShift);
+  }
+  state.levelPhase = 3;
+  timer_boss_.SetEnabled(true);
+}
+
+void TForm1::TimerBossTimer() {
+  GameState& state = State();
+  state.bossHits = 0;
+  state.enemiesGone = 0;
+  switch ((state.levelNumber - 1) / kLevelsPerSet) {
+    case 0:
+      if (state.levelNumber >= 1) level_scripts_->Levels1_7();
+      break;
+    case 1:
+      level_scripts_->Levels2_7();
+      break;
+    case 2:
+      level_scripts_->Levels3_7();
+      break;
+    case 3:
+      level_scripts_->Levels4_7();
+      break;
+    case 4:
+      level_scripts_->Levels5_7();
+      break;
+    default:
+      break;
+  }
+  timer_boss_.SetEnabled(false);
+}
+
+}  // namespace zephyrant

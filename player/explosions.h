@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string_view>
+
+#include "framework/sprite.h"
+
+namespace zephyrant {
+
+class TForm1;
+
+// The impact of a shell, or of an enemy shot on the ship: 30 steps.
+class TExp_Shell final : public TImageSprite {
+ public:
+  static constexpr int kLifetime = 30;
+  explicit TExp_Shell(TSprite* parent) : TImageSprite(parent) {}
+  void MoveStep(int move_count) override;
+
+ private:
+  int steps_ = 0;
+};
+
+// The impact of a rocket: 30 steps.
+class TExp_Rocket final : public TImageSprite {
+ public:
+  static constexpr int kLifetime = 30;
+  explicit TExp_Rocket(TSprite* parent) : TImageSprite(parent) {}
+  void MoveStep(int move_count) override;
+
+ private:
+  int steps_ = 0;
+};
+
+// The large explosion of a ship, a small enemy or a boss. Every one alive
+// counts on the one shared explosion counter; the step that brings it to
+// 35 removes that explosion and starts the count again.
+class TExp_0 final : public TImageSprite {
+ public:
+  static constexpr int kCounterLimit = 35;
+  explicit TExp_0(TSprite* parent) : TImageSprite(parent) {}
+  void MoveStep(int move_count) override;
+};
+
+// An explosion of the explosion list's picture `image`, played once at
+// `frame_speed`.
+template <class T>
+T& SpawnExplosion(TForm1& form, std::string_view image, double x, double y, int z,
+                  double frame_speed);
+
+}  // namespace zephyrant

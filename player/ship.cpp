@@ -1,0 +1,290 @@
+#include "player/ship.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "game/banners.h"
+#include "game/main_window.h"
+#include "menus/high_scores.h"
+#include "player/display.h"
+#include "player/explosions.h"
+#include "player/mounts.h"
+#include "player/shots.h"
+
+namespace zephyrant {
+
+namespace {
+
+constexpr int kLastLevel = 35;
+constexpr int kClearingBossHits = 500;
+constexpr double kBaseSpeed = 2;
+constexpr double kSpeedDivisor = 50;
+constexpr int kPlayfieldBottomMargin = 12;  // the lowest the ship may be steered
+constexpr int kEntryLine = 10;              // the ship steers once above this margin
+constexpr double kExplosionFrameSpeed = 1.0 / 3.0;
+constexpr double kFlameFrameSpeed = 1.0 / 3.0;
+constexpr double kFlameStartOffsetX = 15;
+constexpr double kFlameStartOffsetY = 20;
+constexpr double kLeftFlameX = 5;
+constexpr double kRightFlameX = 36;
+constexpr double kFlameY = 72;
+constexpr double kCannonLeftX = 7;
+constexpr double kCannonRightX = 30;
+constexpr double kLaserRise = 37;
+constexpr double kRocketOffsetX = -5;
+constexpr double kRocketOffsetY = 10;
+
+const TDXImageList& ShellPictures(TForm1& form) {
+  return form.Images(Holder::kShip, "ListShell");
+}
+
+void PlayShellSound(TForm1& form, const char* name) {
+  form.Waves("DXWaveShell").Item(name).Play(false);
+}
+
+template <class Flame>
+void CreateFlame(TForm1& form, double x, double y) {
+  Flame& flame = form.Engine().Spawn<Flame>();
+  flame.SetImage(form.Images(Holder::kShip, "Hero").Item("flame"));
+  flame.X = x;
+  flame.Y = y;
+  flame.FrameLooped = true;
+  flame.FrameSpeed = kFlameFrameSpeed;
+}
+
+// Flames go with the ship, and also while the abort state is held.
+void FollowShip(TImageSprite& flame, double offset_x) {
+  TForm1& form = FormOf(flame);
+  const GameState& state = form.State();
+  if (form.Input().Has(InputState::InputButton2)) flame.Kill();
+  if (state.heroDamage >= THero::kDestroyingDamage || state.livesIndex < 0) flame.Kill();
+  if (state.screenState != kPlaying) flame.Kill();
+  flame.X = state.heroX + offset_x;
+  flame.Y = state.heroY + kFlameY;
+}
+
+}  // namespace
+
+void CreateShip(TForm1& form) {
+  GameState& state = form.State();
+  THero& hero = form.Engine().Spawn<THero>();
+  hero.SetImage(form.Images(Holder::kShip, "Hero").Item("hero"));
+  hero.X = state.surfaceWidth / 2;
+  hero.Y = state.surfaceHeight;
+  state.heroX = hero.X;
+  state.heroY = hero.Y;
+  CreateFlame<TFlame1>(form, hero.X - kFlameStartOffsetX, hero.Y - kFlameStartOffsetY);
+  CreateFlame<TFlame2>(form, hero.X + kFlameStartOffsetX, hero.Y - kFlameStartOffsetY);
+}
+
+void THero::MoveStep(int move_count) {
+  TImageSprite::MoveStep(move_count);
+  if (FormOf(*this).State().screenState != kPlaying) Kill();
+  CheckLevelEnd();
+  CheckGameWon();
+  PutOutCompleteBanner();
+  CheckDestroyed();
+  CheckGameOver();
+  Steer();
+  Climb();
+  Glide();
+  Fire();
+  fire_clock_ += kFireClockStep;
+  GameState& state = FormOf(*this).State();
+  state.heroX = X;
+  state.heroY = Y;
+  CheckHits();
+}
+
+void THero::CheckLevelEnd() {
+  GameState& state = FormOf(*this).State();
+  if (state.enemiesGone < state.levelQuota + 1) return;
+  state.levelPhase = 1;
+  state.levelNumber += 1;
+  state.enemiesGone = 0;
+  state.bossHits = kClearingBossHits;
+}
+
+void THero::CheckGameWon() {
+  TForm1& form = FormOf(*this);
+  GameState& state = form.State();
+  if (state.levelNumber != kLastLevel + 1) return;
+  state.levelNumber = 1;
+  state.bossHits = kClearingBossHits;
+  state.heroDamage = 0;
+  form.HiScores();
+  CreateNameEntryCursor(form, kEndedGameCursorSpeed);
+}
+
+void THero::PutOutCompleteBanner() {
+  TForm1& form = FormOf(*this);
+  GameState& state = form.State();
+  if (state.levelPhase != 1) return;
+  state.levelPhase = 2;
+  const TPictureItem& complete = form.Images("Start").Item("complete");
+  TLevel& banner = form.Engine().Spawn<TLevel>();
+  banner.SetImage(complete);
+  banner.X = state.surfaceWidth / 2 - complete.Width() / 2.0;
+  banner.Y = -complete.Height();
+}
+
+void THero::CheckDestroyed() {
+  TForm1& form = FormOf(*this);
+  GameState& state = form.State();
+  if (state.heroDamage < kDestroyingDamage) return;
+  SpawnExplosion<TExp_0>(form, "Exp", X, Y - Height, 1, kExplosionFrameSpeed);
+  PlayShellSound(form, "hero_dead_exp");
+  KillLifeIcon(form, state.livesIndex);
+  state.livesIndex -= 1;
+  state.heroDamage = 0;
+  Kill();
+  if (state.livesIndex >= 0) CreateShip(form);
+  // The weapon survives one step lower; the double cannon goes back on.
+  state.weaponLevel -= 1;
+  if (state.weaponLevel == 2) CreateCannonMount(form, TCannon::kIdleFrameSpeed);
+  if (state.weaponLevel < 1) state.weaponLevel = 1;
+}
+
+void THero::CheckGameOver() {
+  TForm1& form = FormOf(*this);
+  GameState& state = form.State();
+  if (state.livesIndex >= 0) return;
+  const TPictureItem& over = form.Images("Start").Item("ower");
+  TGame& banner = form.Engine().Spawn<TGame>();
+  banner.SetImage(over);
+  banner.X = state.surfaceWidth / 2 - over.Width() / 2.0;
+  banner.Y = -over.Height();
+  state.gameOverPhase = 1;
+  Kill();
+}
+
+void THero::Steer() {
+  TForm1& form = FormOf(*this);
+  const GameState& state = form.State();
+  const int width = state.surfaceWidth;
+  const int height = state.surfaceHeight;
+  // A ship still climbing in cannot be steered.
+  if (Y >= height - Height - kEntryLine) return;
+  const TDXInput& input = form.Input();
+  const double speed = kBaseSpeed + state.speedSetting / kSpeedDivisor;
+  if (input.Has(InputState::InputLeft)) speed_x_ = -speed;
+  if (input.Has(InputState::InputRight)) speed_x_ = speed;
+  if (input.Has(InputState::InputUp)) speed_y_ = -speed;
+  if (input.Has(InputState::InputDown)) speed_y_ = speed;
+  // The pointer lives in surface pixels, so the window's own corner is the origin.
+  Display& display = form.Services().display;
+  Point cursor = display.PointerPosition();
+  cursor.x = std::clamp(cursor.x, 0, std::max(0, width - Width));
+  cursor.y = std::clamp(cursor.y, 0, std::max(0, height - Height - kPlayfieldBottomMargin));
+  if (input.MouseDx() != 0 || input.MouseDy() != 0) {
+    X = cursor.x;
+    Y = cursor.y;
+  }
+  X += speed_x_;
+  Y += speed_y_;
+  if (Y >= height - Height - kPlayfieldBottomMargin) Y = height - Height - kPlayfieldBottomMargin;
+  if (X >= width - Width) X = width - Width;
+  if (Y <= 0) Y = 1;
+  if (X <= 0) X = 1;
+  display.WarpPointer(static_cast<int>(std::nearbyint(X)), static_cast<int>(std::nearbyint(Y)));
+}
+
+void THero::Climb() {
+  const GameState& state = FormOf(*this).State();
+  if (Y >= state.surfaceHeight - Height - kEntryLine) Y -= kEntryClimb;
+}
+
+void THero::Glide() {
+  const TDXInput& input = FormOf(*this).Input();
+  if (input.MouseDx() == 0) speed_x_ /= 2;
+  if (input.MouseDy() == 0) speed_y_ /= 2;
+}
+
+void THero::Fire() {
+  TForm1& form = FormOf(*this);
+  GameState& state = form.State();
+  const TDXInput& input = form.Input();
+  if ((input.Has(InputState::InputButton3) || state.mouseButton == 1) &&
+      fire_clock_ - last_shot_clock_ >= kFireGap) {
+    FireVolley();
+    last_shot_clock_ = fire_clock_;
+  }
+  // One clock for both weapons: a volley in this step holds the rockets back.
+  if ((input.Has(InputState::InputButton4) || state.mouseButton == 2) &&
+      fire_clock_ - last_shot_clock_ >= kFireGap && state.rocketCount >= 1) {
+    FireRockets();
+    last_shot_clock_ = fire_clock_;
+    state.rocketCount -= 1;
+  }
+}
+
+void THero::FireVolley() {
+  TForm1& form = FormOf(*this);
+  GameState& state = form.State();
+  const TDXImageList& pictures = ShellPictures(form);
+  auto shell_at = [&](const TPictureItem& picture, double x, double y) -> TShell& {
+    TShell& shell = form.Engine().Spawn<TShell>();
+    shell.SetImage(picture);
+    shell.X = x;
+    shell.Y = y;
+    return shell;
+  };
+  switch (state.weaponLevel) {
+    case 1: {
+      const TPictureItem& picture = pictures.Item("shell");
+      TShell& shell = shell_at(picture, X + Width / 2.0 - picture.Width() / 2.0, Y);
+      shell.PixelExact = true;
+      PlayShellSound(form, "hero_shell");
+      break;
+    }
+    case 2: {
+      const TPictureItem& picture = pictures.Item("shell");
+      state.cannonFired = 1;
+      shell_at(picture, X + kCannonLeftX, Y);
+      PlayShellSound(form, "hero_shell");
+      shell_at(picture, X + kCannonRightX, Y);
+      PlayShellSound(form, "hero_shell");
+      break;
+    }
+    case 3: {
+      // Three laser bolts in a column above the nose.
+      const TPictureItem& picture = pictures.Item("shell_can");
+      for (int i = 0; i < 3; ++i) {
+        TShell& bolt = shell_at(picture, X + Width / 2.0 - picture.Width() / 2.0,
+                                Y - kLaserRise - 3 * i * picture.Height());
+        bolt.FrameLooped = true;
+        bolt.FrameSpeed = 5;
+        PlayShellSound(form, "hero_lazer");
+      }
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void THero::FireRockets() {
+  TForm1& form = FormOf(*this);
+  const TPictureItem& picture = ShellPictures(form).Item("rocet");
+  for (double x : {X + kRocketOffsetX, X + Width + kRocketOffsetX}) {
+    TRocet& rocket = form.Engine().Spawn<TRocet>();
+    rocket.SetImage(picture);
+    rocket.X = x;
+    rocket.Y = Y + kRocketOffsetY;
+    rocket.FrameLooped = true;
+    rocket.FrameSpeed = 1;
+    PlayShellSound(form, "hero_rocet");
+  }
+}
+
+void TFlame1::MoveStep(int move_count) {
+  TImageSprite::MoveStep(move_count);
+  FollowShip(*this, kLeftFlameX);
+}
+
+void TFlame2::MoveStep(int move_count) {
+  TImageSprite::MoveStep(move_count);
+  FollowShip(*this, kRightFlameX);
+}
+
+}  // namespace zephyrant

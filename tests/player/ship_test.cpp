@@ -1,0 +1,339 @@
+// The ship as the player flies it: climbing in, steering, gliding, firing,
+// being destroyed and replaced.
+
+#include "player/ship.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "game/banners.h"
+#include "player/display.h"
+#include "player/explosions.h"
+#include "player/mounts.h"
+#include "player/shots.h"
+#include "tests/player/play.h"
+
+namespace zephyrant::testing {
+namespace {
+
+TEST(ShipEntry, ClimbsFrom600To516In28StepsWithoutSteering) {
+  Play play;
+  play.StartGame();
+  play.Hold(Key::kLeft);
+  play.Step(27);
+  EXPECT_EQ(play.Only<THero>().Y, 519);
+  EXPECT_EQ(play.Only<THero>().X, 400);
+  play.Release(Key::kLeft);
+  play.Step();
+  EXPECT_EQ(play.Only<THero>().Y, 516);
+  play.Step(10);
+  EXPECT_EQ(play.Only<THero>().Y, 516);
+  EXPECT_EQ(play.State().heroY, 516);
+}
+
+TEST(ShipEntry, FlamesSitUnderTheNozzles) {
+  Play play;
+  play.StartGame();
+  play.Step(30);
+  const THero& hero = play.Only<THero>();
+  EXPECT_EQ(play.Only<TFlame1>().X, hero.X + 5);
+  EXPECT_EQ(play.Only<TFlame2>().X, hero.X + 36);
+  EXPECT_EQ(play.Only<TFlame1>().Y, hero.Y + 72);
+}
+
+TEST(ShipSteering, KeysMoveFourPixelsAStepAndGlideHalvingAfterRelease) {
+  Play play;
+  play.StartGame();
+  play.StepUntilShipIsIn();
+  const double start = play.Only<THero>().X;
+  play.Hold(Key::kRight);
+  play.Step(3);
+  EXPECT_DOUBLE_EQ(play.Only<THero>().X, start + 12);
+  play.Release(Key::kRight);
+  double last = play.Only<THero>().X;
+  for (double expected : {2.0, 1.0, 0.5, 0.25}) {
+    play.Step();
+    EXPECT_DOUBLE_EQ(play.Only<THero>().X - last, expected);
+    last = play.Only<THero>().X;
+  }
+}
+
+TEST(ShipSteering, OpposingKeysGoRightAndDown) {
+  Play play;
+  play.StartGame();
+  play.StepUntilShipIsIn();
+  const THero& hero = play.Only<THero>();
+  const double x = hero.X;
+  const double y = hero.Y;
+  play.Hold(Key::kLeft);
+  play.Hold(Key::kRight);
+  play.Hold(Key::kUp);
+  play.Hold(Key::kDown);
+  play.Step();
+  EXPECT_DOUBLE_EQ(hero.X, x + 4);
+  EXPECT_DOUBLE_EQ(hero.Y, y);  // already on the lowest line, held there
+}
+
+TEST(ShipSteering, StaysInsideThePlayfield) {
+  Play play;
+  play.StartGame();
+  play.StepUntilShipIsIn();
+  const THero& hero = play.Only<THero>();
+  play.Hold(Key::kRight);
+  play.Hold(Key::kUp);
+  play.Step(200);
+  EXPECT_EQ(hero.X, 755);
+  EXPECT_EQ(hero.Y, 1);
+  play.Release(Key::kRight);
+  play.Release(Key::kUp);
+  play.Hold(Key::kLeft);
+  play.Hold(Key::kDown);
+  play.Step(200);
+  EXPECT_EQ(hero.X, 1);
+  EXPECT_EQ(hero.Y, 516);
+}
+
+TEST(ShipSteering, FollowsTheMouseAndKeepsThePointerOnTheShip) {
+  Play play;
+  play.StartGame();
+  play.Step();
+  EXPECT_TRUE(play.Machine().display.MouseCaptured());
+  play.StepUntilShipIsIn();
+  const THero& hero = play.Only<THero>();
+  // Moving left also sets the Left state, so the ship runs 4 pixels ahead.
+  play.MovePointer(200, 300);
+  play.Step();
+  EXPECT_EQ(hero.X, 196);
+  EXPECT_EQ(hero.Y, 296);
+  EXPECT_EQ(play.Machine().display.PointerPosition().x, 196);
+  // A pointer outside the playfield is pulled back to its edge first.
+  play.MovePointer(799, 599);
+  play.Step();
+  EXPECT_EQ(hero.X, 755);
+  EXPECT_EQ(hero.Y, 516);
+}
+
+// Steps on which new shells appeared while fire was held from the start.
+std::vector<int> VolleySteps(Play& play, int steps) {
+  std::vector<int> volleys;
+  std::vector<const TShell*> known;
+  for (int step = 1; step <= steps; ++step) {
+    play.Step();
+    for (const TShell* shell : play.Alive<TShell>()) {
+      if (std::find(known.begin(), known.end(), shell) == known.end()) {
+        known.push_back(shell);
+        if (volleys.empty() || volleys.back() != step) volleys.push_back(step);
+      }
+    }
+  }
+  return volleys;
+}
+
+TEST(ShipFiring, AVolleyAtMostEvery14StepsFromTheFifteenth) {
+  Play play;
+  play.StartGame();
+  play.Hold(Key::kSpace);
+  EXPECT_EQ(VolleySteps(play, 45), (std::vector<int>{15, 29, 43}));
+}
+
+TEST(ShipFiring, RocketsWaitWhileTheFireKeyIsHeld) {
+  Play play;
+  play.StartGame();
+  play.State().rocketCount = 5;
+  play.Hold(Key::kSpace);
+  play.Hold(Key::kShift);
+  play.Step(60);
+  EXPECT_TRUE(play.Alive<TRocet>().empty());
+  EXPECT_EQ(play.State().rocketCount, 5);
+  play.Release(Key::kSpace);
+  play.Step(14);
+  const auto rockets = play.Alive<TRocet>();
+  ASSERT_EQ(rockets.size(), 2u);
+  EXPECT_EQ(play.State().rocketCount, 4);
+  const THero& hero = play.Only<THero>();
+  EXPECT_EQ(rockets[1]->X - rockets[0]->X, hero.Width);
+  EXPECT_EQ(rockets[0]->X, hero.X - 5);
+}
+
+TEST(ShipFiring, NoRocketsWithoutRocketsLeft) {
+  Play play;
+  play.StartGame();
+  play.Hold(Key::kShift);
+  play.Step(40);
+  EXPECT_TRUE(play.Alive<TRocet>().empty());
+  EXPECT_EQ(play.State().rocketCount, 0);
+}
+
+// Fires one volley at the weapon level and returns its shots.
+std::vector<TShell*> OneVolley(Play& play, int weapon_level) {
+  play.StartGame();
+  play.State().weaponLevel = weapon_level;
+  play.Step(14);
+  play.Hold(Key::kSpace);
+  play.Step();
+  play.Release(Key::kSpace);
+  return play.Alive<TShell>();
+}
+
+TEST(ShipFiring, WeaponLevelsFireTheirVolleys) {
+  {
+    Play play;
+    const auto shells = OneVolley(play, 1);
+    ASSERT_EQ(shells.size(), 1u);
+    EXPECT_EQ(shells[0]->X, play.Only<THero>().X + 20);
+    EXPECT_TRUE(shells[0]->PixelExact);
+    EXPECT_EQ(shells[0]->Image->Name, "shell");
+  }
+  {
+    Play play;
+    const auto shells = OneVolley(play, 2);
+    ASSERT_EQ(shells.size(), 2u);
+    EXPECT_EQ(shells[0]->X, play.Only<THero>().X + 7);
+    EXPECT_EQ(shells[1]->X, play.Only<THero>().X + 30);
+    EXPECT_FALSE(shells[0]->PixelExact);
+    EXPECT_EQ(play.State().cannonFired, 1);
+  }
+  {
+    Play play;
+    const auto bolts = OneVolley(play, 3);
+    ASSERT_EQ(bolts.size(), 3u);
+    for (const TShell* bolt : bolts) {
+      EXPECT_EQ(bolt->X, play.Only<THero>().X + 20);
+      EXPECT_EQ(bolt->Image->Name, "shell_can");
+    }
+    EXPECT_EQ(bolts[0]->Y - bolts[1]->Y, 60);
+    EXPECT_EQ(bolts[1]->Y - bolts[2]->Y, 60);
+    const auto sounds = play.SoundsPlayed();
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "hero_lazer"), 3);
+  }
+}
+
+TEST(ShipFiring, DoubleCannonReplaysItsFiringFramesOnEveryVolley) {
+  Play play;
+  play.StartGame();
+  play.State().weaponLevel = 2;
+  CreateCannonMount(play.Form(), TCannon::kIdleFrameSpeed);
+  play.Step(14);
+  const TCannon* idle = &play.Only<TCannon>();
+  EXPECT_EQ(idle->PatternIndex(), 3);  // played once and holds the last frame
+  play.Hold(Key::kSpace);
+  play.Step(2);
+  const TCannon& firing = play.Only<TCannon>();
+  EXPECT_NE(&firing, idle);
+  EXPECT_EQ(firing.PatternIndex(), 1);
+  EXPECT_EQ(firing.FrameSpeed, 1);
+  EXPECT_EQ(play.State().cannonFired, 0);
+  EXPECT_EQ(firing.X, play.State().heroX + 7);
+}
+
+TEST(ShipDamage, TenDestroysAndNineNinetyNineDoesNot) {
+  Play play;
+  play.StartGame();
+  play.StepUntilShipIsIn();
+  THero* first = &play.Only<THero>();
+  play.State().heroDamage = 9.99;
+  play.Step();
+  EXPECT_EQ(&play.Only<THero>(), first);
+  EXPECT_EQ(play.State().livesIndex, 2);
+
+  const double x = first->X;
+  const double y = first->Y;
+  play.State().heroDamage = 10.0;
+  play.Step();
+  const THero& next = play.Only<THero>();
+  EXPECT_NE(&next, first);
+  EXPECT_EQ(next.X, 400);
+  EXPECT_EQ(play.State().livesIndex, 1);
+  EXPECT_EQ(play.State().heroDamage, 0);
+  EXPECT_EQ(play.Alive<TBonus>().size(), 2u);
+  const TExp_0& blast = play.Only<TExp_0>();
+  EXPECT_EQ(blast.X, x);
+  EXPECT_EQ(blast.Y, y - 72);
+  const auto sounds = play.SoundsPlayed();
+  EXPECT_NE(std::find(sounds.begin(), sounds.end(), "hero_dead_exp"), sounds.end());
+  // The new ship brings its flames; the old ones, which saw the damage
+  // already repaired, follow it too and settle on its nozzles.
+  play.Step(30);
+  for (const TFlame1* flame : play.Alive<TFlame1>()) EXPECT_EQ(flame->X, next.X + 5);
+  for (const TFlame2* flame : play.Alive<TFlame2>()) EXPECT_EQ(flame->Y, next.Y + 72);
+  EXPECT_FALSE(play.Alive<TFlame2>().empty());
+}
+
+TEST(ShipDamage, ALostShipTakesOneWeaponLevel) {
+  Play play;
+  play.StartGame();
+  play.StepUntilShipIsIn();
+  play.State().weaponLevel = 3;
+  play.State().heroDamage = 10;
+  play.Step();
+  EXPECT_EQ(play.State().weaponLevel, 2);
+  EXPECT_EQ(play.Alive<TCannon>().size(), 1u);
+  play.State().heroDamage = 10;
+  play.Step();
+  EXPECT_EQ(play.State().weaponLevel, 1);
+  play.Step();
+  EXPECT_TRUE(play.Alive<TCannon>().empty());
+  play.State().heroDamage = 10;
+  play.Step();
+  EXPECT_EQ(play.State().weaponLevel, 1);
+}
+
+TEST(ShipDamage, LosingTheLastShipEndsTheGameAfterAKey) {
+  Play play;
+  play.StartGame();
+  play.StepUntilShipIsIn();
+  play.State().livesIndex = 0;
+  play.State().heroDamage = 10;
+  play.Step();
+  EXPECT_TRUE(play.Alive<THero>().empty());
+  EXPECT_EQ(play.State().gameOverPhase, 1);
+  EXPECT_EQ(play.Only<TGame>().X, 235);
+  play.Step(2);
+  EXPECT_TRUE(play.Alive<TFlame1>().empty());
+  EXPECT_EQ(play.Alive<TBonus>().size(), 2u);
+
+  // The banner comes to rest in the middle and "Press any key" pulses.
+  play.Step(80);
+  EXPECT_EQ(play.Only<TGame>().Y, 270);
+  const auto& texts = play.Form().Texts();
+  EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                          [](const TextRecord& t) { return t.text == "Press any key"; }));
+
+  play.Form().FormKeyDown(Key::kShift);
+  EXPECT_EQ(play.State().gameOverPhase, 2);
+  EXPECT_EQ(play.State().heroDamage, 10);
+  play.Step(70);
+  EXPECT_TRUE(play.Alive<TGame>().empty());
+  EXPECT_EQ(play.State().screenState, kEnteringHighScores);
+  EXPECT_EQ(play.State().bossHits, 500);
+  play.Step();
+  EXPECT_FALSE(play.Machine().display.MouseCaptured());
+  EXPECT_TRUE(play.Alive<TLive>().empty());
+}
+
+TEST(ShipLevels, MeetingTheQuotaEndsTheLevelAndWinningResetsToLevelOne) {
+  Play play;
+  play.StartGame();
+  play.Step(5);
+  play.State().levelQuota = 3;
+  play.State().enemiesGone = 4;
+  play.Step();
+  EXPECT_EQ(play.State().levelNumber, 2);
+  EXPECT_EQ(play.State().bossHits, 500);
+  EXPECT_EQ(play.State().enemiesGone, 0);
+  EXPECT_EQ(play.State().levelPhase, 2);  // the complete banner is out
+  const auto banners = play.Alive<TLevel>();
+  ASSERT_FALSE(banners.empty());
+  EXPECT_EQ(banners.back()->Image->Name, "complete");
+  EXPECT_EQ(banners.back()->X, 400 - 373 / 2.0);
+
+  play.State().levelNumber = 35;
+  play.State().enemiesGone = 4;
+  play.Step();
+  EXPECT_EQ(play.State().levelNumber, 1);
+  EXPECT_EQ(play.State().screenState, kEnteringHighScores);
+}
+
+}  // namespace
+}  // namespace zephyrant::testing
