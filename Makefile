@@ -5,7 +5,7 @@ JOBS ?= 2
 RELEASE_DIR := build-release
 TEST_DIR := build
 
-.PHONY: play test deps build-release build-test sanitize bench assets contact-sheet clean
+.PHONY: play test deps build-release build-test sanitize bench measure assets contact-sheet clean
 
 play: deps build-release
 	./$(RELEASE_DIR)/zephyrant
@@ -34,6 +34,12 @@ bench: deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DZEPHYRANT_TESTS=OFF -DZEPHYRANT_BENCH=ON
 	cmake --build $(RELEASE_DIR) -j $(JOBS) --target frame_bench
 	./$(RELEASE_DIR)/bench/frame_bench
+
+# Launch time, menu CPU and peak memory of the real game on a virtual display.
+measure: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DZEPHYRANT_TESTS=OFF -DZEPHYRANT_BENCH=ON
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target zephyrant first_frame_probe
+	bench/process_measure.sh ./$(RELEASE_DIR)/zephyrant ./$(RELEASE_DIR)/bench/first_frame_probe 10
 
 # Regenerates every picture and sound under assets/ (they are committed).
 assets: deps

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/assets.h"
@@ -108,6 +109,8 @@ class TForm1 {
     return assets_.Images(Holder::kMain, list);
   }
   TDXWaveList& Waves(const std::string& list) { return assets_.Waves(list); }
+  // Plays a sound of the shots and explosions list once, without waiting.
+  void PlayShellSound(std::string_view name) { Waves("DXWaveShell").Item(name).Play(false); }
 
   // What the last frame drew as text.
   const std::vector<TextRecord>& Texts() const { return texts_; }

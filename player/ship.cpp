@@ -38,10 +38,6 @@ const TDXImageList& ShellPictures(TForm1& form) {
   return form.Images(Holder::kShip, "ListShell");
 }
 
-void PlayShellSound(TForm1& form, const char* name) {
-  form.Waves("DXWaveShell").Item(name).Play(false);
-}
-
 template <class Flame>
 void CreateFlame(TForm1& form, double x, double y) {
   Flame& flame = form.Engine().Spawn<Flame>();
@@ -133,7 +129,7 @@ void THero::CheckDestroyed() {
   GameState& state = form.State();
   if (state.heroDamage < kDestroyingDamage) return;
   SpawnExplosion<TExp_0>(form, "Exp", X, Y - Height, 1, kExplosionFrameSpeed);
-  PlayShellSound(form, "hero_dead_exp");
+  form.PlayShellSound("hero_dead_exp");
   KillLifeIcon(form, state.livesIndex);
   state.livesIndex -= 1;
   state.heroDamage = 0;
@@ -234,16 +230,16 @@ void THero::FireVolley() {
       const TPictureItem& picture = pictures.Item("shell");
       TShell& shell = shell_at(picture, X + Width / 2.0 - picture.Width() / 2.0, Y);
       shell.PixelExact = true;
-      PlayShellSound(form, "hero_shell");
+      form.PlayShellSound("hero_shell");
       break;
     }
     case 2: {
       const TPictureItem& picture = pictures.Item("shell");
       state.cannonFired = 1;
       shell_at(picture, X + kCannonLeftX, Y);
-      PlayShellSound(form, "hero_shell");
+      form.PlayShellSound("hero_shell");
       shell_at(picture, X + kCannonRightX, Y);
-      PlayShellSound(form, "hero_shell");
+      form.PlayShellSound("hero_shell");
       break;
     }
     case 3: {
@@ -254,7 +250,7 @@ void THero::FireVolley() {
                                 Y - kLaserRise - 3 * i * picture.Height());
         bolt.FrameLooped = true;
         bolt.FrameSpeed = 5;
-        PlayShellSound(form, "hero_lazer");
+        form.PlayShellSound("hero_lazer");
       }
       break;
     }
@@ -273,7 +269,7 @@ void THero::FireRockets() {
     rocket.Y = Y + kRocketOffsetY;
     rocket.FrameLooped = true;
     rocket.FrameSpeed = 1;
-    PlayShellSound(form, "hero_rocet");
+    form.PlayShellSound("hero_rocet");
   }
 }
 

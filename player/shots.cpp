@@ -16,10 +16,6 @@ constexpr double kSpeedDivisor = 50;
 constexpr double kImpactRise = 20;  // impacts stand this far above the shot
 constexpr double kImpactFrameSpeed = 0.5;
 
-void PlayShellSound(TForm1& form, const char* name) {
-  form.Waves("DXWaveShell").Item(name).Play(false);
-}
-
 }  // namespace
 
 void TShell::MoveStep(int move_count) {
@@ -46,12 +42,12 @@ void TShell::OnHit(TSprite& other, bool&) {
   GameState& state = form.State();
   if (IsBoss(other)) {
     SpawnExplosion<TExp_Shell>(form, "ExpShell", X, Y - kImpactRise, 1, kImpactFrameSpeed);
-    PlayShellSound(form, "hero_shell_exp");
+    form.PlayShellSound("hero_shell_exp");
     Kill();
     state.bossHits += 1;
   } else if (IsSmallEnemy(other)) {
     SpawnExplosion<TExp_Shell>(form, "ExpShell", X, Y - kImpactRise, 1, kImpactFrameSpeed);
-    PlayShellSound(form, "hero_shell_exp");
+    form.PlayShellSound("hero_shell_exp");
     state.shellHitFlag = 1;
     RollBonuses(form, X, Y + Height);
   }
@@ -78,12 +74,12 @@ void TRocet::OnHit(TSprite& other, bool&) {
   TForm1& form = FormOf(*this);
   if (IsBoss(other)) {
     SpawnExplosion<TExp_Rocket>(form, "ExpRocket", X, Y - kImpactRise, 1, kImpactFrameSpeed);
-    PlayShellSound(form, "hero_rocet_exp");
+    form.PlayShellSound("hero_rocet_exp");
     form.State().bossHits += kBossHits;
     Kill();
   } else if (IsSmallEnemy(other)) {
     SpawnExplosion<TExp_Rocket>(form, "ExpRocket", X, Y - kImpactRise, 0, kImpactFrameSpeed);
-    PlayShellSound(form, "hero_rocet_exp");
+    form.PlayShellSound("hero_rocet_exp");
     hit_counter_ += 1;
   }
 }

@@ -69,7 +69,12 @@ void SdlDisplay::OpenWindow(const WindowConfig& config) {
   window_ = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              client.width, client.height, SDL_WINDOW_HIDDEN);
   if (window_ == nullptr) throw ModeError(client);
-  if (!EnsureRenderer()) throw MediaError("Drawing surface cannot be made");
+  // A window's own buffer and a renderer cannot both draw into one window:
+  // the software path makes no renderer unless the buffer turns out unusable.
+  window_surface_path_ = !accelerated_;
+  if (!window_surface_path_ && !EnsureRenderer()) {
+    throw MediaError("Drawing surface cannot be made");
+  }
 }
 
 void SdlDisplay::ApplyConfig(const WindowConfig& config) {
@@ -136,14 +141,46 @@ bool SdlDisplay::CanDraw() const {
 void SdlDisplay::Present(const Surface& surface) {
   if (window_ == nullptr) return;
   surface_size_ = Size{surface.Width(), surface.Height()};
+  last_frame_ = &surface;
+  if (window_surface_path_) {
+    if (PresentToWindowSurface(surface)) return;
+    // The buffer has a layout of its own: let SDL's renderer convert.
+    window_surface_path_ = false;
+  }
   if (!EnsureTexture(surface_size_)) throw MediaError("Drawing surface cannot be made");
   SDL_UpdateTexture(texture_, nullptr, surface.Pixels(),
                     surface.Width() * static_cast<int>(sizeof(uint32_t)));
   DrawTexture();
 }
 
+bool SdlDisplay::PresentToWindowSurface(const Surface& surface) {
+  SDL_Surface* target = SDL_GetWindowSurface(window_);
+  // 0x00RRGGBB in a 32-bit word, as the game's surface holds it.
+  if (target == nullptr || target->format->format != SDL_PIXELFORMAT_RGB888) return false;
+  if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return false;
+  const Size size{target->w, target->h};
+  // The buffer keeps its pixels between frames: the black bars are drawn
+  // only when a new buffer comes, after the window changed.
+  if (target != cleared_surface_ || size != cleared_size_) {
+    SDL_FillRect(target, nullptr, 0);
+    cleared_surface_ = target;
+    cleared_size_ = size;
+  }
+  const PixelBuffer buffer{static_cast<uint32_t*>(target->pixels), size,
+                           target->pitch / static_cast<int>(sizeof(uint32_t))};
+  const Rect box = LetterboxRect(size, surface_size_);
+  stretcher_.Stretch(surface.Pixels(), surface_size_, surface.Width(), buffer, box);
+  if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+  return SDL_UpdateWindowSurface(window_) == 0;
+}
+
 void SdlDisplay::Repaint() {
-  if (texture_ != nullptr && CanDraw()) DrawTexture();
+  if (!CanDraw()) return;
+  if (window_surface_path_) {
+    if (last_frame_ != nullptr) PresentToWindowSurface(*last_frame_);
+    return;
+  }
+  if (texture_ != nullptr) DrawTexture();
 }
 
 void SdlDisplay::OnRenderDeviceReset() {

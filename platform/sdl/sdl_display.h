@@ -7,12 +7,15 @@
 #include "framework/geometry.h"
 #include "framework/platform.h"
 #include "framework/surface.h"
+#include "platform/sdl/stretch.h"
 
 namespace zephyrant {
 
-// The game window and its presenter: one window titled "Zephyrant", one
-// streaming texture the surface is uploaded into each frame, stretched into
-// the largest rectangle of the surface's shape in the window.
+// The game window and its presenter: one window titled "Zephyrant" that shows
+// the surface each frame stretched into the largest rectangle of the
+// surface's shape. Without a graphics card the surface is stretched straight
+// into the window's own pixel buffer; with one, it goes through a streaming
+// texture of an accelerated renderer.
 class SdlDisplay final : public Display {
  public:
   SdlDisplay();
@@ -45,6 +48,8 @@ class SdlDisplay final : public Display {
   bool EnsureRenderer();
   bool EnsureTexture(Size size);
   void DrawTexture();
+  // False when the window's buffer cannot take the surface's pixels as they are.
+  bool PresentToWindowSurface(const Surface& surface);
   Rect WindowBox() const;
 
   SDL_Window* window_ = nullptr;
@@ -53,6 +58,11 @@ class SdlDisplay final : public Display {
   Size texture_size_;
   Size surface_size_{kSurfaceWidth, kSurfaceHeight};  // as last presented
   bool accelerated_ = false;
+  bool window_surface_path_ = false;        // drawing into the window's own buffer
+  SDL_Surface* cleared_surface_ = nullptr;  // the buffer whose bars are black
+  Size cleared_size_;
+  const Surface* last_frame_ = nullptr;
+  NearestStretcher stretcher_;
   bool captured_ = false;
   double captured_x_ = 0.0;  // the pointer in surface pixels while captured
   double captured_y_ = 0.0;

@@ -1,0 +1,33 @@
+#pragma once
+
+// The software presenter's scaling: the 800 x 600 surface stretched into a
+// rectangle of a window's pixel buffer, nearest pixel, row by row.
+
+#include <cstdint>
+#include <vector>
+
+#include "framework/geometry.h"
+#include "framework/platform.h"
+
+namespace zephyrant {
+
+struct PixelBuffer {
+  uint32_t* pixels = nullptr;
+  Size size;
+  int pitch = 0;  // in pixels
+};
+
+class NearestStretcher {
+ public:
+  // Copies `source` (`source_pitch` pixels a row) into `box` of `target`;
+  // the box must lie inside the target. Rows that repeat a source row are
+  // copied whole from the row above.
+  void Stretch(const uint32_t* source, Size source_size, int source_pitch,
+               const PixelBuffer& target, const Rect& box);
+
+ private:
+  std::vector<int> columns_;  // source column of each box column
+  Size columns_for_;          // (source width, box width) the table was made for
+};
+
+}  // namespace zephyrant
