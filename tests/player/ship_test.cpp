@@ -17,6 +17,12 @@
 namespace zephyrant::testing {
 namespace {
 
+// Opening or open: the table's own step moves it on from the opening.
+bool OnTheHighScores(Play& play) {
+  const int state = play.State().screenState;
+  return state == kEnteringHighScores || state == kHighScores;
+}
+
 TEST(ShipEntry, ClimbsFrom600To516In28StepsWithoutSteering) {
   Play play;
   play.StartGame();
@@ -305,7 +311,7 @@ TEST(ShipDamage, LosingTheLastShipEndsTheGameAfterAKey) {
   EXPECT_EQ(play.State().heroDamage, 10);
   play.Step(70);
   EXPECT_TRUE(play.Alive<TGame>().empty());
-  EXPECT_EQ(play.State().screenState, kEnteringHighScores);
+  EXPECT_TRUE(OnTheHighScores(play));
   EXPECT_EQ(play.State().bossHits, 500);
   play.Step();
   EXPECT_FALSE(play.Machine().display.MouseCaptured());
@@ -332,7 +338,7 @@ TEST(ShipLevels, MeetingTheQuotaEndsTheLevelAndWinningResetsToLevelOne) {
   play.State().enemiesGone = 4;
   play.Step();
   EXPECT_EQ(play.State().levelNumber, 1);
-  EXPECT_EQ(play.State().screenState, kEnteringHighScores);
+  EXPECT_TRUE(OnTheHighScores(play));
 }
 
 }  // namespace
