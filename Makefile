@@ -42,10 +42,18 @@ measure: deps
 	bench/process_measure.sh ./$(RELEASE_DIR)/zephyrant ./$(RELEASE_DIR)/bench/first_frame_probe 10
 
 # Regenerates every picture and sound under assets/ (they are committed).
+# Only this needs the display font of the text pictures (Debian's fonts-play).
 assets: deps
+	@sh tools/install-deps.sh fonts-play
 	cmake -S . -B build-tools -DCMAKE_BUILD_TYPE=Release -DZEPHYRANT_TOOLS=ON -DZEPHYRANT_TESTS=OFF -DZEPHYRANT_BENCH=OFF
 	cmake --build build-tools -j $(JOBS) --target zephyrant-assetgen
 	./build-tools/tools/assetgen/zephyrant-assetgen assets
+
+# Every picture of assets/ on one sheet for review: build-tools/contact-sheet.png.
+contact-sheet: deps
+	cmake -S . -B build-tools -DCMAKE_BUILD_TYPE=Release -DZEPHYRANT_TOOLS=ON -DZEPHYRANT_TESTS=OFF -DZEPHYRANT_BENCH=OFF
+	cmake --build build-tools -j $(JOBS) --target zephyrant-contact-sheet
+	./build-tools/tools/assetgen/zephyrant-contact-sheet assets build-tools/contact-sheet.png
 
 clean:
 	rm -rf $(RELEASE_DIR) $(TEST_DIR) build-asan build-tools

@@ -1,9 +1,11 @@
 #!/bin/sh
 # Installs the Debian packages the game needs to build, play and test, and
-# only those that are missing. Uses sudo when not run as root.
+# only those that are missing, plus any named on the command line (such as
+# the font that `make assets` sets the text pictures in). Uses sudo when not
+# run as root.
 set -e
 PACKAGES="cmake g++ make pkg-config libsdl2-dev libsdl2-mixer-dev libfreetype-dev zlib1g-dev
-libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick"
+libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick $*"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

@@ -1,25 +1,31 @@
-// zephyrant-assetgen OUTPUT_FOLDER
+// zephyrant-assetgen OUTPUT_FOLDER [FONT_FILE]
 //
-// Writes a placeholder for every picture and sound of the asset catalogue
-// under OUTPUT_FOLDER, laid out as the game loads them, until the real art
-// replaces them. The output is the same byte for byte on every run;
-// `make assets` runs it on the source tree's assets/ folder. The font in
-// OUTPUT_FOLDER/fonts/ is not touched.
+// Draws every picture and synthesises every sound of the asset catalogue
+// and writes them under OUTPUT_FOLDER, laid out as the game loads them.
+// The text pictures are set in FONT_FILE (Play Bold from Debian's
+// fonts-play unless given). The output is the same byte for byte on every
+// run; `make assets` runs it on the source tree's assets/ folder. The game's
+// own font in OUTPUT_FOLDER/fonts/ is not touched.
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "framework/asset_catalogue.h"
 #include "framework/media_files.h"
-#include "tools/assetgen/placeholder_pictures.h"
-#include "tools/assetgen/placeholder_sounds.h"
+#include "tools/assetgen/art/art.h"
+#include "tools/assetgen/draw/palette.h"
+#include "tools/assetgen/sounds/sounds.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace zephyrant;
+using namespace zephyrant::assetgen;
+
+constexpr const char* kDefaultFont = "/usr/share/fonts/truetype/play/Play-Bold.ttf";
 
 std::string Prepare(const fs::path& folder, const std::string& relative) {
   const fs::path path = folder / relative;
@@ -27,38 +33,61 @@ std::string Prepare(const fs::path& folder, const std::string& relative) {
   return path.string();
 }
 
-int WriteAll(const fs::path& folder) {
-  int pictures = 0;
-  const auto& images = ImageCatalogue();
-  for (int l = 0; l < static_cast<int>(images.size()); ++l) {
-    for (int i = 0; i < static_cast<int>(images[l].items.size()); ++i) {
-      WriteBmp8(Prepare(folder, ImagePath(images[l], i)),
-                assetgen::PlaceholderPicture(images[l], l, i));
-      ++pictures;
+// Every colour key of the catalogue, in order of first use; they open the
+// shared palette.
+std::vector<Rgb> CatalogueKeys() {
+  std::vector<Rgb> keys{kDefaultColourKey};
+  for (const ImageListSpec& list : ImageCatalogue()) {
+    for (const ImageSpec& item : list.items) {
+      bool known = false;
+      for (const Rgb& k : keys) known = known || k == item.key;
+      if (!known) keys.push_back(item.key);
     }
   }
+  return keys;
+}
+
+int WriteAll(const fs::path& folder, const std::string& font_path) {
+  struct Painted {
+    const ImageListSpec* list;
+    int index;
+    Picture picture;
+  };
+  std::vector<Painted> painted;
+  for (const ImageListSpec& list : ImageCatalogue()) {
+    for (int i = 0; i < static_cast<int>(list.items.size()); ++i) {
+      painted.push_back({&list, i, PaintPicture(list, list.items[i], font_path)});
+    }
+  }
+  std::vector<const Picture*> all;
+  for (const Painted& p : painted) all.push_back(&p.picture);
+  const Palette palette = Palette::Build(all, CatalogueKeys());
+  for (const Painted& p : painted) {
+    WriteBmp8(Prepare(folder, ImagePath(*p.list, p.index)),
+              palette.Quantise(p.picture, p.list->items[p.index].key));
+  }
+
   int sounds = 0;
-  const auto& waves = SoundCatalogue();
-  for (int l = 0; l < static_cast<int>(waves.size()); ++l) {
-    for (int i = 0; i < static_cast<int>(waves[l].items.size()); ++i) {
-      WriteWav(Prepare(folder, SoundPath(waves[l], i)), assetgen::PlaceholderSound(waves[l], l, i));
+  for (const SoundListSpec& list : SoundCatalogue()) {
+    for (int i = 0; i < static_cast<int>(list.items.size()); ++i) {
+      WriteWav(Prepare(folder, SoundPath(list, i)), MakeSound(list.items[i]));
       ++sounds;
     }
   }
-  std::printf("zephyrant-assetgen: wrote %d pictures and %d sounds under %s\n", pictures, sounds,
-              folder.string().c_str());
+  std::printf("zephyrant-assetgen: wrote %zu pictures and %d sounds under %s\n", painted.size(),
+              sounds, folder.string().c_str());
   return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: zephyrant-assetgen OUTPUT_FOLDER\n");
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: zephyrant-assetgen OUTPUT_FOLDER [FONT_FILE]\n");
     return 2;
   }
   try {
-    return WriteAll(argv[1]);
+    return WriteAll(argv[1], argc == 3 ? argv[2] : kDefaultFont);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "zephyrant-assetgen: %s\n", e.what());
     return 1;

@@ -1,0 +1,45 @@
+// The player's shots: the golden shell, the cyan laser bolt of the laser
+// cannon, and the rocket.
+
+#include "tools/assetgen/art/art.h"
+#include "tools/assetgen/art/projectiles.h"
+
+namespace zephyrant::assetgen {
+
+namespace {
+
+// A tracer pointing up: a white-hot head and a golden trail.
+Picture Shell() {
+  Canvas c(5, 13, 6);
+  const Energy e = PlayerShellEnergy();
+  c.Glow(Capsule({2.5f, 3}, {2.5f, 11.5f}, 0.9f, 0.3f), e.halo, 0.9f, 0.7f);
+  c.Fill(Capsule({2.5f, 2.6f}, {2.5f, 11}, 1.5f, 0.4f),
+         [&](const Surfel& s) { return Mix(e.core, e.body, Clamp01((s.p.y - 3) / 8)); });
+  c.Fill(Circle({2.5f, 3.2f}, 1.1f), kWhite);
+  return LightPicture(c, 0.3f);
+}
+
+// A laser bolt whose core and sparks shimmer from frame to frame.
+Picture LaserBolt(int frame) {
+  Canvas c(5, 20, 6);
+  const Energy e = PlayerLaserEnergy();
+  const float k = 1.0f + 0.18f * (frame == 1 ? 1 : frame == 2 ? -1 : 0);
+  Bolt(c, {2.5f, 2}, {2.5f, 18}, 1.15f * k, e, 1.0f);
+  c.Fill(Capsule({2.5f, 2.5f}, {2.5f, 17.5f}, 0.45f), e.core);
+  const float spark = 4.0f + frame * 5.0f;
+  c.Fill(Circle({2.5f, spark}, 1.2f), kWhite, 0.9f);
+  return LightPicture(c, 0.3f);
+}
+
+}  // namespace
+
+Picture PaintPlayerShot(const ImageSpec& item) {
+  if (item.name == "shell") return Shell();
+  if (item.name == "shell_can") return Sheet(item, LaserBolt);
+  if (item.name == "rocet") {
+    return Sheet(item, [](int frame) { return Rocket(9, 51, true, frame, RocketLook{}); });
+  }
+  UnknownPicture("the player's shots", item);
+}
+
+}  // namespace zephyrant::assetgen
