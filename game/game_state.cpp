@@ -44,6 +44,12 @@ std::vector<VarRef> Vars(GameState& s) {
       {"last_help_item", &s.lastHelpItem},
       {"hiscore_names", &s.hiscoreNames},
       {"hiscore_scores", &s.hiscoreScores},
+      {"edit_row", &s.editRow},
+      {"glyph_count", &s.glyphCount},
+      {"typed_name", &s.typedName},
+      {"pending_code", &s.pendingCode},
+      {"touched_row", &s.touchedRow},
+      {"name_entry_open", &s.nameEntryOpen},
   };
 }
 

@@ -28,6 +28,7 @@ enum ScreenState : int32_t {
 };
 
 inline constexpr int kMenuSlots = 7;
+inline constexpr int kOptionValueSprites = 6;
 
 // The game-wide variables, shared by every part of the game under these
 // names. One instance lives in the main window; sprites reach it through
@@ -85,6 +86,23 @@ struct GameState {
 
   std::array<std::string, kHighScoreRows> hiscoreNames;
   std::array<int32_t, kHighScoreRows> hiscoreScores{};
+
+  // The current menu screen's sprites as serials (0: none): slot 0 is the
+  // title, slots 1 up to the screen's last item the items.
+  std::array<uint32_t, kMenuSlots> menuItems{};
+  // The options screen's values: sound bar and knob, music bar and knob,
+  // difficulty, full screen.
+  std::array<uint32_t, kOptionValueSprites> optionValues{};
+
+  // Name entry on the high-score table.
+  int32_t editRow = 0;        // 0..6, the row a new score went to
+  int32_t glyphCount = 0;     // glyphs typed so far, 0..15
+  std::string typedName;      // the glyph codes typed so far
+  std::string pendingCode;    // the glyph code of the last key handled
+  int32_t touchedRow = -1;    // the row the last typed or erased glyph went to; -1 none
+  int32_t nameEntryOpen = 0;  // 1 when this opening put the score in the table
+  // The name glyphs on the table by row and cell, as serials.
+  std::array<uint32_t, kHighScoreRows * kNameGlyphs> nameGlyphs{};
 };
 
 // A named view of one game-wide variable, for replays, dumps and the runner.

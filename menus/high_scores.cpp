@@ -1,8 +1,141 @@
+// Opening the high-score table, the new score's place in it, and its two
+// buttons.
+
 #include "menus/high_scores.h"
 
+#include <algorithm>
+
 #include "game/main_window.h"
+#include "menus/menu_screens.h"
+#include "menus/menu_sprites.h"
 
 namespace zephyrant {
+
+namespace {
+
+constexpr int kTitleSlot = 4;
+constexpr double kTitleY = 50;
+// What an opening finds when the store holds no entry at all: the table
+// gets one that no player beats by chance.
+constexpr int32_t kEmptyTableScore = 700000;
+constexpr int kHighlight = 0;
+
+bool TableIsEmpty(const HighScoreNames& names, const HighScoreScores& scores) {
+  return std::all_of(names.begin(), names.end(), [](const auto& n) { return n.empty(); }) &&
+         std::all_of(scores.begin(), scores.end(), [](int32_t s) { return s == 0; });
+}
+
+bool NoEntry(const HighScoreNames& names, const HighScoreScores& scores) {
+  return std::all_of(names.begin(), names.end(), [](const auto& n) { return n.empty(); }) &&
+         std::none_of(scores.begin(), scores.end(), [](int32_t s) { return s > 0; });
+}
+
+void PutButtons(TForm1& form) {
+  GameState& state = form.State();
+  const TDXImageList& start = form.Images(kHighScoreButtons.list);
+  for (int slot = 1; slot <= kHighScoreButtons.last_item; ++slot) {
+    const TPictureItem& picture = start.Item(kHighScoreButtons.items[slot].normal);
+    PutInSlot(form, slot, picture, state.menuColumnX,
+              MenuRowY(picture.Height(), slot, kHighScoreButtons.base_y));
+  }
+  state.itemRequests[1] = kHighlight;
+  state.menuSelection = 1;
+}
+
+// The new score goes in, and its row takes a name, only when it beats an
+// entry; a score too low, tied or 0 leaves every entry as it was.
+void PlaceNewScore(GameState& state) {
+  HighScoreNames& names = state.hiscoreNames;
+  HighScoreScores& scores = state.hiscoreScores;
+  for (int row = 0; row < kHighScoreRows; ++row) {
+    if (names[row].empty()) scores[row] = 0;
+  }
+  const int row = InsertScore(names, scores, state.score);
+  if (row >= 0) {
+    state.editRow = row;
+    state.nameEntryOpen = 1;
+  }
+  if (state.score == 0 && state.editRow == 0) state.editRow = 1;
+}
+
+}  // namespace
+
+int InsertScore(HighScoreNames& names, HighScoreScores& scores, int32_t score) {
+  for (int row = 0; row < kHighScoreRows; ++row) {
+    const bool beats_row = score > scores[row];
+    const bool below_row_above = row == 0 || score < scores[row - 1];
+    if (!beats_row || !below_row_above) continue;
+    // Even a hand-edited table out of order gets the score only once.
+    for (int below = kHighScoreRows - 1; below > row; --below) {
+      names[below] = std::move(names[below - 1]);
+      scores[below] = scores[below - 1];
+    }
+    names[row].clear();
+    scores[row] = score;
+    return row;
+  }
+  return -1;
+}
+
+void TForm1::HiScores() {
+  GameState& state = State();
+  TForm1& form = *this;
+  // 1. From the main menu, its items go.
+  if (state.screenState == kMainMenu) KillMenuSlots(form, 0, kMainMenuScreen.last_item);
+  // A won game comes here without the pointer; the table is worked by mouse too.
+  EnsurePointer(form);
+  // 2. The buttons, `save` highlighted.
+  PutButtons(form);
+  state.screenState = kEnteringHighScores;
+  state.pendingCode = std::string(kDotGlyph);
+  // 3. The title: the list's second `scores`, so taken by its place.
+  const TDXImageList& menu = Images("Menu");
+  PutInSlot(form, kTitleSlot, menu.Item(menu.Count() - 1), state.menuColumnX, kTitleY);
+  // 4. The table as stored; without a store, as in memory.
+  SettingsStore& store = Services().settings;
+  ReadHighScoreTable(store, state.hiscoreNames, state.hiscoreScores);
+  // 5.-8. The new score's place, stored at once with no name yet.
+  state.nameEntryOpen = 0;
+  if (!NoEntry(state.hiscoreNames, state.hiscoreScores)) {
+    PlaceNewScore(state);
+    WriteHighScoreTable(store, state.hiscoreNames, state.hiscoreScores);
+  }
+  // 9. A table with no entry at all gets one.
+  if (TableIsEmpty(state.hiscoreNames, state.hiscoreScores)) {
+    state.hiscoreNames[0] = std::string(kFirstRunName);
+    state.hiscoreScores[0] = kEmptyTableScore;
+    if (WriteHighScoreTable(store, state.hiscoreNames, state.hiscoreScores)) state.editRow = 1;
+  }
+  // 10. The table in glyphs, and a fresh name.
+  DrawHighScoreTable(form);
+  state.glyphCount = 0;
+  state.typedName.clear();
+  state.touchedRow = -1;
+  PlaceNameEntryCursor(state);
+}
+
+void ChooseHighScoreSave(TForm1& form, bool by_mouse) {
+  GameState& state = form.State();
+  if (by_mouse) PlayClickSound(form);
+  // The table in memory is what the opening stored (or tried to), with the
+  // new score in its row; only that row takes the name, and only when the
+  // score went in, so no other entry can be changed from here.
+  if (state.nameEntryOpen != 0) {
+    if (state.touchedRow >= 0 && state.touchedRow < kHighScoreRows) {
+      state.hiscoreNames[state.touchedRow] = state.typedName;
+      state.hiscoreScores[state.touchedRow] = state.score;
+    }
+    WriteHighScoreTable(form.Services().settings, state.hiscoreNames, state.hiscoreScores);
+  }
+  KillMenuSlots(form, 1, kHighScoreButtons.last_item);
+  state.screenState = kLeavingHighScores;
+}
+
+void ChooseHighScoreCancel(TForm1& form) {
+  KillMenuSlots(form, 1, kHighScoreButtons.last_item);
+  PlayClickSound(form);
+  form.State().screenState = kLeavingHighScores;
+}
 
 void TCursor::MoveStep(int move_count) {
   TImageSprite::MoveStep(move_count);
@@ -13,6 +146,7 @@ void TCursor::MoveStep(int move_count) {
   }
   X = state.cursorX;
   Y = state.cursorY;
+  Visible = state.nameEntryOpen != 0;
 }
 
 void CreateNameEntryCursor(TForm1& form, double frame_speed) {
@@ -23,12 +157,8 @@ void CreateNameEntryCursor(TForm1& form, double frame_speed) {
   cursor.SetZ(-1);
   cursor.FrameLooped = true;
   cursor.FrameSpeed = frame_speed;
-}
-
-void TForm1::HiScores() {
-  GameState& state = State();
-  state.menuSelection = 1;
-  state.screenState = kEnteringHighScores;
+  // Whether a name is taken is known once the cursor has moved.
+  cursor.Visible = false;
 }
 
 }  // namespace zephyrant

@@ -1,36 +1,70 @@
 #pragma once
 
+#include "framework/geometry.h"
 #include "framework/sprite.h"
 
 namespace zephyrant {
 
 class TForm1;
 
-// A title, item or option value of a menu screen.
+// A title, item or option value of a menu screen. Its move step is the menu
+// controller: it builds the screen the screen state asks for and swaps items
+// between their normal and highlighted pictures.
 class TMenu final : public TImageSprite {
  public:
   explicit TMenu(TSprite* parent) : TImageSprite(parent) {}
+  void MoveStep(int move_count) override;
 };
 
-// The menu pointer: the player's mouse on the menu screens.
+// The menu pointer: the player's mouse on the menu screens. Touching a menu
+// sprite hovers over and clicks the item on the pointer's row.
 class TCursor1 final : public TImageSprite {
  public:
   static constexpr double kFrameSpeed = 0.5;
   explicit TCursor1(TSprite* parent);
+  void MoveStep(int move_count) override;
+  void OnHit(TSprite& other, bool& done) override;
+
+  // The system pointer as this step read it, kept inside the surface.
+  Point SystemPointer() const { return system_pointer_; }
+
+ private:
+  Point system_pointer_;
+  bool reacted_ = false;  // the menus answer the pointer once a step
 };
 
-// A decoration drifting over the menus.
+// A decoration drifting over the menus; it bursts at the bottom or under the
+// pointer, and a new one comes in at the top.
 class TMenu_Img final : public TImageSprite {
  public:
   explicit TMenu_Img(TSprite* parent) : TImageSprite(parent) {}
+  void MoveStep(int move_count) override;
+  void OnHit(TSprite& other, bool& done) override;
+
+  double SpeedX = 0;
+  double SpeedY = 0;
+
+ private:
+  void Burst();
+};
+
+// A spark of a burst decoration.
+class TMenu_Img_1 final : public TImageSprite {
+ public:
+  explicit TMenu_Img_1(TSprite* parent) : TImageSprite(parent) {}
+  void MoveStep(int move_count) override;
+
+  int Age = 0;
   double SpeedX = 0;
   double SpeedY = 0;
 };
 
-// The main menu's title and five items on the menu column.
+// The main menu's title and five items on the menu column, nothing pending.
 void BuildMainMenu(TForm1& form);
 // The pointer at the middle of the surface.
 void CreatePointer(TForm1& form);
+// The pointer, unless one is already there.
+void EnsurePointer(TForm1& form);
 // Seven decorations at random places, animated at `frame_speed`.
 void CreateDecorations(TForm1& form, double frame_speed);
 

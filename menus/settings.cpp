@@ -22,16 +22,20 @@ bool TableIsEmpty(const SavedSettings& s) {
          std::all_of(s.scores.begin(), s.scores.end(), [](int32_t v) { return v == 0; });
 }
 
-void ReadAll(SettingsStore& store, SavedSettings& s) {
+void ReadTable(SettingsStore& store, HighScoreNames& names, HighScoreScores& scores) {
   for (int row = 0; row < kHighScoreRows; ++row) {
-    s.names[row] = store.ReadString(NameValue(row));
-    s.scores[row] = ReadOr(store, ScoreValue(row), row == 0 ? kFirstRunScore : 0);
+    names[row] = store.ReadString(NameValue(row));
+    scores[row] = ReadOr(store, ScoreValue(row), row == 0 ? kFirstRunScore : 0);
   }
   // The store reads a missing name as empty, so the first row's name takes
   // its first-run value only when the whole row is missing.
-  if (s.names[0].empty() && !store.ReadInteger(ScoreValue(0))) {
-    s.names[0] = std::string(kFirstRunName);
+  if (names[0].empty() && !store.ReadInteger(ScoreValue(0))) {
+    names[0] = std::string(kFirstRunName);
   }
+}
+
+void ReadAll(SettingsStore& store, SavedSettings& s) {
+  ReadTable(store, s.names, s.scores);
   s.sound = ReadOr(store, "sound", kFirstRunVolume);
   s.music = ReadOr(store, "music", kFirstRunVolume);
   s.speed = ReadOr(store, "speed", kFirstRunSpeed);
@@ -61,13 +65,33 @@ void CutName(std::string& name) {
   }
 }
 
+void KeepTableInRange(HighScoreNames& names, HighScoreScores& scores) {
+  for (int32_t& score : scores) score = std::max(score, 0);
+  for (std::string& name : names) CutName(name);
+}
+
 void KeepInRange(SavedSettings& s) {
   s.sound = std::clamp(s.sound, 0, kMaxVolume);
   s.music = std::clamp(s.music, 0, kMaxVolume);
+  s.speed = std::clamp(s.speed, kMinSpeed, kMaxSpeed);
   s.difficulty = std::clamp(s.difficulty, 0, kMaxDifficulty);
   s.full = std::clamp(s.full, 0, 1);
-  for (int32_t& score : s.scores) score = std::max(score, 0);
-  for (std::string& name : s.names) CutName(name);
+  KeepTableInRange(s.names, s.scores);
+}
+
+void WriteOptions(SettingsStore& store, const SavedSettings& s) {
+  store.WriteInteger("sound", s.sound);
+  store.WriteInteger("music", s.music);
+  store.WriteInteger("speed", s.speed);
+  store.WriteInteger("difficulty", s.difficulty);
+  store.WriteInteger("full", s.full);
+}
+
+void WriteTable(SettingsStore& store, const HighScoreNames& names, const HighScoreScores& scores) {
+  for (int row = 0; row < kHighScoreRows; ++row) {
+    store.WriteString(NameValue(row), names[row]);
+    store.WriteInteger(ScoreValue(row), scores[row]);
+  }
 }
 
 }  // namespace
@@ -87,15 +111,29 @@ void LoadStartupSettings(SettingsStore& store, SavedSettings& s) {
 
 bool SaveAllSettings(SettingsStore& store, const SavedSettings& s) {
   if (!store.OpenKey(kSettingsKey, true)) return false;
-  for (int row = 0; row < kHighScoreRows; ++row) {
-    store.WriteString(NameValue(row), s.names[row]);
-    store.WriteInteger(ScoreValue(row), s.scores[row]);
-  }
-  store.WriteInteger("sound", s.sound);
-  store.WriteInteger("music", s.music);
-  store.WriteInteger("speed", s.speed);
-  store.WriteInteger("difficulty", s.difficulty);
-  store.WriteInteger("full", s.full);
+  WriteTable(store, s.names, s.scores);
+  WriteOptions(store, s);
+  return store.CloseKey();
+}
+
+bool SaveOptionSettings(SettingsStore& store, const SavedSettings& s) {
+  if (!store.OpenKey(kSettingsKey, true)) return false;
+  WriteOptions(store, s);
+  return store.CloseKey();
+}
+
+bool ReadHighScoreTable(SettingsStore& store, HighScoreNames& names, HighScoreScores& scores) {
+  if (!store.OpenKey(kSettingsKey, false)) return false;
+  ReadTable(store, names, scores);
+  store.CloseKey();
+  KeepTableInRange(names, scores);
+  return true;
+}
+
+bool WriteHighScoreTable(SettingsStore& store, const HighScoreNames& names,
+                         const HighScoreScores& scores) {
+  if (!store.OpenKey(kSettingsKey, true)) return false;
+  WriteTable(store, names, scores);
   return store.CloseKey();
 }
 

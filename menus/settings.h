@@ -14,10 +14,13 @@ namespace zephyrant {
 
 inline constexpr int kHighScoreRows = 7;
 
+using HighScoreNames = std::array<std::string, kHighScoreRows>;
+using HighScoreScores = std::array<int32_t, kHighScoreRows>;
+
 struct SavedSettings {
-  std::array<std::string, kHighScoreRows> names;  // "nm1".."nm7"
-  std::array<int32_t, kHighScoreRows> scores{};   // "scores1".."scores7"
-  int32_t sound = 0;                              // volume in percent
+  HighScoreNames names;      // "nm1".."nm7"
+  HighScoreScores scores{};  // "scores1".."scores7"
+  int32_t sound = 0;         // volume in percent
   int32_t music = 0;
   int32_t speed = 0;
   int32_t difficulty = 0;
@@ -33,10 +36,17 @@ inline constexpr int32_t kFirstRunVolume = 100;
 inline constexpr int32_t kFirstRunSpeed = 100;
 inline constexpr int32_t kFirstRunDifficulty = 1;
 
-// Ranges the start-up read keeps the values in; players edit the file by hand.
+// Ranges the reads keep the values in; players edit the file by hand.
 inline constexpr int32_t kMaxVolume = 130;
 inline constexpr int32_t kMaxDifficulty = 2;
-inline constexpr int kMaxNameCharacters = 30;
+// The speed setting is offered on no screen. Below 0 the ship's shots slow
+// down and, far enough below, fall back; far above, the ship jumps across the
+// playfield in a step.
+inline constexpr int32_t kMinSpeed = 0;
+inline constexpr int32_t kMaxSpeed = 1000;
+// A name is up to 15 glyphs of two characters each.
+inline constexpr int kNameGlyphs = 15;
+inline constexpr int kMaxNameCharacters = 2 * kNameGlyphs;
 
 // Reads the settings into `s`. Missing or unreadable values take their
 // first-run values; an empty table (the first run) is seeded with its
@@ -46,5 +56,15 @@ void LoadStartupSettings(SettingsStore& store, SavedSettings& s);
 
 // Writes every value under kSettingsKey; false when the store did not take them.
 bool SaveAllSettings(SettingsStore& store, const SavedSettings& s);
+
+// The options screen's save: the five settings of `s`, not the table.
+bool SaveOptionSettings(SettingsStore& store, const SavedSettings& s);
+
+// Reads the seven names and scores with the defaults and ranges of the
+// start-up read. False, with the table untouched, when the key is not there.
+bool ReadHighScoreTable(SettingsStore& store, HighScoreNames& names, HighScoreScores& scores);
+// Writes the seven names and scores; false when the store did not take them.
+bool WriteHighScoreTable(SettingsStore& store, const HighScoreNames& names,
+                         const HighScoreScores& scores);
 
 }  // namespace zephyrant

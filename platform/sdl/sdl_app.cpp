@@ -7,10 +7,12 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "framework/assets.h"
 #include "game/main_window.h"
 #include "platform/common/settings_file.h"
+#include "platform/sdl/pad_menu_keys.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_clock.h"
 #include "platform/sdl/sdl_display.h"
@@ -155,8 +157,9 @@ class EventHandler {
   }
 
   void HandleKey(SDL_Keycode code) {
+    // Keys the game has no use for still count as "any key".
     const Key key = KeyFromKeycode(code);
-    if (key != Key::kNone) form_.FormKeyDown(key);
+    form_.FormKeyDown(key);
     // Backspace types no text, but name entry treats it as a typed key.
     if (key == Key::kBackSpace && !form_.Terminated()) form_.FormKeyPress('\b');
   }
@@ -166,19 +169,43 @@ class EventHandler {
   SdlInput& input_;
 };
 
+// The gamepad's presses reach the key handler like the keyboard's. Out of
+// the foreground the pad counts as gone, so nothing held then is pressed later.
+void PressPadKeys(TForm1& form, SdlInput& input, PadMenuKeys& pad_keys, std::vector<Key>& keys) {
+  keys.clear();
+  const PadMenuReading pad =
+      input.IsForeground() ? input.Joysticks().ReadFirstForMenus() : PadMenuReading{};
+  pad_keys.Read(pad, SDL_GetTicks(), keys);
+  for (const Key key : keys) {
+    if (form.Terminated()) return;
+    form.FormKeyDown(key);
+  }
+}
+
+int Sooner(int a, int b) {
+  if (a < 0) return b;
+  if (b < 0) return a;
+  return a < b ? a : b;
+}
+
 // Runs until the game terminates itself or the window or system asks it to
 // end; either way nothing more is done for the game on the way out.
 void RunMessageLoop(TForm1& form, SdlDisplay& display, SdlInput& input) {
   EventHandler handler(form, display, input);
+  PadMenuKeys pad_keys;
+  std::vector<Key> keys;
   while (!form.Terminated()) {
-    // Sleep until an event comes or a timer of the game is due.
-    const int wait = form.MsUntilNextTick();
+    // Sleep until an event comes, a timer of the game is due or a held
+    // gamepad direction repeats.
+    const int wait = Sooner(form.MsUntilNextTick(), pad_keys.MsUntilRepeat(SDL_GetTicks()));
     SDL_Event event;
     int pending = wait < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, wait);
     while (pending != 0 && !form.Terminated()) {
       if (!handler.Handle(event)) return;
       pending = SDL_PollEvent(&event);
     }
+    if (form.Terminated()) return;
+    PressPadKeys(form, input, pad_keys, keys);
     if (form.Terminated()) return;
     form.Idle();
   }

@@ -41,6 +41,66 @@ JoystickSample ReadPlainJoystick(SDL_Joystick* joystick) {
   return sample;
 }
 
+PadMenuReading GamepadForMenus(SDL_GameController* pad) {
+  PadMenuReading reading;
+  reading.present = true;
+  reading.x = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTX);
+  reading.y = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTY);
+  for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX && b < kMaxButtons; ++b) {
+    const auto button = static_cast<SDL_GameControllerButton>(b);
+    if (SDL_GameControllerGetButton(pad, button) == 0) continue;
+    const uint32_t bit = uint32_t{1} << b;
+    switch (button) {
+      case SDL_CONTROLLER_BUTTON_DPAD_UP:
+        reading.up = true;
+        break;
+      case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+        reading.down = true;
+        break;
+      case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+        reading.left = true;
+        break;
+      case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+        reading.right = true;
+        break;
+      case SDL_CONTROLLER_BUTTON_A:
+      case SDL_CONTROLLER_BUTTON_START:
+        reading.enter_buttons |= bit;
+        break;
+      case SDL_CONTROLLER_BUTTON_BACK:
+        reading.escape_buttons |= bit;
+        break;
+      default:
+        reading.other_buttons |= bit;
+        break;
+    }
+  }
+  return reading;
+}
+
+// Without a known layout the buttons keep the numbers the gamepad's roles
+// have in play: button 1 and 3 choose, button 2 goes back.
+PadMenuReading PlainJoystickForMenus(SDL_Joystick* joystick) {
+  PadMenuReading reading;
+  reading.present = true;
+  const JoystickSample sample = ReadPlainJoystick(joystick);
+  reading.x = sample.x;
+  reading.y = sample.y;
+  if (SDL_JoystickNumHats(joystick) > 0) {
+    const Uint8 hat = SDL_JoystickGetHat(joystick, 0);
+    reading.up = (hat & SDL_HAT_UP) != 0;
+    reading.down = (hat & SDL_HAT_DOWN) != 0;
+    reading.left = (hat & SDL_HAT_LEFT) != 0;
+    reading.right = (hat & SDL_HAT_RIGHT) != 0;
+  }
+  const uint32_t enter = (uint32_t{1} << (kStartButton - 1)) | (uint32_t{1} << (kSouthButton - 1));
+  const uint32_t escape = uint32_t{1} << (kBackButton - 1);
+  reading.enter_buttons = sample.buttons & enter;
+  reading.escape_buttons = sample.buttons & escape;
+  reading.other_buttons = sample.buttons & ~(enter | escape);
+  return reading;
+}
+
 }  // namespace
 
 SdlJoysticks::~SdlJoysticks() {
@@ -81,6 +141,13 @@ void SdlJoysticks::OnDeviceRemoved(SDL_JoystickID id) {
   if (gone == devices_.end()) return;
   Close(*gone);
   devices_.erase(gone);
+}
+
+PadMenuReading SdlJoysticks::ReadFirstForMenus() const {
+  if (devices_.empty()) return PadMenuReading{};
+  const Device& first = devices_.front();
+  return first.controller != nullptr ? GamepadForMenus(first.controller)
+                                     : PlainJoystickForMenus(first.joystick);
 }
 
 JoystickSample SdlJoysticks::ReadFirst() const {

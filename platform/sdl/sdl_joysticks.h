@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/platform.h"
+#include "platform/sdl/pad_menu_keys.h"
 
 namespace zephyrant {
 
@@ -24,6 +25,8 @@ class SdlJoysticks {
   void OnDeviceRemoved(SDL_JoystickID id);
 
   JoystickSample ReadFirst() const;
+  // The first device's directions and buttons by their role in the menus.
+  PadMenuReading ReadFirstForMenus() const;
 
  private:
   struct Device {

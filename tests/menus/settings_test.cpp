@@ -167,7 +167,7 @@ TEST(StartupSettingsTest, HandEditedValuesAreKeptInRangeButNotRewritten) {
   EXPECT_EQ(s.scores[1], 0);
   EXPECT_EQ(s.sound, 130);
   EXPECT_EQ(s.music, 0);
-  EXPECT_EQ(s.speed, 12345);
+  EXPECT_EQ(s.speed, kMaxSpeed);
   EXPECT_EQ(s.difficulty, 2);
   EXPECT_EQ(s.full, 1);
   EXPECT_EQ(store.writes, 0);

@@ -1,0 +1,28 @@
+// Typing a name for a new high score, glyph by glyph.
+
+#include "game/main_window.h"
+#include "menus/high_scores.h"
+
+namespace zephyrant {
+
+void TForm1::FormKeyPress(char character) {
+  GameState& state = State();
+  // Keys pressed before the last one was drawn, and keys on a table that
+  // holds no new score, type nothing.
+  if (state.screenState != kHighScores || state.nameEntryOpen == 0) return;
+  if (character == '\b') {
+    state.pendingCode = std::string(kDotGlyph);
+    if (state.glyphCount >= 1 && state.typedName.size() >= 2) {
+      state.typedName.resize(state.typedName.size() - 2);
+      state.screenState = kGlyphErased;
+    }
+    return;
+  }
+  const std::string code = GlyphCodeFor(character);
+  if (code.empty() || state.glyphCount >= kNameGlyphs) return;
+  state.pendingCode = code;
+  state.typedName += code;
+  state.screenState = kGlyphTyped;
+}
+
+}  // namespace zephyrant
