@@ -19,10 +19,13 @@ TPictureItem::TPictureItem(std::string name, IndexedPicture picture, int pattern
   FindRuns();
 }
 
-// Copying run by run pays when the opaque stretches are long on average;
-// on noisy pictures the branch-free select copy is faster.
+// Copying run by run costs a little per run plus the opaque pixels; the
+// branch-free select copy costs a fraction of every pixel, key or not. Runs
+// win on sparse pictures (the cloud layer) and on long solid stretches; the
+// select wins on small, ragged sprites.
 void TPictureItem::FindRuns() {
-  constexpr int kMinAverageRun = 8;
+  constexpr int kRunCost = 8;      // in pixels copied
+  constexpr int kSelectShare = 2;  // the select costs one pixel copied per this many pixels
   const int count = PatternCount();
   runs_.assign(count, PatternRuns{});
   opaque_.assign(count, 0);
@@ -48,8 +51,9 @@ void TPictureItem::FindRuns() {
     }
     runs.row_start.push_back(static_cast<uint32_t>(runs.runs.size()));
     opaque_[i] = opaque_pixels == r.Width() * r.Height();
-    const bool long_runs = opaque_pixels >= kMinAverageRun * static_cast<int>(runs.runs.size());
-    if (opaque_[i] || !long_runs) runs = PatternRuns{};
+    const int run_cost = kRunCost * static_cast<int>(runs.runs.size()) + opaque_pixels;
+    const bool runs_pay = run_cost < r.Width() * r.Height() / kSelectShare;
+    if (opaque_[i] || !runs_pay) runs = PatternRuns{};
   }
 }
 

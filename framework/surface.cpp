@@ -24,6 +24,21 @@ inline void Put(uint32_t& dst, uint32_t src, const PatternView& view, int alpha)
   dst = alpha >= 255 ? src : Blend(dst, src, static_cast<uint32_t>(std::max(alpha, 0)));
 }
 
+// A select rather than a branch, so the loop vectorises on noisy pictures;
+// with AVX2 it takes eight pixels at a time.
+__attribute__((target_clones("avx2", "default"))) void SelectBlock(
+    const uint32_t* __restrict source, int source_stride, uint32_t* __restrict target,
+    int target_stride, int width, int height, uint32_t key) {
+  for (int row = 0; row < height; ++row) {
+    const uint32_t* s = source + static_cast<ptrdiff_t>(row) * source_stride;
+    uint32_t* d = target + static_cast<ptrdiff_t>(row) * target_stride;
+    for (int i = 0; i < width; ++i) {
+      const uint32_t p = s[i];
+      d[i] = (p & 0xFFFFFFu) == key ? d[i] : p;
+    }
+  }
+}
+
 }  // namespace
 
 Surface::Surface(int width, int height)
@@ -37,27 +52,23 @@ void Surface::BlitKeyed(const PatternView& src, int x, int y) {
   if (!src.Valid()) return;
   const Rect clip = Intersect(RectOfSize(x, y, src.width, src.height), Bounds());
   if (clip.Empty()) return;
-  const int w = clip.Width();
-  const uint32_t key = src.key;
+  const uint32_t* first = src.pixels + (clip.top - y) * src.stride + (clip.left - x);
+  if (src.transparent && !src.opaque && src.runs == nullptr) {
+    SelectBlock(first, src.stride, Row(clip.top) + clip.left, width_, clip.Width(), clip.Height(),
+                src.key);
+    return;
+  }
   for (int row = clip.top; row < clip.bottom; ++row) {
     const uint32_t* s = src.pixels + (row - y) * src.stride;
     uint32_t* d = Row(row);
     if (!src.transparent || src.opaque) {
       std::copy(s + (clip.left - x), s + (clip.right - x), d + clip.left);
-    } else if (src.runs != nullptr) {
+    } else {
       const PatternRuns& runs = *src.runs;
       for (uint32_t r = runs.row_start[row - y]; r < runs.row_start[row - y + 1]; ++r) {
         const int from = std::max(clip.left, x + runs.runs[r].x);
         const int to = std::min(clip.right, x + runs.runs[r].x + runs.runs[r].length);
         if (from < to) std::copy(s + (from - x), s + (to - x), d + from);
-      }
-    } else {
-      // A select rather than a branch, so the loop vectorises on noisy pictures.
-      const uint32_t* sp = s + (clip.left - x);
-      uint32_t* dp = d + clip.left;
-      for (int i = 0; i < w; ++i) {
-        const uint32_t p = sp[i];
-        dp[i] = (p & 0xFFFFFFu) == key ? dp[i] : p;
       }
     }
   }
