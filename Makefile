@@ -32,8 +32,9 @@ sanitize: deps
 
 bench: deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DZEPHYRANT_TESTS=OFF -DZEPHYRANT_BENCH=ON
-	cmake --build $(RELEASE_DIR) -j $(JOBS) --target frame_bench
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target frame_bench stretch_bench
 	./$(RELEASE_DIR)/bench/frame_bench
+	./$(RELEASE_DIR)/bench/stretch_bench
 
 # Launch time, menu CPU and peak memory of the real game on a virtual display.
 measure: deps
