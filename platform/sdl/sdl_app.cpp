@@ -98,7 +98,11 @@ class EventHandler {
         }
         return true;
       case SDL_MOUSEMOTION:
-        input_.OnMouseMotion(event.motion.xrel, event.motion.yrel);
+        // Where relative mode is refused, the ship's warps of the free
+        // pointer come back as motion; counted, they would push the ship on.
+        if (!display_.TakeWarpEcho(event.motion.x, event.motion.y)) {
+          input_.OnMouseMotion(event.motion.xrel, event.motion.yrel);
+        }
         display_.OnMouseMotion(event.motion.xrel, event.motion.yrel);
         return true;
       case SDL_KEYDOWN:

@@ -222,10 +222,19 @@ void SdlDisplay::WarpPointer(int x, int y) {
     return;
   }
   const Point target = SurfaceToWindow(Point{x, y}, WindowBox(), surface_size_);
+  const Point from = SurfaceToWindow(PointerPosition(), WindowBox(), surface_size_);
   SDL_WarpMouseInWindow(window_, target.x, target.y);
   // SDL learns the new position only from the motion event the move causes,
   // so until then the pointer is where it was put.
   warped_to_ = WindowToSurface(target, WindowBox(), surface_size_);
+  if (target.x != from.x || target.y != from.y) warp_target_ = target;
+}
+
+bool SdlDisplay::TakeWarpEcho(int window_x, int window_y) {
+  if (!warp_target_ || captured_) return false;
+  const bool echo = warp_target_->x == window_x && warp_target_->y == window_y;
+  warp_target_.reset();
+  return echo;
 }
 
 Point SdlDisplay::PointerPosition() const {

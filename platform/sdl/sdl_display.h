@@ -36,6 +36,9 @@ class SdlDisplay final : public Display {
   SDL_Window* Window() const { return window_; }
   // Every motion event, in window pixels, fed by the message loop.
   void OnMouseMotion(int xrel, int yrel);
+  // True for the motion event a warp of the free pointer caused itself, which
+  // is no motion of the player's; it is consumed.
+  bool TakeWarpEcho(int window_x, int window_y);
   // Shows the last frame again, for a window the system asked to repaint.
   void Repaint();
   // The renderer lost its textures; the next frame makes them again.
@@ -66,7 +69,8 @@ class SdlDisplay final : public Display {
   bool captured_ = false;
   double captured_x_ = 0.0;  // the pointer in surface pixels while captured
   double captured_y_ = 0.0;
-  std::optional<Point> warped_to_;  // until SDL has seen the warp
+  std::optional<Point> warped_to_;    // until SDL has seen the warp
+  std::optional<Point> warp_target_;  // the window point of that warp
 };
 
 }  // namespace zephyrant
