@@ -1,86 +1,51 @@
 #include "enemies/level_scripts.h"
 
-#include <cmath>
-
-#include "game/main_window.h"
+#include "enemies/waves/wave.h"
 
 namespace zephyrant {
 
-int LevelQuota(int level_number, int difficulty) {
-  // The two wave sizes every level is measured in.
-  const int n1 = 5 * (difficulty + 1);
-  const int n2 = static_cast<int>(std::nearbyint(5 * (difficulty + 0.5)));
-  switch (level_number) {
-    case 2:
-    case 16:
-      return 2 * n2 + 1;
-    case 3:
-    case 4:
-    case 5:
-    case 8:
-    case 10:
-    case 11:
-    case 12:
-    case 17:
-    case 25:
-    case 31:
-    case 33:
-    case 34:
-      return 2 * n1 + 1;
-    case 6:
-      return 2 * n1 - 1;
-    case 9:
-      return 3 * n2 + 1;
-    case 13:
-      return 19;
-    case 15:
-    case 22:
-    case 26:
-    case 29:
-      return 2 * n1;
-    case 18:
-      return 4 * n1 + 1;
-    case 19:
-    case 24:
-      return 3 * n1 + 2;
-    case 20:
-      return 35;
-    case 23:
-      return 3 * n1;
-    case 27:
-      return 42;
-    case 30:
-      return 4 * n2;
-    case 32:
-      return 31;
-    default:  // level 1 and the boss levels
-      return n1;
-  }
-}
+namespace {
 
-void TForm6::SetLevelQuota() {
-  GameState& state = form_.State();
-  state.levelQuota = LevelQuota(state.levelNumber, state.difficulty);
+using LevelScript = void (*)(Wave&);
+
+constexpr LevelScript kLevels[] = {
+    Level1,  Level2,  Level3,  Level4,  Level5,  Level6,  Level7,  Level8,  Level9,
+    Level10, Level11, Level12, Level13, Level14, Level15, Level16, Level17, Level18,
+    Level19, Level20, Level21, Level22, Level23, Level24, Level25, Level26, Level27,
+    Level28, Level29, Level30, Level31, Level32, Level33, Level34, Level35,
+};
+
+constexpr int kLevelsPerSet = 7;
+
+}  // namespace
+
+// A script reads the level number itself; every call sets the quota first.
+void TForm6::RunLevel(int first_level) {
+  Wave wave(form_);
+  wave.state.levelQuota = wave.n1;
+  const int level = wave.state.levelNumber;
+  if (level < first_level || level >= first_level + kLevelsPerSet) return;
+  kLevels[level - 1](wave);
 }
 
 void TForm6::Levels1_7() {
-  SetLevelQuota();
+  RunLevel(1);
 }
 
 void TForm6::Levels2_7() {
-  SetLevelQuota();
+  RunLevel(8);
 }
 
 void TForm6::Levels3_7() {
-  SetLevelQuota();
+  RunLevel(15);
 }
 
 void TForm6::Levels4_7() {
-  SetLevelQuota();
+  RunLevel(22);
 }
 
 void TForm6::Levels5_7() {
-  SetLevelQuota();
+  RunLevel(29);
 }
 
 }  // namespace zephyrant

@@ -5,7 +5,9 @@ namespace zephyrant {
 class TForm1;
 
 // The level scripts: one routine per level set, each called once at the
-// start of a level of its set to lay out the wave and set the level quota.
+// start of a level of its set. It sets the level quota and lays out the
+// whole wave (or the boss) at once, mostly outside the playfield; the
+// enemies' own steps bring them in.
 class TForm6 {
  public:
   explicit TForm6(TForm1& form) : form_(form) {}
@@ -17,12 +19,10 @@ class TForm6 {
   void Levels5_7();
 
  private:
-  void SetLevelQuota();
+  // Runs the level's wave when the level number is one of the set's seven.
+  void RunLevel(int first_level);
 
   TForm1& form_;
 };
-
-// Small enemies a level needs gone, less one, at a difficulty of 0..2.
-int LevelQuota(int level_number, int difficulty);
 
 }  // namespace zephyrant

@@ -60,6 +60,11 @@ struct GameState {
   int32_t shellHitFlag = 0;      // a shell touched a small enemy; the next shell to move goes
   int32_t cannonFired = 0;       // a double-cannon volley wants the mount's firing frames
   int32_t explosionCounter = 0;  // steps of every large explosion alive, added together
+  double formationSpeed = 0;     // the sideways drift one formation of small enemies shares
+  double bossX = 0;              // where the boss stands this step, for the shots tied to it
+  double bossY = 0;              // the boss's height, likewise
+  int32_t beamCount = 0;         // segments laid in the current beam cycle; 0: no beam under way
+  int32_t beamAim = 0;           // the aim of the current beam
   // The life icons by index, as sprite serials (0: none); entries above
   // livesIndex are stale.
   std::vector<uint32_t> lifeIcons;

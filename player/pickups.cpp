@@ -52,10 +52,6 @@ int SecondCannonRoll(TRandom& random, int level_number) {
   return r;
 }
 
-bool IsHero(const TSprite& sprite) {
-  return dynamic_cast<const THero*>(&sprite) != nullptr;
-}
-
 // Cannon pick-ups stay until taken or the game ends; they may fall on below the screen.
 void FallAsCannon(TImageSprite& pickup) {
   TForm1& form = FormOf(pickup);

@@ -57,6 +57,11 @@ class TFlame2 final : public TImageSprite {
   void MoveStep(int move_count) override;
 };
 
+// Whether a sprite is the player's ship: what pick-ups and enemy shots react to.
+inline bool IsHero(const TSprite& sprite) {
+  return dynamic_cast<const THero*>(&sprite) != nullptr;
+}
+
 // A new ship just below the playfield, with its two flames; hero X and
 // hero Y take its position.
 void CreateShip(TForm1& form);

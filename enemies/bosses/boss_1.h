@@ -1,0 +1,27 @@
+#pragma once
+
+#include "enemies/bosses/boss_frame.h"
+#include "enemies/enemy_kinds.h"
+
+namespace zephyrant {
+
+// The boss of the first level set: slow, with homing rockets, a charged
+// laser and pairs of falling bolts, each on its own roll.
+class TBoss1 final : public TImageSprite, public BossKind {
+ public:
+  static constexpr BossRules kRules{3, 100};
+
+  explicit TBoss1(TSprite* parent) : TImageSprite(parent) {}
+  void MoveStep(int move_count) override;
+
+  const BossFrame& Frame() const { return frame_; }
+
+ private:
+  void FireRocket();
+  void FireLaser();
+  void FireBolts();
+
+  BossFrame frame_;
+};
+
+}  // namespace zephyrant

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "enemies/bosses/boss_frame.h"
+#include "enemies/enemy_kinds.h"
+
+namespace zephyrant {
+
+// The boss of the second level set: quick on its feet, with rocket pairs
+// thrown along its drift and a beam laid toward the ship.
+class TBoss2 final : public TImageSprite, public BossKind {
+ public:
+  static constexpr BossRules kRules{5, 150};
+
+  explicit TBoss2(TSprite* parent) : TImageSprite(parent) {}
+  void MoveStep(int move_count) override;
+
+  const BossFrame& Frame() const { return frame_; }
+
+ private:
+  void FireRockets();
+  void FireBeam();
+
+  BossFrame frame_;
+};
+
+}  // namespace zephyrant

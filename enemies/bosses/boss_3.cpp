@@ -1,0 +1,61 @@
+#include "enemies/bosses/boss_3.h"
+
+#include "enemies/aim.h"
+#include "enemies/bosses/boss_shell_frame.h"
+#include "enemies/bosses/boss_shells_3.h"
+
+namespace zephyrant {
+
+namespace {
+
+constexpr int kVolleyChance = 150;
+constexpr int kBombRoll = 1;
+constexpr int kBombCoolDown = 150;
+constexpr int kBoltRoll = 5;
+constexpr int kBoltCoolDown = 150;
+
+// The bomb bays at both ends and the gun under the middle, from the corner.
+constexpr double kRightBayInset = 20;
+constexpr double kBayY = 10;
+constexpr double kGunX = 70;
+constexpr double kGunY = 15;
+// The aim is taken from the gun's column at 10 pixels above the boss's top edge.
+constexpr double kAimRise = 10;
+constexpr double kBoltFrameSpeed = 0.2;
+
+}  // namespace
+
+void TBoss3::MoveStep(int move_count) {
+  TImageSprite::MoveStep(move_count);
+  frame_.Hover(*this, kRules);
+  const int roll = FormOf(*this).Random()(kVolleyChance);
+  if (roll == kBombRoll && frame_.CooledDown(kBombCoolDown)) DropBombs();
+  if (roll == kBoltRoll && frame_.CooledDown(kBoltCoolDown)) FireAimedBolt();
+  frame_.Settle(*this);
+}
+
+void TBoss3::DropBombs() {
+  TForm1& form = FormOf(*this);
+  const TPictureItem& picture = BossShotPicture(form, "shell3_0");
+  for (const double x : {X, X + Width - kRightBayInset}) {
+    LaunchBossShot<TBossShell3_0>(form, picture, x, Y + kBayY);
+    form.PlayShellSound("hero_rocet");
+  }
+  frame_.Fired();
+}
+
+void TBoss3::FireAimedBolt() {
+  TForm1& form = FormOf(*this);
+  const GameState& state = form.State();
+  auto& bolt =
+      LaunchBossShot<TBossShell3_1>(form, BossShotPicture(form, "shell3_1"), X + kGunX, Y + kGunY);
+  // Drawn above the boss while it clears it.
+  bolt.SetZ(1);
+  bolt.FrameLooped = true;
+  bolt.FrameSpeed = kBoltFrameSpeed;
+  bolt.Aim = AimToward(state.heroX - X - kGunX, state.heroY - Y + kAimRise, bolt.Aim);
+  form.PlayShellSound("hero_lazer");
+  frame_.Fired();
+}
+
+}  // namespace zephyrant

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "enemies/bosses/boss_frame.h"
+#include "enemies/enemy_kinds.h"
+
+namespace zephyrant {
+
+// The boss of the third level set: wide and slow, dropping bombs that burst
+// into pellets near the bottom, and firing bolts aimed at the ship.
+class TBoss3 final : public TImageSprite, public BossKind {
+ public:
+  static constexpr BossRules kRules{3, 200};
+
+  explicit TBoss3(TSprite* parent) : TImageSprite(parent) {}
+  void MoveStep(int move_count) override;
+
+  const BossFrame& Frame() const { return frame_; }
+
+ private:
+  void DropBombs();
+  void FireAimedBolt();
+
+  BossFrame frame_;
+};
+
+}  // namespace zephyrant

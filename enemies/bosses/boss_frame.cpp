@@ -1,0 +1,85 @@
+#include "enemies/bosses/boss_frame.h"
+
+#include "game/main_window.h"
+#include "player/explosions.h"
+
+namespace zephyrant {
+
+namespace {
+
+// A turn comes at random once the timer has passed the patience, and for
+// certain once it has passed patience + spread.
+constexpr int kTurnPatience = 70;
+constexpr int kTurnSpread = 100;
+constexpr double kTurnTimerStart = 5;
+enum TurnKind { kTowardHero = 0, kLeft = 1, kRight = 2, kTurnKinds = 3 };
+
+constexpr double kDeathFrameSpeed = 0.5;
+
+}  // namespace
+
+void BossFrame::Hover(TImageSprite& boss, const BossRules& rules) {
+  GameState& state = FormOf(boss).State();
+  if (state.screenState != kPlaying) boss.Kill();
+  // The player's shots count the hits; the boss only reads the total. An
+  // aborted game leaves 500 hits, so a boss removed then still falls.
+  if (state.bossHits >= rules.threshold) Die(boss, rules);
+  DecideTurn(boss, rules.sideSpeed);
+  if (boss.X >= state.surfaceWidth - boss.Width) vx_ = -rules.sideSpeed;
+  if (boss.X <= 0) vx_ = rules.sideSpeed;
+  // Only sideways: every boss keeps the height it arrived at.
+  boss.X += vx_;
+  state.bossX = boss.X;
+  state.bossY = boss.Y;
+}
+
+void BossFrame::Settle(TImageSprite& boss) {
+  // The clock counts steps, whatever the lag.
+  clock_ += kClockStep;
+  boss.CheckHits();
+}
+
+void BossFrame::Die(TImageSprite& boss, const BossRules& rules) {
+  TForm1& form = FormOf(boss);
+  GameState& state = form.State();
+  SpawnExplosion<TExp_0>(form, "ExpBoss", boss.X, boss.Y, 1, kDeathFrameSpeed);
+  form.PlayShellSound("little_exp");
+  // A boss is worth its threshold, however far a last rocket carried the count.
+  state.score += rules.threshold;
+  state.levelPhase = 1;
+  state.levelNumber += 1;
+  boss.Kill();
+}
+
+void BossFrame::DecideTurn(const TImageSprite& boss, double side_speed) {
+  TForm1& form = FormOf(boss);
+  const int roll = form.Random()(kTurnSpread) + kTurnPatience;
+  if (roll < turn_timer_) {
+    const int kind = form.Random()(kTurnKinds);
+    switch (kind) {
+      case kTowardHero: {
+        // Straight above the ship, it keeps its course.
+        const double hero_x = form.State().heroX;
+        if (boss.X < hero_x) vx_ = side_speed;
+        if (boss.X > hero_x) vx_ = -side_speed;
+        break;
+      }
+      case kLeft:
+        vx_ = -side_speed;
+        break;
+      case kRight:
+        vx_ = side_speed;
+        break;
+      default:
+        break;
+    }
+    turn_timer_ = kTurnTimerStart;
+  }
+  if (turn_timer_ >= kTurnTimerStart) {
+    turn_timer_ += 1;
+  } else {
+    turn_timer_ = kTurnTimerStart;
+  }
+}
+
+}  // namespace zephyrant

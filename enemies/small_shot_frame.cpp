@@ -1,0 +1,64 @@
+#include "enemies/small_shot_frame.h"
+
+#include "enemies/aim.h"
+#include "framework/surface.h"
+#include "game/main_window.h"
+#include "player/explosions.h"
+#include "player/ship.h"
+
+namespace zephyrant {
+
+void CheckShotRemovals(TImageSpriteEx& shot) {
+  const GameState& state = FormOf(shot).State();
+  if (state.screenState != kPlaying) shot.Kill();
+  if (state.bossHits >= kShotClearingBossHits) shot.Kill();
+}
+
+void CheckShotLeftScreen(TImageSpriteEx& shot) {
+  if (shot.Y <= 0 || shot.Y >= kSurfaceHeight || shot.X <= 0 || shot.X >= kSurfaceWidth) {
+    shot.Kill();
+  }
+}
+
+void MoveAlong(TImageSpriteEx& shot, int aim, double speed) {
+  shot.X += AimStepX(aim, speed);
+  shot.Y += AimStepY(aim, speed);
+}
+
+void Fly(TImageSpriteEx& shot, int aim) {
+  MoveAlong(shot, aim, kShotSpeed);
+  shot.Angle = AngleOfAim(aim);
+}
+
+int AimFromShot(const TImageSpriteEx& shot, double dx, double dy, int current) {
+  const GameState& state = FormOf(shot).State();
+  return AimToward(state.heroX + dx - shot.X, state.heroY + dy - shot.Y, current);
+}
+
+void DriftThenDart(TImageSpriteEx& shot, SmallShotCourse& course) {
+  // The laser picture lies along its flight, so it turns by the aim itself.
+  if (course.Age < kLaserDriftSteps) {
+    shot.Angle = 0;
+    shot.X += course.DriftX;
+    shot.Y += course.DriftY;
+  }
+  if (course.Age == kLaserDriftSteps) {
+    course.Aim = AimFromShot(shot, kLaserTargetDx, kLaserTargetDy, course.Aim);
+  }
+  if (course.Age > kLaserDriftSteps) {
+    shot.Angle = course.Aim;
+    MoveAlong(shot, course.Aim, kShotSpeed);
+  }
+  course.Age += 1;
+}
+
+void HitTheHero(TImageSpriteEx& shot, const TSprite& other, double impact_speed) {
+  if (dynamic_cast<const THero*>(&other) == nullptr) return;
+  TForm1& form = FormOf(shot);
+  SpawnExplosion<TExp_Shell>(form, "ExpLittle", shot.X, shot.Y, 1, impact_speed);
+  form.PlayShellSound("little_shell_exp");
+  form.State().heroDamage += kShotDamage;
+  shot.Kill();
+}
+
+}  // namespace zephyrant

@@ -1,0 +1,71 @@
+// The last level set: a spiral, rolling ellipses, files, bars from every
+// side, streams, and the last boss.
+
+#include "enemies/bosses/boss_5.h"
+#include "enemies/set2/little_boss_2.h"
+#include "enemies/set3/little_boss_3.h"
+#include "enemies/set5/little_boss_5.h"
+#include "enemies/waves/wave.h"
+
+namespace zephyrant {
+
+void Level29(Wave& wave) {
+  const TPictureItem& picture = wave.Picture("little_boss_29");
+  wave.state.levelQuota = 2 * wave.n1;
+  // Each enemy's column is its place on the spiral, worked out on its first step.
+  for (int i = 0; i <= 2 * wave.n1; ++i) wave.Enemy<TLittleBoss5>(picture, i, 100, true);
+  wave.state.levelQuota = 2 * wave.n1;
+}
+
+void Level30(Wave& wave) {
+  const TPictureItem& picture = wave.Picture("little_boss_2_10");
+  wave.state.levelQuota = wave.n2;
+  wave.state.levelQuota = 2 * wave.n2;
+  // The ellipses' phase comes from the column, their start from the height.
+  for (int i = 0; i <= 2 * wave.n2; ++i) {
+    wave.Enemy<TLittleBoss5>(picture, i, 0, true);
+    wave.Enemy<TLittleBoss5>(picture, i, -Wave::W / 2, true);
+  }
+  wave.state.levelQuota = 4 * wave.n2;
+}
+
+void Level31(Wave& wave) {
+  FilesFromBothSides<TLittleBoss5>(wave, wave.Picture("little_boss_2_10"));
+  wave.state.levelQuota = 2 * wave.n1 + 1;
+}
+
+void Level32(Wave& wave) {
+  constexpr int kPasses = 6;
+  const TPictureItem& upright = wave.Picture("little_boss_8_18");
+  const int w = upright.Width();
+  const int h = upright.Height();
+  wave.state.levelQuota = kPasses - 1;
+  for (int i = 0; i < kPasses; ++i) {
+    CrossingBars<TLittleBoss3, TLittleBoss2>(wave, i);
+    wave.Enemy<TLittleBoss5>(upright, Wave::W + 2.5 * i * w, -h, false);
+    wave.Enemy<TLittleBoss5>(upright, Wave::W + 2.5 * i * w + 1.5 * w, Wave::H, false);
+  }
+  wave.state.levelQuota = 31;
+}
+
+void Level33(Wave& wave) {
+  StreamsFromBothSides<TLittleBoss5>(wave, wave.Picture("little_boss_5"), 75);
+  wave.state.levelQuota = 2 * wave.n1 + 1;
+}
+
+void Level34(Wave& wave) {
+  const TPictureItem& picture = wave.Picture("little_boss_6");
+  const int w = picture.Width();
+  const int h = picture.Height();
+  for (int i = 0; i <= wave.n1; ++i) {
+    wave.Enemy<TLittleBoss5>(picture, Wave::W + 1.5 * i * w, 0, true);
+    wave.Enemy<TLittleBoss5>(picture, -0.6 * w - 1.5 * i * w, 1.2 * h, true);
+  }
+  wave.state.levelQuota = 2 * wave.n1 + 1;
+}
+
+void Level35(Wave& wave) {
+  wave.Boss<TBoss5>(4, 5);
+}
+
+}  // namespace zephyrant
