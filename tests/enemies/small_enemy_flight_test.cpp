@@ -246,12 +246,14 @@ TEST(SmallEnemyFlight, TheSpiralCrossesTheCentreAndLeavesOnTheFarSide) {
 TEST(SmallEnemyFlight, RollingEllipsesLeaveOnTheRight) {
   SmallPlay play(30);
   play.GhostHero();
-  // The script stands the start column in Y.
-  const auto& roller = play.PlaceEnemy<TLittleBoss5>("little_boss_2_10", 0, 850);
+  // The script stands the start column in Y; this one starts at the left edge.
+  const auto& roller = play.PlaceEnemy<TLittleBoss5>("little_boss_2_10", 0, 0);
   play.Step();
-  EXPECT_EQ(roller.X, 850.5);
+  ASSERT_EQ(play.Alive<TLittleBoss5>().size(), 1u);
+  EXPECT_EQ(roller.X, 0.5);
   EXPECT_EQ(roller.Y, (600 - 31) / 2.0 + (600 - 31) / 2.0);
-  play.Step(200);
+  // Rolling half a pixel a step, it passes 2 heights beyond 900 and goes.
+  play.Step(2200);
   EXPECT_TRUE(play.Alive<TLittleBoss5>().empty());
   EXPECT_EQ(play.State().enemiesGone, 1);
 }
