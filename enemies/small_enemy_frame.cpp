@@ -28,6 +28,26 @@ void CheckFrameRemovals(TImageSprite& enemy, const SmallEnemyFrame& frame) {
   }
 }
 
+void EndLevelBelowBottom(TImageSprite& enemy) {
+  GameState& state = FormOf(enemy).State();
+  if (enemy.Y >= 2 * enemy.Height + kFieldHeight) {
+    enemy.Kill();
+    state.enemiesGone = state.levelQuota + 1;
+  }
+}
+
+void RunBarAcross(TImageSprite& bar, double& speed_x, double speed, double row_drop) {
+  if (bar.X >= kFieldWidth) {
+    speed_x = -speed;
+    bar.Y += row_drop;
+  }
+  if (bar.X <= -bar.Width) {
+    speed_x = speed;
+    bar.Y += row_drop;
+  }
+  bar.X += speed_x;
+}
+
 void Explode(TImageSprite& enemy, std::string_view picture, double frame_speed) {
   TForm1& form = FormOf(enemy);
   SpawnExplosion<TExp_0>(form, picture, enemy.X, enemy.Y, 1, frame_speed);

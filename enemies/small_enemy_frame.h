@@ -65,6 +65,14 @@ struct SmallEnemyFrame {
 // marks the enemy, which still finishes its step.
 void CheckFrameRemovals(TImageSprite& enemy, const SmallEnemyFrame& frame);
 
+// In the sweeping levels the first enemy to slip two heights past the bottom
+// ends the level, and the level's clearing takes the rest of the wave.
+void EndLevelBelowBottom(TImageSprite& enemy);
+
+// A horizontal bar runs across and back, dropping a row at each turn beyond
+// either edge.
+void RunBarAcross(TImageSprite& bar, double& speed_x, double speed, double row_drop);
+
 // The large explosion where the enemy stands, and its sound.
 void Explode(TImageSprite& enemy, std::string_view picture, double frame_speed);
 

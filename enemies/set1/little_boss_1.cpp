@@ -114,13 +114,7 @@ void TLittleBoss1::Level2() {
 }
 
 void TLittleBoss1::Level3() {
-  // The first enemy to slip past the bottom ends the level: the rest of the
-  // wave is cleared away.
-  GameState& state = FormOf(*this).State();
-  if (Y >= 2 * Height + kFieldHeight) {
-    Kill();
-    state.enemiesGone = state.levelQuota + 1;
-  }
+  EndLevelBelowBottom(*this);
   if (X >= W - Width) speed_x_ = -kSweepSpeed;
   if (X <= 0) speed_x_ = kSweepSpeed;
   X += speed_x_;
@@ -133,15 +127,7 @@ void TLittleBoss1::Level3() {
 }
 
 void TLittleBoss1::Level4() {
-  if (X >= W) {
-    speed_x_ = -kBarSpeed;
-    Y += kBarRowDrop;
-  }
-  if (X <= -Width) {
-    speed_x_ = kBarSpeed;
-    Y += kBarRowDrop;
-  }
-  X += speed_x_;
+  RunBarAcross(*this, speed_x_, kBarSpeed, kBarRowDrop);
 }
 
 void TLittleBoss1::Level5() {

@@ -116,12 +116,7 @@ void TLittleBoss2::Level9() {
 }
 
 void TLittleBoss2::Level10() {
-  // The first enemy to slip past the bottom ends the level.
-  GameState& state = FormOf(*this).State();
-  if (Y >= 2 * Height + H) {
-    Kill();
-    state.enemiesGone = state.levelQuota + 1;
-  }
+  EndLevelBelowBottom(*this);
   if (X >= W - Width) speed_x_ = -kSweepSpeed;
   if (X <= 0) speed_x_ = kSweepSpeed;
   X += speed_x_;

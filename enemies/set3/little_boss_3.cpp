@@ -86,7 +86,7 @@ void TLittleBoss3::MoveStep(int move_count) {
       break;
     case 18:
     case 32:
-      HorizontalBars();
+      RunBarAcross(*this, speed_x_, kBarSpeed, kBarRowDrop);
       break;
     case 19:
       Level19();
@@ -146,7 +146,7 @@ void TLittleBoss3::Level15() {
 }
 
 void TLittleBoss3::Level16() {
-  EndLevelBelowBottom();
+  EndLevelBelowBottom(*this);
   if (X >= W - Width) {
     speed_x_ = -kWaveSpeed;
     phase_ = 0;
@@ -169,7 +169,7 @@ void TLittleBoss3::Level16() {
 }
 
 void TLittleBoss3::Level17() {
-  EndLevelBelowBottom();
+  EndLevelBelowBottom(*this);
   // Set-up: the script places two rows beyond the right edge, one pixel
   // apart in Y within a row, which spreads their start angles.
   if (X >= W) {
@@ -190,18 +190,6 @@ void TLittleBoss3::Level17() {
     FireDownOrAimed<TLittleShell3_1>(*this, shot_image_, X + 35, Y + Height - 10, aimed);
     timer_.Fired();
   }
-}
-
-void TLittleBoss3::HorizontalBars() {
-  if (X >= W) {
-    speed_x_ = -kBarSpeed;
-    Y += kBarRowDrop;
-  }
-  if (X <= -Width) {
-    speed_x_ = kBarSpeed;
-    Y += kBarRowDrop;
-  }
-  X += speed_x_;
 }
 
 void TLittleBoss3::Level19() {
@@ -257,15 +245,6 @@ void TLittleBoss3::FlyInFormation() {
   Y = center_y_ + kFormationSwingY * std::cos(orbit_angle_);
   orbit_angle_ += kFormationTurn;
   if (orbit_angle_ >= kOrbitWrap) orbit_angle_ = 0;
-}
-
-void TLittleBoss3::EndLevelBelowBottom() {
-  // The first enemy to slip past the bottom ends the level.
-  GameState& state = FormOf(*this).State();
-  if (Y >= 2 * Height + kFieldHeight) {
-    Kill();
-    state.enemiesGone = state.levelQuota + 1;
-  }
 }
 
 void TLittleBoss3::DrawFormationRolls() {

@@ -25,11 +25,9 @@ class TLittleBoss3 final : public TImageSprite, public SmallEnemyKind {
   void Level15();
   void Level16();
   void Level17();
-  void HorizontalBars();
   void Level19();
   void Level20();
   void FlyInFormation();
-  void EndLevelBelowBottom();
   void DrawFormationRolls();
   void FirePair(double below, bool aimed);
 

@@ -126,13 +126,8 @@ void TLittleBoss5::RollingEllipses() {
 }
 
 void TLittleBoss5::LaserSweepers() {
-  // The first enemy to slip past the bottom ends the level.
-  GameState& state = FormOf(*this).State();
   TRandom& random = FormOf(*this).Random();
-  if (Y >= 2 * Height + H) {
-    Kill();
-    state.enemiesGone = state.levelQuota + 1;
-  }
+  EndLevelBelowBottom(*this);
   if (X >= W - Width) speed_x_ = -(kSweepSpeed + random(kSweepExtra));
   if (X <= 0) speed_x_ = kSweepSpeed + random(kSweepExtra);
   X += speed_x_;

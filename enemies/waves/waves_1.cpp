@@ -12,7 +12,7 @@ void Level1(Wave& wave) {
     wave.Enemy<TLittleBoss1>(picture, Wave::W + static_cast<double>(Wave::W * i) / wave.n1, 0,
                              true);
   }
-  wave.state.levelQuota = wave.n1;
+  // The quota stays the wave size every script call starts with.
 }
 
 void Level2(Wave& wave) {

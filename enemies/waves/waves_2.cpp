@@ -58,7 +58,6 @@ void Level12(Wave& wave) {
 void Level13(Wave& wave) {
   constexpr int kPasses = 10;
   const TPictureItem& picture = wave.Picture("little_boss_13");
-  wave.state.levelQuota = kPasses - 1;
   for (int i = 0; i < kPasses; ++i) {
     const int right_x = wave.random(200);
     const int right_y = wave.random(300);

@@ -11,7 +11,6 @@ namespace zephyrant {
 void Level15(Wave& wave) {
   const TPictureItem& picture = wave.Picture("little_boss_15");
   const int w = picture.Width();
-  wave.state.levelQuota = 2 * wave.n1;
   for (int i = 0; i <= 2 * wave.n1; ++i) {
     wave.Enemy<TLittleBoss3>(picture, Wave::W + 100 + i * w, i, true);
   }
@@ -56,7 +55,6 @@ void Level20(Wave& wave) {
   constexpr int kRows = 7;
   const TPictureItem& picture = wave.Picture("little_boss_20_27");
   const int h = picture.Height();
-  wave.state.levelQuota = kColumns - 1;
   for (int i = 0; i < kColumns; ++i) {
     for (int row = 0; row < kRows; ++row) {
       wave.Enemy<TLittleBoss3>(picture, Wave::W * i / 5.0, row * h, true);

@@ -11,7 +11,6 @@ namespace zephyrant {
 
 void Level22(Wave& wave) {
   constexpr int kRoundMines = 5;
-  wave.state.levelQuota = 2 * wave.n1;
   for (int i = 0; i <= 2 * wave.n1; ++i) {
     const TPictureItem& picture = wave.Level4Picture(wave.random(kRoundMines));
     const int x = wave.random(Wave::W - picture.Width());
@@ -25,7 +24,6 @@ void Level23(Wave& wave) {
   constexpr int kFirstLongMine = 5;
   constexpr int kLongMines = 4;
   constexpr int kMargin = 5;
-  wave.state.levelQuota = 3 * wave.n1;
   for (int i = 0; i <= 3 * wave.n1; ++i) {
     const TPictureItem& picture = wave.Level4Picture(kFirstLongMine + wave.random(kLongMines));
     const int x = wave.random(Wave::W - picture.Width() - kMargin);
@@ -61,7 +59,6 @@ void Level25(Wave& wave) {
 
 void Level26(Wave& wave) {
   const TPictureItem& picture = wave.Picture("little_boss_26");
-  wave.state.levelQuota = 2 * wave.n1;
   // Each enemy's column is its place in the ring, which it works out on its first step.
   for (int i = 0; i <= 2 * wave.n1; ++i) wave.Enemy<TLittleBoss4>(picture, i, 100, true);
   wave.state.levelQuota = 2 * wave.n1;

@@ -11,7 +11,6 @@ namespace zephyrant {
 
 void Level29(Wave& wave) {
   const TPictureItem& picture = wave.Picture("little_boss_29");
-  wave.state.levelQuota = 2 * wave.n1;
   // Each enemy's column is its place on the spiral, worked out on its first step.
   for (int i = 0; i <= 2 * wave.n1; ++i) wave.Enemy<TLittleBoss5>(picture, i, 100, true);
   wave.state.levelQuota = 2 * wave.n1;
@@ -19,8 +18,6 @@ void Level29(Wave& wave) {
 
 void Level30(Wave& wave) {
   const TPictureItem& picture = wave.Picture("little_boss_2_10");
-  wave.state.levelQuota = wave.n2;
-  wave.state.levelQuota = 2 * wave.n2;
   // The ellipses' phase comes from the column, their start from the height.
   for (int i = 0; i <= 2 * wave.n2; ++i) {
     wave.Enemy<TLittleBoss5>(picture, i, 0, true);
@@ -39,7 +36,6 @@ void Level32(Wave& wave) {
   const TPictureItem& upright = wave.Picture("little_boss_8_18");
   const int w = upright.Width();
   const int h = upright.Height();
-  wave.state.levelQuota = kPasses - 1;
   for (int i = 0; i < kPasses; ++i) {
     CrossingBars<TLittleBoss3, TLittleBoss2>(wave, i);
     wave.Enemy<TLittleBoss5>(upright, Wave::W + 2.5 * i * w, -h, false);
