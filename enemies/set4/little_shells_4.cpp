@@ -25,7 +25,9 @@ void TLittleShell4_0::MoveStep(int move_count) {
     Kill();
   }
   if (state.bossHits >= kFragmentClearingBossHits || state.levelNumber == kFirstLevel) Kill();
-  if (state.levelNumber == 22 || state.levelNumber == 23) {
+  // The mines of levels 22 and 23 burst into fragments, and so do the
+  // bombs of the boss of level 21.
+  if (state.levelNumber >= 21 && state.levelNumber <= 23) {
     // A fragment whose draws both come out 0 rests a step and draws again.
     if (DriftX == 0 && DriftY == 0) {
       TRandom& random = FormOf(*this).Random();

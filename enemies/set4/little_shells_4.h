@@ -4,7 +4,8 @@
 
 namespace zephyrant {
 
-// A fragment of a mine of levels 22 and 23, flying off in a random direction.
+// A fragment of a mine of levels 22 and 23, or a pellet of the boss's bomb in
+// level 21, flying off in a random direction.
 class TLittleShell4_0 final : public TImageSpriteEx, public SmallShotCourse {
  public:
   explicit TLittleShell4_0(TSprite* parent) : TImageSpriteEx(parent) {}

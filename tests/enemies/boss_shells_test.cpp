@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "enemies/aim.h"
 #include "enemies/bosses/boss_1.h"
@@ -229,6 +231,27 @@ TEST(Bombs, BurstAboveTheBottomIntoSixteenPellets) {
   EXPECT_EQ(Count(sounds, "little_exp"), 1);
   EXPECT_EQ(Count(sounds, "little_shell"), 16);
   EXPECT_EQ(fight.State().heroDamage, 0);
+}
+
+// Where the pellets of a bomb are two steps after it bursts, in `level`.
+std::vector<std::pair<double, double>> PelletsAfterBurst(int level) {
+  BossFight fight(level);
+  fight.PutHero(700, 1);
+  fight.PlaceShot<TBossShell3_0>("shell3_0", 100, 400);
+  fight.Step(15);
+  std::vector<std::pair<double, double>> spots;
+  for (const TLittleShell4_0* pellet : fight.Alive<TLittleShell4_0>()) {
+    spots.emplace_back(pellet->X, pellet->Y);
+  }
+  return spots;
+}
+
+TEST(Bombs, PelletsScatterAtOnceJustAsTheMinesFragmentsDo) {
+  const auto spots = PelletsAfterBurst(21);
+  ASSERT_FALSE(spots.empty());
+  for (const auto& [x, y] : spots) EXPECT_NE(std::make_pair(x, y), std::make_pair(115.0, 559.5));
+  // The same draws, the same speeds and the same removals as in a mines level.
+  EXPECT_EQ(spots, PelletsAfterBurst(22));
 }
 
 TEST(Bombs, BurstAtOnceOnTheShip) {
