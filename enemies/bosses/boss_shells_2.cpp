@@ -24,6 +24,16 @@ constexpr double kAimDrop = 120;
 // Segments start this far below the emitter.
 constexpr double kSegmentDrop = 50;
 
+// The beam ends early: the segments laid so far go at once and no beam is
+// under way any more.
+void CutBeam(TForm1& form) {
+  TGameEngine& engine = form.Engine();
+  for (int i = 0; i < engine.ChildCount(); ++i) {
+    if (auto* segment = dynamic_cast<TBossShell2_2*>(&engine.Child(i))) segment->Kill();
+  }
+  form.State().beamCount = 0;
+}
+
 }  // namespace
 
 void TBossShell2_0::MoveStep(int move_count) {
@@ -65,7 +75,13 @@ void TBossShell2_0::LaySegment() {
 }
 
 void TBossShell2_0::OnHit(TSprite& other, bool&) {
-  if (IsHero(other)) StrikeHero(*this, kEmitterStrike);
+  if (!IsHero(other)) return;
+  StrikeHero(*this, kEmitterStrike);
+  // Put out mid-beam by the ship, the emitter takes its beam with it: its
+  // segments would never count round to the end of the cycle, and a count
+  // left above 0 holds back every later beam of the fight.
+  TForm1& form = FormOf(*this);
+  if (form.State().beamCount != 0) CutBeam(form);
 }
 
 void TBossShell2_1::MoveStep(int move_count) {

@@ -207,6 +207,29 @@ TEST(Beam, SegmentsLostOnTheShipDoNotStopLaterBeams) {
   EXPECT_EQ(fight.State().beamCount, 0);
 }
 
+TEST(Beam, AnEmitterPutOutByTheShipTakesItsBeamWithIt) {
+  LoneBeam beam;
+  BossFight& fight = beam.fight;
+  fight.Step(34);
+  ASSERT_EQ(fight.Alive<TBossShell2_2>().size(), 3u);
+  // On the emitter, clear of the segments below it.
+  fight.PutHero(110, 70);
+  fight.Step();
+  EXPECT_EQ(fight.State().heroDamage, 1);
+  EXPECT_TRUE(fight.Alive<TBossShell2_0>().empty());
+  EXPECT_TRUE(fight.Alive<TBossShell2_2>().empty());
+  EXPECT_EQ(fight.State().beamCount, 0);
+
+  // The next beam runs its whole course.
+  fight.PutHero(700, 1);
+  fight.PlaceShot<TBossShell2_0>("shell2_2", 130, 140);
+  fight.Step(39);
+  EXPECT_EQ(fight.Alive<TBossShell2_2>().size(), 8u);
+  fight.Step(2);
+  EXPECT_DOUBLE_EQ(fight.Only<TBossShell2_2>().X, LoneBeam::Segment(17).x);
+  EXPECT_EQ(fight.State().beamCount, 0);
+}
+
 TEST(Bombs, BurstAboveTheBottomIntoSixteenPellets) {
   BossFight fight(21);
   fight.PutHero(700, 1);
