@@ -127,6 +127,10 @@ void TForm1::FormKeyDown(Key key) {
     platform_.display.SetPointerVisible(true);
     Terminate();
   }
+  // Escape on the help screen does what its cancel item does. It comes after
+  // the main menu's Escape, which would otherwise end the program as soon as
+  // the help screen has handed over to the main menu.
+  if (key == Key::kEscape && state.screenState == kHelp) LeaveHelp(*this);
   // 13. Escape while playing aborts the game.
   if (key == Key::kEscape && state.screenState == kPlaying) AbortGame(*this);
 }

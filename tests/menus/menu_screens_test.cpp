@@ -76,7 +76,7 @@ TEST(MainMenu, EscapeOrExitEndsTheProgram) {
   EXPECT_TRUE(by_mouse.Form().Terminated());
 }
 
-TEST(HelpScreen, ShowsItsTextsAndLeavesOnlyByCancel) {
+TEST(HelpScreen, ShowsItsTextsAndLeavesByCancel) {
   MenuGame game;
   game.Press("Up");
   game.Press("Return");
@@ -87,8 +87,6 @@ TEST(HelpScreen, ShowsItsTextsAndLeavesOnlyByCancel) {
   const auto& texts = game.Form().Texts();
   EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
                           [](const TextRecord& t) { return t.text == "Keyboard Controls"; }));
-  game.Press("Escape");
-  EXPECT_EQ(game.State().screenState, kHelp) << "no Escape on the help screen";
   game.Press("Down", 2);
   EXPECT_EQ(game.Shown(), (Pictures{"Help", "site_0", "cancel_1"}));
   game.Press("Return");
@@ -101,6 +99,22 @@ TEST(HelpScreen, ShowsItsTextsAndLeavesOnlyByCancel) {
   game.Click();
   EXPECT_EQ(game.State().screenState, kMainMenu);
   EXPECT_EQ(game.Shown(), kMainMenuWithNewGame);
+}
+
+TEST(HelpScreen, EscapeReturnsToTheMainMenuLikeCancel) {
+  MenuGame game;
+  game.Press("Up");
+  game.Press("Return");
+  ASSERT_EQ(game.State().screenState, kHelp);
+  game.Sounds();
+  game.Press("Escape");
+  EXPECT_FALSE(game.Form().Terminated()) << "the main menu's Escape does not follow on";
+  EXPECT_EQ(game.State().screenState, kMainMenu);
+  EXPECT_EQ(game.Shown(), kMainMenuWithNewGame);
+  EXPECT_EQ(Count(game.Sounds(), "click"), 1);
+  // A second Escape, now on the main menu, is that menu's own.
+  game.Press("Escape");
+  EXPECT_TRUE(game.Form().Terminated());
 }
 
 TEST(HelpScreen, SiteAsksForTheShippedPageAndWithoutABrowserChangesNothing) {
