@@ -34,6 +34,12 @@ void TGame::MoveStep(int move_count) {
   TImageSprite::MoveStep(move_count);
   TForm1& form = FormOf(*this);
   GameState& state = form.State();
+  // Escape at the prompt has already ended the game and opened the table:
+  // the banner just goes.
+  if (state.screenState != kPlaying) {
+    Kill();
+    return;
+  }
   Y += kFallSpeed;
   // Once the banner is in, no further level banner is put out.
   if (Y > 0) state.levelPhase = 3;

@@ -20,6 +20,12 @@ constexpr double kTitleY = 50;
 constexpr int32_t kEmptyTableScore = 700000;
 constexpr int kHighlight = 0;
 
+// Opening, shown, or taking a glyph.
+bool TableIsUp(int32_t screen_state) {
+  return screen_state == kEnteringHighScores || screen_state == kHighScores ||
+         screen_state == kGlyphTyped || screen_state == kGlyphErased;
+}
+
 bool TableIsEmpty(const HighScoreNames& names, const HighScoreScores& scores) {
   return std::all_of(names.begin(), names.end(), [](const auto& n) { return n.empty(); }) &&
          std::all_of(scores.begin(), scores.end(), [](int32_t s) { return s == 0; });
@@ -80,6 +86,9 @@ int InsertScore(HighScoreNames& names, HighScoreScores& scores, int32_t score) {
 void TForm1::HiScores() {
   GameState& state = State();
   TForm1& form = *this;
+  // The table opens once: opening it again over itself would put the new
+  // score in a second time and every glyph twice.
+  if (TableIsUp(state.screenState)) return;
   // 1. From the main menu, its items go.
   if (state.screenState == kMainMenu) KillMenuSlots(form, 0, kMainMenuScreen.last_item);
   // A won game comes here without the pointer; the table is worked by mouse too.

@@ -263,5 +263,40 @@ TEST(GameFlow, AbortedGameLandsOnTheTableAndBackOnTheMenu) {
   EXPECT_EQ(next_run.State().hiscoreScores[0], 9000);
 }
 
+TEST(GameFlow, EscapeAtPressAnyKeyOpensTheTableOnce) {
+  ScratchFolder config;
+  StoreTable(config.Path(), kNames, kScores);
+  MenuGame game(config.Path());
+  game.Press("Return");
+  game.Steps(30);
+  game.State().score = 2500;
+  game.State().livesIndex = 0;
+  game.State().heroDamage = 10;
+  game.Steps(80);
+  ASSERT_EQ(game.State().gameOverPhase, 1);
+
+  // Escape both ends the prompt and aborts the game; the game-over banner
+  // then has nothing more to open.
+  game.Press("Escape");
+  game.Steps(100);
+  HighScoreNames names = kNames;
+  HighScoreScores scores = kScores;
+  InsertScore(names, scores, 2500);
+  const auto table_shown_once = [&] {
+    EXPECT_EQ(game.State().screenState, kHighScores);
+    EXPECT_EQ(game.Alive<THighScores>().size(), 7u * 15 + 7u * 7);
+    EXPECT_EQ(game.Alive<TCursor1>().size(), 1u);
+    EXPECT_EQ(game.Alive<TCursor>().size(), 1u);
+    EXPECT_EQ(game.Shown(), (std::multiset<std::string>{"save_1", "cancel_0", "scores"}));
+    EXPECT_EQ(StoredTable(config.Path()), std::make_pair(names, scores));
+  };
+  table_shown_once();
+
+  // Opening it again while it is up changes nothing either.
+  game.Form().HiScores();
+  game.Step();
+  table_shown_once();
+}
+
 }  // namespace
 }  // namespace zephyrant
