@@ -56,6 +56,10 @@ void TRocet1::MoveStep(int move_count) {
   const GameState& state = form.State();
   if (form.Input().Has(InputState::InputButton2)) Kill();
   if (state.rocketCount == 0) Kill();
+  // Like the cannons they ride on the ship: rockets left over do not keep
+  // them once the last ship is lost or play has ended.
+  if (state.screenState != kPlaying) Kill();
+  if (state.livesIndex < 0) Kill();
   X = state.heroX + kPodsOffsetX;
   Y = state.heroY + kPodsOffsetY;
 }

@@ -23,7 +23,7 @@ class TCannon2 final : public TImageSprite {
   void MoveStep(int move_count) override;
 };
 
-// The rocket pods, shown while rockets remain.
+// The rocket pods, shown while rockets remain and a ship is in play.
 class TRocet1 final : public TImageSprite {
  public:
   explicit TRocet1(TSprite* parent) : TImageSprite(parent) {}

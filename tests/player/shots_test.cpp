@@ -139,6 +139,30 @@ TEST(Pickups, RepairNeverGoesBelowZeroAndRocketsBringThePods) {
   EXPECT_EQ(play.Alive<TRocet1>().size(), 1u);
 }
 
+TEST(Mounts, RocketPodsWithRocketsLeftGoWithTheLastShipAndTheEndOfPlay) {
+  Play lost;
+  lost.StartGame();
+  lost.StepUntilShipIsIn();
+  lost.State().rocketCount = 5;
+  CreateRocketPods(lost.Form());
+  lost.State().livesIndex = 0;
+  lost.State().heroDamage = 10;
+  lost.Step();
+  EXPECT_TRUE(lost.Alive<TRocet1>().empty());
+  EXPECT_EQ(lost.State().rocketCount, 5);
+
+  // The last level won: play ends with the ship still in.
+  Play won;
+  won.StartGame();
+  won.StepUntilShipIsIn();
+  won.State().rocketCount = 5;
+  CreateRocketPods(won.Form());
+  won.State().levelNumber = 36;
+  won.Step(2);
+  EXPECT_NE(won.State().screenState, kPlaying);
+  EXPECT_TRUE(won.Alive<TRocet1>().empty());
+}
+
 TEST(Pickups, AnExtraShipAddsAnIconInTheRow) {
   Play play;
   play.StartGame();
