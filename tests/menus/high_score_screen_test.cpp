@@ -223,8 +223,9 @@ TEST(HighScores, DamagedStoreLoadsWhatItCanAndDrawsBadNamesWithDots) {
 TEST(HighScores, FailedSaveLeavesTheFileAsItWasAndTheGameGoingOn) {
   ScratchFolder config;
   StoreTable(config.Path(), kNames, kScores);
-  // Where the new file would be written first, nothing can be.
-  fs::create_directory(config.Path() / SettingsFile::kTempName);
+  // A folder where saves take their turn: no save can be made.
+  fs::remove(config.Path() / SettingsFile::kLockName);
+  fs::create_directory(config.Path() / SettingsFile::kLockName);
   MenuGame game(config.Path());
   const std::string stored = FileText(config.Path());
   EndGameWithScore(game, 6000);

@@ -34,6 +34,10 @@ class FakeStore final : public SettingsStore {
     const auto* text = std::get_if<std::string>(&found->second);
     return text != nullptr ? *text : std::string();
   }
+  bool HasString(std::string_view name) override {
+    const auto found = values.find(name);
+    return found != values.end() && std::holds_alternative<std::string>(found->second);
+  }
   std::optional<int32_t> ReadInteger(std::string_view name) override {
     const auto found = values.find(name);
     if (found == values.end()) return std::nullopt;
