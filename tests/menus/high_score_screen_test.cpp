@@ -220,6 +220,24 @@ TEST(HighScores, DamagedStoreLoadsWhatItCanAndDrawsBadNamesWithDots) {
   EXPECT_EQ(digits, (std::vector<std::string>{"10", "20", "30", "40", "50", "60", "70"}));
 }
 
+TEST(HighScores, TwoCopiesPlayingAtOnceKeepBothNewScoresAndTheirNames) {
+  ScratchFolder config;
+  StoreTable(config.Path(), kNames, kScores);
+  MenuGame first(config.Path());
+  MenuGame second(config.Path());
+  EndGameWithScore(first, 2500);
+  // The second opens the table as the first stored it: the first's row has
+  // no name yet, so it counts as free, and the second's score goes in above.
+  EndGameWithScore(second, 4500);
+  first.Type("Ann");
+  first.Press("Return");
+  second.Type("Bo");
+  second.Press("Return");
+  EXPECT_EQ(StoredTable(config.Path()),
+            std::make_pair(HighScoreNames{"A1", "B1o0", "B1", "C1", "A1n0n0", "", "D1"},
+                           HighScoreScores{5000, 4500, 4000, 3000, 2500, 0, 2000}));
+}
+
 TEST(HighScores, FailedSaveLeavesTheFileAsItWasAndTheGameGoingOn) {
   ScratchFolder config;
   StoreTable(config.Path(), kNames, kScores);
