@@ -220,6 +220,23 @@ TEST(HighScores, DamagedStoreLoadsWhatItCanAndDrawsBadNamesWithDots) {
   EXPECT_EQ(digits, (std::vector<std::string>{"10", "20", "30", "40", "50", "60", "70"}));
 }
 
+TEST(HighScores, ScoreWhoseNameIsDamagedKeepsItsRow) {
+  ScratchFolder config;
+  std::ofstream(config.Path() / SettingsFile::kFileName, std::ios::binary)
+      << "[Software\\Zephyrant]\n"
+      << "nm1 = string \"A1\"\nscores1 = integer 5000\n"
+      << "nm2 = string \"B1\\q\"\nscores2 = integer 4000\n"
+      << "nm3 = string \"\"\nscores3 = integer 3000\n";
+  MenuGame game(config.Path());
+  game.Press("Down", 2);
+  game.Press("Return");
+  ASSERT_EQ(game.State().screenState, kHighScores);
+  EXPECT_EQ(game.State().hiscoreScores[1], 4000);
+  EXPECT_EQ(RowGlyphs(game, 1), std::vector<std::string>(15, "sc"));
+  EXPECT_EQ(game.State().hiscoreScores[2], 0) << "a name stored empty frees its row";
+  EXPECT_EQ(StoredTable(config.Path()).second[1], 4000);
+}
+
 TEST(HighScores, TwoCopiesPlayingAtOnceKeepBothNewScoresAndTheirNames) {
   ScratchFolder config;
   StoreTable(config.Path(), kNames, kScores);
