@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "framework/bounded_file.h"
 #include "framework/media_error.h"
 #include "framework/media_files.h"
 
@@ -12,33 +13,23 @@ namespace {
 constexpr int kSoundChannels = 2;
 constexpr const char* kFontFile = "fonts/LiberationSans-Regular.ttf";
 
-std::string SizeText(int width, int height) {
-  return std::to_string(width) + "x" + std::to_string(height);
-}
-
 std::unique_ptr<TDXImageList> LoadImageList(const std::string& folder, const ImageListSpec& spec) {
   auto list = std::make_unique<TDXImageList>(spec.name);
   for (int i = 0; i < static_cast<int>(spec.items.size()); ++i) {
     const ImageSpec& item = spec.items[i];
     const std::string path = folder + "/" + ImagePath(spec, i);
-    IndexedPicture picture = ReadBmp8(path);
     // The game places sprites by their pattern size, so a picture of another
     // size would be cut into the wrong frames.
-    if (picture.width != item.width || picture.height != item.height) {
-      throw MediaError(path + ": picture is " + SizeText(picture.width, picture.height) +
-                       ", expected " + SizeText(item.width, item.height));
-    }
+    IndexedPicture picture = ReadBmp8OfSize(path, item.width, item.height);
     list->Add(std::make_unique<TPictureItem>(item.name, std::move(picture), item.pattern_width,
                                              item.pattern_height, item.key));
   }
   return list;
 }
 
-std::string SoundFormatText(int rate, int bits, int channels) {
-  return std::to_string(rate) + " Hz " + std::to_string(bits) + "-bit " +
-         (channels == 2   ? "stereo"
-          : channels == 1 ? "mono"
-                          : std::to_string(channels) + "-channel");
+// A sound may run somewhat longer than its catalogue length, never without end.
+double LongestSeconds(const SoundSpec& item) {
+  return 2 * item.seconds + 1;
 }
 
 std::unique_ptr<TDXWaveList> LoadWaveList(const std::string& folder, const SoundListSpec& spec,
@@ -47,14 +38,8 @@ std::unique_ptr<TDXWaveList> LoadWaveList(const std::string& folder, const Sound
   for (int i = 0; i < static_cast<int>(spec.items.size()); ++i) {
     const SoundSpec& item = spec.items[i];
     const std::string path = folder + "/" + SoundPath(spec, i);
-    WaveData wave = ReadWav(path);
-    if (wave.sample_rate != item.sample_rate || wave.bits_per_sample != item.bits ||
-        wave.channels != kSoundChannels) {
-      throw MediaError(path + ": sound is " +
-                       SoundFormatText(wave.sample_rate, wave.bits_per_sample, wave.channels) +
-                       ", expected " +
-                       SoundFormatText(item.sample_rate, item.bits, kSoundChannels));
-    }
+    WaveData wave = ReadWavWithin(
+        path, WaveLimits{item.sample_rate, item.bits, kSoundChannels, LongestSeconds(item)});
     list->Add(item.name, std::move(wave), item.looped);
   }
   return list;
@@ -71,10 +56,8 @@ TAssets::TAssets(const std::string& folder, AudioDevice& audio, std::vector<Soun
     waves_.push_back(LoadWaveList(folder_, spec, audio, sound_log));
   }
   font_path_ = folder_ + "/" + kFontFile;
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(font_path_, error)) {
-    throw MediaError(font_path_ + ": file not found");
-  }
+  const BoundedFile font = ReadBoundedFile(font_path_, 0);
+  if (!font.Read()) throw MediaError(font_path_ + ": " + font.problem);
 }
 
 const TDXImageList& TAssets::Images(Holder holder, const std::string& list) const {

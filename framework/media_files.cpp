@@ -1,10 +1,13 @@
 #include "framework/media_files.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 
+#include "framework/bounded_file.h"
 #include "framework/media_error.h"
 
 namespace zephyrant {
@@ -26,21 +29,26 @@ constexpr uint16_t kWaveFormatExtensible = 0xFFFE;
   throw MediaError(path + ": " + fault);
 }
 
-std::vector<uint8_t> ReadWholeFile(const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) Fail(path, "file not found");
-  const uintmax_t size = std::filesystem::file_size(path, error);
-  if (error) Fail(path, "cannot be read");
-  if (size > kMaxFileBytes) Fail(path, "file is too large");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) Fail(path, "cannot be opened");
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
-  if (!bytes.empty() &&
-      !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
-    Fail(path, "cannot be read");
-  }
-  return bytes;
+// The first bytes of an asset, at most `limit`; a folder, a named pipe or a
+// device in its place is named as what it is.
+BoundedFile ReadAssetFile(const std::string& path, uint64_t limit) {
+  BoundedFile file = ReadBoundedFile(path, limit);
+  if (!file.Read()) Fail(path, file.problem);
+  return file;
 }
+
+}  // namespace
+
+std::string ReadAssetBytes(const std::string& path, uint64_t max_bytes) {
+  BoundedFile file = ReadAssetFile(path, max_bytes);
+  if (file.size > max_bytes) {
+    Fail(path, "file is too large (" + std::to_string(file.size) + " bytes, at most " +
+                   std::to_string(max_bytes) + ")");
+  }
+  return std::move(file.bytes);
+}
+
+namespace {
 
 void WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -51,19 +59,25 @@ void WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) 
   if (!out) Fail(path, "cannot be written");
 }
 
-// Little-endian fields of a byte buffer; every read is bounds-checked
-// against the whole buffer, and a read past its end is a truncated file.
+// Little-endian fields of a file's first bytes; every read is bounds-checked.
+// A read past the end of the file is a truncated file; one past the bytes
+// read but inside the file wants more than the reader's limit allows.
 class ByteReader {
  public:
-  ByteReader(const std::string& path, const std::vector<uint8_t>& bytes)
-      : path_(path), bytes_(bytes) {}
+  ByteReader(const std::string& path, const BoundedFile& file, std::string past_limit)
+      : path_(path),
+        bytes_(reinterpret_cast<const uint8_t*>(file.bytes.data())),
+        count_(file.bytes.size()),
+        file_size_(file.size),
+        past_limit_(std::move(past_limit)) {}
 
-  size_t Size() const { return bytes_.size(); }
   bool Has(uint64_t offset, uint64_t count) const {
-    return offset <= bytes_.size() && count <= bytes_.size() - offset;
+    return offset <= count_ && count <= count_ - offset;
   }
   void Require(uint64_t offset, uint64_t count) const {
-    if (!Has(offset, count)) Fail(path_, "file is truncated");
+    if (Has(offset, count)) return;
+    if (offset <= file_size_ && count <= file_size_ - offset) Fail(path_, past_limit_);
+    Fail(path_, "file is truncated");
   }
   uint16_t U16(uint64_t offset) const {
     Require(offset, 2);
@@ -76,13 +90,16 @@ class ByteReader {
   }
   int32_t I32(uint64_t offset) const { return static_cast<int32_t>(U32(offset)); }
   bool Tag(uint64_t offset, const char* tag) const {
-    return Has(offset, 4) && std::memcmp(bytes_.data() + offset, tag, 4) == 0;
+    return Has(offset, 4) && std::memcmp(bytes_ + offset, tag, 4) == 0;
   }
-  const uint8_t* At(uint64_t offset) const { return bytes_.data() + offset; }
+  const uint8_t* At(uint64_t offset) const { return bytes_ + offset; }
 
  private:
   const std::string& path_;
-  const std::vector<uint8_t>& bytes_;
+  const uint8_t* bytes_;
+  uint64_t count_;
+  uint64_t file_size_;
+  std::string past_limit_;
 };
 
 class ByteWriter {
@@ -106,12 +123,18 @@ size_t BmpStride(int width) {
   return (static_cast<size_t>(width) + 3) & ~size_t{3};
 }
 
-}  // namespace
+std::string SizeText(int64_t width, int64_t height) {
+  return std::to_string(width) + "x" + std::to_string(height);
+}
 
-IndexedPicture ReadBmp8(const std::string& path) {
-  const std::vector<uint8_t> bytes = ReadWholeFile(path);
-  const ByteReader in(path, bytes);
-  if (!in.Has(0, 2) || bytes[0] != 'B' || bytes[1] != 'M') Fail(path, "not a BMP file");
+// Reads a picture from no more than the file's first `limit` bytes. With a
+// size expected (above 0), a picture of another size is refused before any
+// of its pixels are read.
+IndexedPicture ReadPicture(const std::string& path, uint64_t limit, const std::string& past_limit,
+                           int expected_width, int expected_height) {
+  const BoundedFile file = ReadAssetFile(path, limit);
+  const ByteReader in(path, file, past_limit);
+  if (!in.Has(0, 2) || in.At(0)[0] != 'B' || in.At(0)[1] != 'M') Fail(path, "not a BMP file");
   const uint32_t pixel_offset = in.U32(10);
   const uint32_t header_bytes = in.U32(kBmpFileHeaderBytes);
   if (header_bytes < kBmpInfoHeaderBytes) Fail(path, "unsupported BMP header");
@@ -121,11 +144,15 @@ IndexedPicture ReadBmp8(const std::string& path) {
   const uint16_t bit_count = in.U16(28);
   const uint32_t compression = in.U32(30);
   const uint32_t colours_used = in.U32(46);
+  const int64_t height = signed_height < 0 ? -signed_height : signed_height;
+  if (expected_width > 0 && (width != expected_width || height != expected_height)) {
+    Fail(path, "picture is " + SizeText(width, height) + ", expected " +
+                   SizeText(expected_width, expected_height));
+  }
 
   if (bit_count != 8) Fail(path, "not an 8-bit BMP");
   if (compression != kBiRgb) Fail(path, "compressed BMP not supported");
   const bool top_down = signed_height < 0;
-  const int64_t height = top_down ? -signed_height : signed_height;
   if (width <= 0 || height <= 0) Fail(path, "picture has no pixels");
   if (width > kMaxPictureSide || height > kMaxPictureSide) {
     Fail(path,
@@ -157,6 +184,21 @@ IndexedPicture ReadBmp8(const std::string& path) {
                 picture.width);
   }
   return picture;
+}
+
+}  // namespace
+
+IndexedPicture ReadBmp8(const std::string& path) {
+  return ReadPicture(path, kMaxFileBytes, "file is too large", 0, 0);
+}
+
+IndexedPicture ReadBmp8OfSize(const std::string& path, int width, int height) {
+  // Room for the headers, the largest palette and a gap before the pixels.
+  constexpr uint64_t kHeadRoom = 64 << 10;
+  const uint64_t pixels = uint64_t{BmpStride(std::max(width, 0))} * std::max(height, 0);
+  return ReadPicture(path, kHeadRoom + pixels,
+                     "header asks for more than a " + SizeText(width, height) + " picture holds",
+                     width, height);
 }
 
 void WriteBmp8(const std::string& path, const IndexedPicture& picture) {
@@ -209,9 +251,34 @@ void WriteBmp8(const std::string& path, const IndexedPicture& picture) {
   WriteWholeFile(path, out.bytes);
 }
 
-WaveData ReadWav(const std::string& path) {
-  const std::vector<uint8_t> bytes = ReadWholeFile(path);
-  const ByteReader in(path, bytes);
+namespace {
+
+std::string SoundFormatText(int rate, int bits, int channels) {
+  return std::to_string(rate) + " Hz " + std::to_string(bits) + "-bit " +
+         (channels == 2   ? "stereo"
+          : channels == 1 ? "mono"
+                          : std::to_string(channels) + "-channel");
+}
+
+std::string SecondsText(double seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f s", seconds);
+  return text;
+}
+
+// The most sound data a sound of these limits holds, in whole frames.
+uint64_t MaxDataBytes(const WaveLimits& limits) {
+  const uint64_t frame = uint64_t(limits.channels) * limits.bits_per_sample / 8;
+  return static_cast<uint64_t>(std::ceil(limits.max_seconds * limits.sample_rate)) * frame;
+}
+
+// Reads a sound from no more than the file's first `limit` bytes. With
+// limits, a sound of another format or a longer one is refused before its
+// samples are read.
+WaveData ReadSound(const std::string& path, uint64_t limit, const std::string& past_limit,
+                   const WaveLimits* expected) {
+  const BoundedFile file = ReadAssetFile(path, limit);
+  const ByteReader in(path, file, past_limit);
   if (!in.Tag(0, "RIFF") || !in.Tag(8, "WAVE")) Fail(path, "not a WAV file");
 
   bool have_format = false;
@@ -226,27 +293,30 @@ WaveData ReadWav(const std::string& path) {
 
   // Chunks follow one another, each padded to an even length. The RIFF size
   // is often wrong in the wild, so the file's own length bounds the walk.
+  // The samples are only looked at once the format is known to be wanted.
   uint64_t offset = 12;
-  while (in.Has(offset, 8) && !(have_format && have_data)) {
+  while (!(have_format && have_data) && offset + 8 <= file.size) {
     const uint64_t size = in.U32(offset + 4);
     const uint64_t body = offset + 8;
-    if (!in.Has(body, size)) Fail(path, "file is truncated");
-    if (in.Tag(offset, "fmt ") && !have_format) {
-      if (size < 16) Fail(path, "sound format is damaged");
-      format_tag = in.U16(body);
-      channels = in.U16(body + 2);
-      sample_rate = in.U32(body + 4);
-      block_align = in.U16(body + 12);
-      bits = in.U16(body + 14);
-      if (format_tag == kWaveFormatExtensible && size >= 26) {
-        // The real format is the first two bytes of the sub-format GUID.
-        format_tag = in.U16(body + 24);
-      }
-      have_format = true;
-    } else if (in.Tag(offset, "data") && !have_data) {
+    if (in.Tag(offset, "data") && !have_data) {
       data_offset = body;
       data_size = size;
       have_data = true;
+    } else {
+      in.Require(body, size);
+      if (in.Tag(offset, "fmt ") && !have_format) {
+        if (size < 16) Fail(path, "sound format is damaged");
+        format_tag = in.U16(body);
+        channels = in.U16(body + 2);
+        sample_rate = in.U32(body + 4);
+        block_align = in.U16(body + 12);
+        bits = in.U16(body + 14);
+        if (format_tag == kWaveFormatExtensible && size >= 26) {
+          // The real format is the first two bytes of the sub-format GUID.
+          format_tag = in.U16(body + 24);
+        }
+        have_format = true;
+      }
     }
     offset = body + size + (size & 1);
   }
@@ -257,7 +327,21 @@ WaveData ReadWav(const std::string& path) {
   if (channels != 1 && channels != 2) Fail(path, "not mono or stereo sound");
   if (sample_rate == 0 || sample_rate > kMaxSampleRate) Fail(path, "sample rate is damaged");
   if (block_align != channels * bits / 8) Fail(path, "sound format is damaged");
+  if (expected != nullptr &&
+      (static_cast<int>(sample_rate) != expected->sample_rate ||
+       bits != expected->bits_per_sample || channels != expected->channels)) {
+    Fail(path,
+         "sound is " + SoundFormatText(static_cast<int>(sample_rate), bits, channels) +
+             ", expected " +
+             SoundFormatText(expected->sample_rate, expected->bits_per_sample, expected->channels));
+  }
   if (!have_data) Fail(path, "no sound data");
+  if (expected != nullptr && data_size > MaxDataBytes(*expected)) {
+    const double seconds = static_cast<double>(data_size / block_align) / sample_rate;
+    Fail(path, "sound is " + SecondsText(seconds) + " long, at most " +
+                   SecondsText(expected->max_seconds) + " expected");
+  }
+  in.Require(data_offset, data_size);
 
   WaveData wave;
   wave.sample_rate = static_cast<int>(sample_rate);
@@ -268,6 +352,20 @@ WaveData ReadWav(const std::string& path) {
   const uint8_t* data = in.At(data_offset);
   wave.pcm.assign(data, data + whole_frames * block_align);
   return wave;
+}
+
+}  // namespace
+
+WaveData ReadWav(const std::string& path) {
+  return ReadSound(path, kMaxFileBytes, "file is too large", nullptr);
+}
+
+WaveData ReadWavWithin(const std::string& path, const WaveLimits& limits) {
+  // Room for the headers and for chunks of notes, tags and the like.
+  constexpr uint64_t kHeadRoom = 64 << 10;
+  return ReadSound(path, kHeadRoom + MaxDataBytes(limits) + 1,
+                   "file holds more than " + SecondsText(limits.max_seconds) + " of sound",
+                   &limits);
 }
 
 void WriteWav(const std::string& path, const WaveData& wave) {

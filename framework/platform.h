@@ -158,6 +158,8 @@ class InputReader {
 
 // The per-user settings store: one key path holding named string and 32-bit
 // integer values. Writes are kept until CloseKey, which stores them at once.
+// Other copies of the game may share the store: a close stores the values
+// written since opening over what they saved meanwhile.
 class SettingsStore {
  public:
   virtual ~SettingsStore() = default;
@@ -168,10 +170,32 @@ class SettingsStore {
   virtual bool CloseKey() = 0;
   // A missing string reads as empty.
   virtual std::string ReadString(std::string_view name) = 0;
+  // Whether a string is stored under the name, so an empty one can be told
+  // from one that is missing or could not be read.
+  virtual bool HasString(std::string_view name) = 0;
   // Missing, or of another type: no value.
   virtual std::optional<int32_t> ReadInteger(std::string_view name) = 0;
   virtual void WriteString(std::string_view name, std::string_view value) = 0;
   virtual void WriteInteger(std::string_view name, int32_t value) = 0;
+  // From BeginUpdate to EndUpdate no other copy of the game stores anything,
+  // so values read, changed and written back in between cannot undo what
+  // another copy saved. Keys may be opened and closed any number of times
+  // in between; updates may nest. A store no other copy shares has nothing
+  // to hold off.
+  virtual void BeginUpdate() {}
+  virtual void EndUpdate() {}
+};
+
+// Holds the store for one update (above) for as long as it lives.
+class SettingsUpdate {
+ public:
+  explicit SettingsUpdate(SettingsStore& store) : store_(store) { store_.BeginUpdate(); }
+  ~SettingsUpdate() { store_.EndUpdate(); }
+  SettingsUpdate(const SettingsUpdate&) = delete;
+  SettingsUpdate& operator=(const SettingsUpdate&) = delete;
+
+ private:
+  SettingsStore& store_;
 };
 
 class UrlOpener {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "framework/media_error.h"
+#include "framework/media_files.h"
 
 namespace zephyrant {
 
@@ -22,6 +23,8 @@ namespace {
 constexpr char32_t kReplacement = 0xFFFD;
 // Larger sizes draw nothing: no screen shows a glyph that tall.
 constexpr int kMaxPoints = 720;
+// Far above any text font; a bigger file is not read.
+constexpr uint64_t kMaxFontBytes = 32 << 20;
 
 // Points at 96 dots per inch.
 int PixelsForPoints(int points) {
@@ -143,6 +146,7 @@ struct SizeMetrics {
 // Every glyph is rasterised once per pixel size and kept, so drawing the same
 // texts frame after frame neither rasterises nor allocates.
 struct TTextRenderer::Impl {
+  std::string font_file;  // the face reads from it for as long as it lives
   FT_Library library = nullptr;
   FT_Face face = nullptr;
   int face_pixels = 0;  // the pixel size currently set on the face
@@ -233,7 +237,9 @@ TTextRenderer::TTextRenderer(const std::string& font_path) : impl_(std::make_uni
   if (FT_Init_FreeType(&impl_->library) != 0) {
     throw MediaError("Cannot start the font renderer for " + font_path);
   }
-  if (FT_New_Face(impl_->library, font_path.c_str(), 0, &impl_->face) != 0) {
+  impl_->font_file = ReadAssetBytes(font_path, kMaxFontBytes);
+  if (FT_New_Memory_Face(impl_->library, reinterpret_cast<const FT_Byte*>(impl_->font_file.data()),
+                         static_cast<FT_Long>(impl_->font_file.size()), 0, &impl_->face) != 0) {
     impl_->face = nullptr;
     throw MediaError("Cannot read the font file " + font_path);
   }

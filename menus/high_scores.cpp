@@ -64,6 +64,40 @@ void PlaceNewScore(GameState& state) {
   if (state.score == 0 && state.editRow == 0) state.editRow = 1;
 }
 
+// 4.-9. The new score goes into the table as stored now and is stored at
+// once, with no name yet; no other copy of the game saves in between.
+void StoreNewScore(GameState& state, SettingsStore& store) {
+  const SettingsUpdate update(store);
+  // Without a store, the table in memory.
+  ReadHighScoreTable(store, state.hiscoreNames, state.hiscoreScores);
+  state.nameEntryOpen = 0;
+  if (!NoEntry(state.hiscoreNames, state.hiscoreScores)) {
+    PlaceNewScore(state);
+    WriteHighScoreTable(store, state.hiscoreNames, state.hiscoreScores);
+  }
+  // A table with no entry at all gets one.
+  if (TableIsEmpty(state.hiscoreNames, state.hiscoreScores)) {
+    state.hiscoreNames[0] = std::string(kFirstRunName);
+    state.hiscoreScores[0] = kEmptyTableScore;
+    if (WriteHighScoreTable(store, state.hiscoreNames, state.hiscoreScores)) state.editRow = 1;
+  }
+}
+
+// The row of `table` that holds this game's new score, still without a
+// name: the edit row while it is there, else wherever another copy of the
+// game has moved it since. When another copy's opening freed it meanwhile,
+// the score goes in again by the same rule. -1 when it has no place left.
+int OwnRow(HighScoreNames& names, HighScoreScores& scores, int32_t score, int edit_row) {
+  const auto ours = [&](int row) {
+    return row >= 0 && row < kHighScoreRows && names[row].empty() && scores[row] == score;
+  };
+  if (ours(edit_row)) return edit_row;
+  for (int row = 0; row < kHighScoreRows; ++row) {
+    if (ours(row)) return row;
+  }
+  return InsertScore(names, scores, score);
+}
+
 }  // namespace
 
 int InsertScore(HighScoreNames& names, HighScoreScores& scores, int32_t score) {
@@ -100,21 +134,8 @@ void TForm1::HiScores() {
   // 3. The title: the list's second `scores`, so taken by its place.
   const TDXImageList& menu = Images("Menu");
   PutInSlot(form, kTitleSlot, menu.Item(menu.Count() - 1), state.menuColumnX, kTitleY);
-  // 4. The table as stored; without a store, as in memory.
-  SettingsStore& store = Services().settings;
-  ReadHighScoreTable(store, state.hiscoreNames, state.hiscoreScores);
-  // 5.-8. The new score's place, stored at once with no name yet.
-  state.nameEntryOpen = 0;
-  if (!NoEntry(state.hiscoreNames, state.hiscoreScores)) {
-    PlaceNewScore(state);
-    WriteHighScoreTable(store, state.hiscoreNames, state.hiscoreScores);
-  }
-  // 9. A table with no entry at all gets one.
-  if (TableIsEmpty(state.hiscoreNames, state.hiscoreScores)) {
-    state.hiscoreNames[0] = std::string(kFirstRunName);
-    state.hiscoreScores[0] = kEmptyTableScore;
-    if (WriteHighScoreTable(store, state.hiscoreNames, state.hiscoreScores)) state.editRow = 1;
-  }
+  // 4.-9. The new score's place in the table as stored.
+  StoreNewScore(state, Services().settings);
   // 10. The table in glyphs, and a fresh name.
   DrawHighScoreTable(form);
   state.glyphCount = 0;
@@ -126,15 +147,19 @@ void TForm1::HiScores() {
 void ChooseHighScoreSave(TForm1& form, bool by_mouse) {
   GameState& state = form.State();
   if (by_mouse) PlayClickSound(form);
-  // The table in memory is what the opening stored (or tried to), with the
-  // new score in its row; only that row takes the name, and only when the
-  // score went in, so no other entry can be changed from here.
+  // Only the new score's own row takes the name, and only when the score
+  // went in, so no other entry can be changed from here. Another copy of the
+  // game may have stored a score since the opening, so the name goes into
+  // the table as stored now (as in memory without a store).
   if (state.nameEntryOpen != 0) {
+    SettingsStore& store = form.Services().settings;
+    const SettingsUpdate update(store);
+    ReadHighScoreTable(store, state.hiscoreNames, state.hiscoreScores);
     if (state.touchedRow >= 0 && state.touchedRow < kHighScoreRows) {
-      state.hiscoreNames[state.touchedRow] = state.typedName;
-      state.hiscoreScores[state.touchedRow] = state.score;
+      const int row = OwnRow(state.hiscoreNames, state.hiscoreScores, state.score, state.editRow);
+      if (row >= 0) state.hiscoreNames[row] = state.typedName;
     }
-    WriteHighScoreTable(form.Services().settings, state.hiscoreNames, state.hiscoreScores);
+    WriteHighScoreTable(store, state.hiscoreNames, state.hiscoreScores);
   }
   KillMenuSlots(form, 1, kHighScoreButtons.last_item);
   state.screenState = kLeavingHighScores;

@@ -25,7 +25,13 @@ bool TableIsEmpty(const SavedSettings& s) {
 void ReadTable(SettingsStore& store, HighScoreNames& names, HighScoreScores& scores) {
   for (int row = 0; row < kHighScoreRows; ++row) {
     names[row] = store.ReadString(NameValue(row));
-    scores[row] = ReadOr(store, ScoreValue(row), row == 0 ? kFirstRunScore : 0);
+    const std::optional<int32_t> score = store.ReadInteger(ScoreValue(row));
+    scores[row] = score.value_or(row == 0 ? kFirstRunScore : 0);
+    // Only a name stored empty frees its row; a score whose name was lost
+    // to damage keeps its place.
+    if (score.value_or(0) > 0 && !store.HasString(NameValue(row))) {
+      names[row] = std::string(kUnreadableName);
+    }
   }
   // The store reads a missing name as empty, so the first row's name takes
   // its first-run value only when the whole row is missing.

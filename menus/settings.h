@@ -44,12 +44,16 @@ inline constexpr int32_t kMaxDifficulty = 2;
 // playfield in a step.
 inline constexpr int32_t kMinSpeed = 0;
 inline constexpr int32_t kMaxSpeed = 1000;
+// The name of a row whose score could be read but whose name could not: the
+// dot glyph, so the row shows dots like an empty name yet is not free.
+inline constexpr std::string_view kUnreadableName = "sc";
 // A name is up to 15 glyphs of two characters each.
 inline constexpr int kNameGlyphs = 15;
 inline constexpr int kMaxNameCharacters = 2 * kNameGlyphs;
 
 // Reads the settings into `s`. Missing or unreadable values take their
-// first-run values; an empty table (the first run) is seeded with its
+// first-run values, but a row's name that cannot be read while its score
+// can becomes kUnreadableName; an empty table (the first run) is seeded with its
 // first-run row and every value written to the store. The values are then
 // kept in their ranges, without writing that back.
 void LoadStartupSettings(SettingsStore& store, SavedSettings& s);

@@ -2,6 +2,9 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +15,8 @@
 #include <cstring>
 #include <iostream>
 #include <system_error>
+
+#include "framework/bounded_file.h"
 
 namespace zephyrant {
 
@@ -215,39 +220,67 @@ ParsedLine ParseLine(std::string_view raw) {
   return parsed;
 }
 
-// Reads up to limit + 1 bytes, so the caller can tell an over-long file.
-std::optional<std::string> ReadPrefix(const fs::path& path, size_t limit, std::string& error) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    error = std::strerror(errno);
-    return std::nullopt;
-  }
-  std::string contents;
-  char buffer[65536];
-  while (contents.size() <= limit) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) {
-      error = std::strerror(errno);
-      ::close(fd);
-      return std::nullopt;
-    }
-    if (got == 0) break;
-    contents.append(buffer, static_cast<size_t>(got));
-  }
-  ::close(fd);
-  if (contents.size() > limit + 1) contents.resize(limit + 1);
-  return contents;
-}
-
 bool WriteAll(int fd, std::string_view data) {
   while (!data.empty()) {
     const ssize_t done = ::write(fd, data.data(), data.size());
     if (done < 0 && errno == EINTR) continue;
+    if (done == 0) errno = EIO;
     if (done <= 0) return false;
     data.remove_prefix(static_cast<size_t>(done));
   }
   return true;
+}
+
+// Permission bits for a settings file made new, as any file the player makes.
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0644 & ~mask;
+}
+
+// Permission bits for a file that replaces `path`: its own when it is there.
+mode_t ReplacingMode(const fs::path& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & 07777;
+  return NewFileMode();
+}
+
+void SyncFolder(const fs::path& folder) {
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+}
+
+// Writes `text` to a file of a fresh name beside `path` and renames it over
+// `path`, so a crash or a full disk leaves either the old file or the new
+// one, never half of each, and two copies of the game saving at once never
+// write into one file. The fresh file is made by this call alone, so nothing
+// left at any name beside it (a link, a named pipe) is followed or opened.
+// A durable file is on the disk before it takes the old one's place. Empty
+// when it worked, else why not.
+std::string ReplaceFile(const fs::path& path, std::string_view text, mode_t mode, bool durable) {
+  std::string temp = path.string() + ".new-XXXXXX";
+  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) return std::strerror(errno);
+  bool done = ::fchmod(fd, mode) == 0 && WriteAll(fd, text) && (!durable || ::fsync(fd) == 0);
+  int error = errno;
+  if (::close(fd) != 0 && done) {
+    done = false;
+    error = errno;
+  }
+  if (done && ::rename(temp.c_str(), path.c_str()) != 0) {
+    done = false;
+    error = errno;
+  }
+  if (!done) {
+    ::unlink(temp.c_str());
+    return std::strerror(error);
+  }
+  // Make the rename itself survive a power cut.
+  if (durable) SyncFolder(path.parent_path());
+  return {};
 }
 
 }  // namespace
@@ -273,36 +306,38 @@ bool SettingsFile::NoCase::operator()(std::string_view a, std::string_view b) co
   return a.size() < b.size();
 }
 
-SettingsFile::SettingsFile(fs::path folder) : folder_(std::move(folder)) {}
+SettingsFile::SettingsFile(fs::path folder, std::chrono::milliseconds lock_wait)
+    : folder_(std::move(folder)), lock_wait_(lock_wait) {}
+
+SettingsFile::~SettingsFile() {
+  ReleaseLock();
+}
+
+void SettingsFile::Report(const std::string& message) {
+  if (reported_.insert(message).second) std::cerr << message << '\n';
+}
 
 SettingsFile::LoadResult SettingsFile::Load() {
   keys_.clear();
   const fs::path path = FilePath();
-  std::error_code ec;
-  const fs::file_status status = fs::status(path, ec);
-  if (status.type() == fs::file_type::not_found) return LoadResult::kMissing;
-
-  std::string error = ec ? ec.message() : "not a regular file";
-  std::optional<std::string> contents;
-  if (status.type() == fs::file_type::regular) contents = ReadPrefix(path, kMaxFileBytes, error);
-  if (!contents) {
-    const std::string message = "zephyrant: cannot read settings file " + path.string() + " (" +
-                                error + "); settings will not be saved";
-    if (message != last_report_) std::cerr << message << '\n';
-    last_report_ = message;
+  BoundedFile file = ReadBoundedFile(path.string(), kMaxFileBytes);
+  // Nothing in a file this long can be trusted. Once it is kept aside it is
+  // as if there were none, unless another copy of the game has just saved a
+  // new one in its place.
+  if (file.Read() && file.size > kMaxFileBytes) {
+    if (!KeepOverlong(file.device, file.inode)) return LoadResult::kUnreadable;
+    file = ReadBoundedFile(path.string(), kMaxFileBytes);
+    if (file.Read() && file.size > kMaxFileBytes) return LoadResult::kUnreadable;
+  }
+  if (file.status == BoundedFile::Status::kMissing) return LoadResult::kMissing;
+  if (!file.Read()) {
+    Report("zephyrant: cannot read settings file " + path.string() + " (" + file.problem +
+           "); settings will not be saved");
     return LoadResult::kUnreadable;
   }
 
-  // Past the size cap, and on the cut line, nothing is trusted.
   bool damaged = false;
-  std::string_view text = *contents;
-  if (text.size() > kMaxFileBytes) {
-    damaged = true;
-    text = text.substr(0, kMaxFileBytes);
-    const size_t last_newline = text.rfind('\n');
-    text = text.substr(0, last_newline == std::string_view::npos ? 0 : last_newline + 1);
-  }
-
+  std::string_view text = file.bytes;
   Values* current = nullptr;
   while (!text.empty()) {
     size_t end = text.find('\n');
@@ -328,7 +363,7 @@ SettingsFile::LoadResult SettingsFile::Load() {
         break;
     }
   }
-  if (damaged) ReportDamage(*contents);
+  if (damaged) ReportDamage(file.bytes);
   return LoadResult::kLoaded;
 }
 
@@ -337,24 +372,55 @@ SettingsFile::LoadResult SettingsFile::Load() {
 void SettingsFile::ReportDamage(const std::string& contents) {
   if (contents == reported_damage_) return;
   reported_damage_ = contents;
-  const fs::path path = FilePath();
   const fs::path copy = folder_ / kDamagedName;
-
-  std::string error;
-  const auto kept = ReadPrefix(copy, kMaxFileBytes, error);
-  std::error_code ec;
-  if (!kept || *kept != contents)
-    fs::copy_file(path, copy, fs::copy_options::overwrite_existing, ec);
-
-  std::string message = "zephyrant: settings file " + path.string() + " is damaged; ";
-  if (ec) {
-    message += "could not keep a copy (" + ec.message() + ")";
+  const BoundedFile kept = ReadBoundedFile(copy.string(), kMaxFileBytes);
+  std::string trouble;
+  if (!kept.Read() || kept.bytes != contents) {
+    trouble = ReplaceFile(copy, contents, ReplacingMode(FilePath()), false);
+  }
+  std::string message = "zephyrant: settings file " + FilePath().string() + " is damaged; ";
+  if (!trouble.empty()) {
+    message += "could not keep a copy (" + trouble + ")";
   } else {
     message += "kept a copy as " + std::string(kDamagedName);
   }
   message += ", unreadable values take their defaults";
-  std::cerr << message << '\n';
-  last_report_ = message;
+  Report(message);
+}
+
+// Moves a file too long to be read aside as the damaged copy, unless it is no
+// longer the one at the file's name. False when it stays where it is, so
+// that it is not overwritten.
+bool SettingsFile::KeepOverlong(uint64_t device, uint64_t inode) {
+  const fs::path path = FilePath();
+  const bool own_lock = lock_fd_ < 0;
+  std::string trouble = own_lock ? TakeLock() : std::string();
+  bool moved = false;
+  if (trouble.empty()) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+      trouble = std::strerror(errno);
+    } else if (static_cast<uint64_t>(info.st_dev) == device &&
+               static_cast<uint64_t>(info.st_ino) == inode) {
+      if (::rename(path.c_str(), (folder_ / kDamagedName).c_str()) != 0) {
+        trouble = std::strerror(errno);
+      } else {
+        SyncFolder(folder_);
+        moved = true;
+      }
+    }
+  }
+  if (own_lock) ReleaseLock();
+  const std::string start = "zephyrant: settings file " + path.string() + " is over " +
+                            std::to_string(kMaxFileBytes >> 20) + " MB, so it is damaged; ";
+  if (!trouble.empty()) {
+    Report(start + "could not keep it aside (" + trouble + "); settings will not be saved");
+    return false;
+  }
+  if (moved) {
+    Report(start + "kept it as " + std::string(kDamagedName) + ", settings take their defaults");
+  }
+  return true;
 }
 
 bool SettingsFile::OpenKey(std::string_view path, bool create) {
@@ -366,17 +432,22 @@ bool SettingsFile::OpenKey(std::string_view path, bool create) {
   // A file that is there but cannot be read is never overwritten.
   if (loaded == LoadResult::kUnreadable) return false;
   auto found = keys_.find(*key);
+  dirty_ = false;
   if (found == keys_.end()) {
     if (!create) return false;
     std::error_code ec;
     fs::create_directories(folder_, ec);
-    if (ec) return false;
+    if (ec) {
+      Report("zephyrant: cannot make the settings folder " + folder_.string() + " (" +
+             ec.message() + "); settings will not be saved");
+      return false;
+    }
     found = keys_.emplace(*key, Values{}).first;
     dirty_ = true;
-  } else {
-    dirty_ = false;
   }
+  open_key_ = found->first;
   current_ = &found->second;
+  writes_.clear();
   is_open_ = true;
   return true;
 }
@@ -387,7 +458,7 @@ bool SettingsFile::CloseKey() {
   current_ = nullptr;
   if (!dirty_) return true;
   dirty_ = false;
-  return WriteFile();
+  return Save();
 }
 
 std::string SettingsFile::ReadString(std::string_view name) {
@@ -396,6 +467,12 @@ std::string SettingsFile::ReadString(std::string_view name) {
   if (found == current_->end()) return {};
   const auto* text = std::get_if<std::string>(&found->second);
   return text != nullptr ? *text : std::string();
+}
+
+bool SettingsFile::HasString(std::string_view name) {
+  if (!is_open_) return false;
+  const auto found = current_->find(name);
+  return found != current_->end() && std::holds_alternative<std::string>(found->second);
 }
 
 std::optional<int32_t> SettingsFile::ReadInteger(std::string_view name) {
@@ -408,25 +485,114 @@ std::optional<int32_t> SettingsFile::ReadInteger(std::string_view name) {
 
 void SettingsFile::WriteString(std::string_view name, std::string_view value) {
   if (!is_open_) return;
-  (*current_)[std::string(name)] = std::string(value.substr(0, kMaxStringBytes));
+  const Value text = std::string(value.substr(0, kMaxStringBytes));
+  (*current_)[std::string(name)] = text;
+  writes_[std::string(name)] = text;
   dirty_ = true;
 }
 
 void SettingsFile::WriteInteger(std::string_view name, int32_t value) {
   if (!is_open_) return;
   (*current_)[std::string(name)] = value;
+  writes_[std::string(name)] = value;
   dirty_ = true;
 }
 
-// Writes the whole file beside the old one and renames it over, so a crash or
-// a full disk leaves either the old file or the new one, never half of each.
-bool SettingsFile::WriteFile() {
+void SettingsFile::BeginUpdate() {
+  if (update_depth_++ > 0) return;
+  update_lock_trouble_.clear();
+  lock_taken_by_update_ = false;
+  // Without a folder there is nothing to lock yet; the save makes the
+  // folder and takes the lock itself.
+  std::error_code ec;
+  if (lock_fd_ >= 0 || !fs::is_directory(folder_, ec)) return;
+  update_lock_trouble_ = TakeLock();
+  lock_taken_by_update_ = update_lock_trouble_.empty();
+}
+
+void SettingsFile::EndUpdate() {
+  if (update_depth_ == 0 || --update_depth_ > 0) return;
+  if (lock_taken_by_update_) ReleaseLock();
+  lock_taken_by_update_ = false;
+  update_lock_trouble_.clear();
+}
+
+std::string SettingsFile::TakeLock() {
+  const fs::path path = folder_ / kLockName;
+  // Only a plain file is opened; a link, a named pipe or a device left at
+  // the name is refused without being opened or followed.
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    return "the lock file " + path.string() + " is not a plain file";
+  }
+  const int fd = ::open(path.c_str(),
+                        O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    return "the lock file " + path.string() + ": " + std::strerror(errno);
+  }
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return "the lock file " + path.string() + " is not a plain file";
+  }
+  // Another copy holds it only while it saves, for a few milliseconds.
+  constexpr auto kPause = std::chrono::milliseconds(10);
+  for (auto waited = std::chrono::milliseconds(0);; waited += kPause) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+      lock_fd_ = fd;
+      return {};
+    }
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK || waited >= lock_wait_) {
+      const std::string trouble =
+          errno == EWOULDBLOCK ? std::string("another copy of the game keeps them locked")
+                               : "the lock file " + path.string() + ": " + std::strerror(errno);
+      ::close(fd);
+      return trouble;
+    }
+    const timespec pause{
+        0, static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(kPause).count())};
+    ::nanosleep(&pause, nullptr);
+  }
+}
+
+void SettingsFile::ReleaseLock() {
+  if (lock_fd_ < 0) return;
+  ::close(lock_fd_);  // closing lets go of the lock
+  lock_fd_ = -1;
+}
+
+// Stores this opening's writes over the file as it is now, so whatever
+// another copy of the game saved since the key was opened stays.
+bool SettingsFile::Save() {
+  const fs::path path = FilePath();
+  const auto fail = [&](const std::string& reason) {
+    Report("zephyrant: could not save settings to " + path.string() + " (" + reason +
+           "); the previous settings are kept");
+    writes_.clear();
+    return false;
+  };
+  if (!update_lock_trouble_.empty()) return fail(update_lock_trouble_);
+  const bool own_lock = lock_fd_ < 0;
+  if (own_lock) {
+    const std::string trouble = TakeLock();
+    if (!trouble.empty()) return fail(trouble);
+  }
+  const LoadResult loaded = Load();
+  if (loaded == LoadResult::kUnreadable) {
+    if (own_lock) ReleaseLock();
+    writes_.clear();
+    return false;
+  }
+  Values& values = keys_[open_key_];
+  for (auto& [name, value] : writes_) values[name] = std::move(value);
+  writes_.clear();
+
   std::string text(kHeaderComment);
-  for (const auto& [key, values] : keys_) {
+  for (const auto& [key, key_values] : keys_) {
     text += '[';
     text += key;
     text += "]\n";
-    for (const auto& [name, value] : values) {
+    for (const auto& [name, value] : key_values) {
       if (NeedsQuotes(name)) {
         AppendQuoted(text, name);
       } else {
@@ -442,33 +608,9 @@ bool SettingsFile::WriteFile() {
       text += '\n';
     }
   }
-
-  const fs::path path = FilePath();
-  const fs::path temp = folder_ / kTempName;
-  const auto fail = [&](const std::string& reason) {
-    const std::string message = "zephyrant: could not save settings to " + path.string() + " (" +
-                                reason + "); the previous settings are kept";
-    std::cerr << message << '\n';
-    last_report_ = message;
-    return false;
-  };
-
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return fail(std::strerror(errno));
-  const bool written = WriteAll(fd, text) && ::fsync(fd) == 0;
-  const int write_errno = errno;
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
-    const std::string reason = std::strerror(!written ? write_errno : errno);
-    ::unlink(temp.c_str());
-    return fail(reason);
-  }
-  // Make the rename itself survive a power cut.
-  const int dir = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
+  const std::string trouble = ReplaceFile(path, text, ReplacingMode(path), true);
+  if (own_lock) ReleaseLock();
+  if (!trouble.empty()) return fail(trouble);
   return true;
 }
 

@@ -3,10 +3,14 @@
 // reachable through TAssets the way the game looks them up.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "framework/assets.h"
 #include "framework/media_error.h"
@@ -203,6 +207,84 @@ TEST_F(DamagedAssetsTest, SoundOfTheWrongFormatIsNamed) {
                 fs::copy_options::overwrite_existing);
   EXPECT_EQ(LoadFault(), PathOf("main/DXWaveMenu/00_button.wav") +
                              ": sound is 22050 Hz 8-bit stereo, expected 22050 Hz 16-bit stereo");
+}
+
+TEST_F(DamagedAssetsTest, SomethingElseInPlaceOfAnAssetIsNamedAsWhatItIs) {
+  // A named pipe with no writer would hold up the game for good if opened.
+  ::alarm(20);
+  const struct {
+    const char* relative;
+    const char* what;
+  } cases[] = {
+      {"main/Menu/00_logo.bmp", "is a folder, not a file"},
+      {"main/Menu/00_logo.bmp", "is a named pipe, not a file"},
+      {"main/Menu/00_logo.bmp", "is a device, not a file"},
+      {"main/DXWaveMenu/01_click.wav", "is a named pipe, not a file"},
+      {"fonts/LiberationSans-Regular.ttf", "is a folder, not a file"},
+      {"fonts/LiberationSans-Regular.ttf", "is a named pipe, not a file"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.relative) + " " + c.what);
+    const std::string path = PathOf(c.relative);
+    const std::string saved = path + ".saved";
+    fs::rename(path, saved);
+    const std::string what = c.what;
+    if (what.find("folder") != std::string::npos) fs::create_directory(path);
+    if (what.find("pipe") != std::string::npos) {
+      ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    }
+    if (what.find("device") != std::string::npos) fs::create_symlink("/dev/zero", path);
+    EXPECT_EQ(LoadFault(), path + ": " + what);
+    fs::remove(path);
+    fs::rename(saved, path);
+  }
+  ::alarm(0);
+}
+
+// The most memory this process has held so far, in bytes.
+uint64_t PeakMemory() {
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  return static_cast<uint64_t>(usage.ru_maxrss) * 1024;
+}
+
+TEST_F(DamagedAssetsTest, HeaderAskingForMoreThanTheCatalogueAllowsIsRefusedUnread) {
+  constexpr uint64_t kHuge = uint64_t{255} << 20;
+  const auto patch = [](std::vector<char>& bytes, size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
+  };
+  // Each file is made huge but sparse, so it costs no disk, only reading it does.
+  const auto damage = [&](const std::string& path, size_t at, uint32_t value) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
+    in.close();
+    patch(bytes, at, value);
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    fs::resize_file(path, kHuge);
+  };
+  const struct {
+    const char* relative;
+    size_t at;
+    uint32_t value;
+    const char* fault;
+  } cases[] = {
+      {"main/Menu/00_logo.bmp", 18, 5000, "picture is 5000x30, expected 268x30"},
+      {"main/Menu/00_logo.bmp", 10, 200u << 20, "header asks for more than a 268x30 picture holds"},
+      {"main/DXWaveMenu/00_button.wav", 40, 200u << 20,
+       "sound is 2377.72 s long, at most 1.12 s expected"},
+  };
+  const uint64_t before = PeakMemory();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fault);
+    const std::string path = PathOf(c.relative);
+    const std::string saved = path + ".saved";
+    fs::copy_file(path, saved);
+    damage(path, c.at, c.value);
+    EXPECT_EQ(LoadFault(), path + ": " + c.fault);
+    fs::rename(saved, path);
+  }
+  EXPECT_LT(PeakMemory() - before, uint64_t{32} << 20) << "a refused file was read whole";
 }
 
 class FindAssetFolderTest : public ::testing::Test {

@@ -220,11 +220,47 @@ TEST(HighScores, DamagedStoreLoadsWhatItCanAndDrawsBadNamesWithDots) {
   EXPECT_EQ(digits, (std::vector<std::string>{"10", "20", "30", "40", "50", "60", "70"}));
 }
 
+TEST(HighScores, ScoreWhoseNameIsDamagedKeepsItsRow) {
+  ScratchFolder config;
+  std::ofstream(config.Path() / SettingsFile::kFileName, std::ios::binary)
+      << "[Software\\Zephyrant]\n"
+      << "nm1 = string \"A1\"\nscores1 = integer 5000\n"
+      << "nm2 = string \"B1\\q\"\nscores2 = integer 4000\n"
+      << "nm3 = string \"\"\nscores3 = integer 3000\n";
+  MenuGame game(config.Path());
+  game.Press("Down", 2);
+  game.Press("Return");
+  ASSERT_EQ(game.State().screenState, kHighScores);
+  EXPECT_EQ(game.State().hiscoreScores[1], 4000);
+  EXPECT_EQ(RowGlyphs(game, 1), std::vector<std::string>(15, "sc"));
+  EXPECT_EQ(game.State().hiscoreScores[2], 0) << "a name stored empty frees its row";
+  EXPECT_EQ(StoredTable(config.Path()).second[1], 4000);
+}
+
+TEST(HighScores, TwoCopiesPlayingAtOnceKeepBothNewScoresAndTheirNames) {
+  ScratchFolder config;
+  StoreTable(config.Path(), kNames, kScores);
+  MenuGame first(config.Path());
+  MenuGame second(config.Path());
+  EndGameWithScore(first, 2500);
+  // The second opens the table as the first stored it: the first's row has
+  // no name yet, so it counts as free, and the second's score goes in above.
+  EndGameWithScore(second, 4500);
+  first.Type("Ann");
+  first.Press("Return");
+  second.Type("Bo");
+  second.Press("Return");
+  EXPECT_EQ(StoredTable(config.Path()),
+            std::make_pair(HighScoreNames{"A1", "B1o0", "B1", "C1", "A1n0n0", "", "D1"},
+                           HighScoreScores{5000, 4500, 4000, 3000, 2500, 0, 2000}));
+}
+
 TEST(HighScores, FailedSaveLeavesTheFileAsItWasAndTheGameGoingOn) {
   ScratchFolder config;
   StoreTable(config.Path(), kNames, kScores);
-  // Where the new file would be written first, nothing can be.
-  fs::create_directory(config.Path() / SettingsFile::kTempName);
+  // A folder where saves take their turn: no save can be made.
+  fs::remove(config.Path() / SettingsFile::kLockName);
+  fs::create_directory(config.Path() / SettingsFile::kLockName);
   MenuGame game(config.Path());
   const std::string stored = FileText(config.Path());
   EndGameWithScore(game, 6000);

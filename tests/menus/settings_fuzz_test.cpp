@@ -87,16 +87,20 @@ SavedSettings Expected(const Values& values, bool key_present) {
     const auto* v = found != values.end() ? std::get_if<int32_t>(&found->second) : nullptr;
     return v != nullptr ? *v : fallback;
   };
-  auto text = [&](const std::string& name) {
+  auto text = [&](const std::string& name) -> std::optional<std::string> {
     const auto found = values.find(name);
     const auto* v = found != values.end() ? std::get_if<std::string>(&found->second) : nullptr;
-    return v != nullptr ? v->substr(0, kMaxNameCharacters) : std::string();
+    return v != nullptr ? std::optional(v->substr(0, kMaxNameCharacters)) : std::nullopt;
   };
   SavedSettings s;
   if (key_present) {
     for (int row = 0; row < kHighScoreRows; ++row) {
-      s.names[row] = text(kNames[row]);
+      s.names[row] = text(kNames[row]).value_or("");
       s.scores[row] = integer(kIntegers[row], row == 0 ? kFirstRunScore : 0);
+      // A score kept under a name that cannot be read.
+      if (!text(kNames[row]) && integer(kIntegers[row], 0) > 0) {
+        s.names[row] = std::string(kUnreadableName);
+      }
     }
     const auto first_score = values.find("scores1");
     const bool first_score_read =

@@ -34,6 +34,10 @@ class FakeStore final : public SettingsStore {
     const auto* text = std::get_if<std::string>(&found->second);
     return text != nullptr ? *text : std::string();
   }
+  bool HasString(std::string_view name) override {
+    const auto found = values.find(name);
+    return found != values.end() && std::holds_alternative<std::string>(found->second);
+  }
   std::optional<int32_t> ReadInteger(std::string_view name) override {
     const auto found = values.find(name);
     if (found == values.end()) return std::nullopt;
@@ -138,11 +142,29 @@ TEST(StartupSettingsTest, MissingFirstRowTakesItsFirstRunEntry) {
   EXPECT_EQ(s.names[0], "A1u0t0o0r0");
   EXPECT_EQ(s.scores[0], 5840);
 
-  // With its score saved, an empty first name is the player's own.
+  // With its score saved, a first name stored empty is the player's own.
+  store.Put("nm1", std::string());
   store.Put("scores1", 900);
   LoadStartupSettings(store, s);
   EXPECT_EQ(s.names[0], "");
   EXPECT_EQ(s.scores[0], 900);
+}
+
+TEST(StartupSettingsTest, ScoreWhoseNameCannotBeReadKeepsItsRowUnderDots) {
+  FakeStore store;
+  store.Put("nm1", std::string("A1"));
+  store.Put("scores1", 5000);
+  store.Put("scores2", 4000);  // its name is missing
+  store.Put("nm3", 7);         // a name of the wrong type
+  store.Put("scores3", 3000);
+  store.Put("nm4", std::string());  // stored empty: a free row
+  store.Put("scores4", 2000);
+  store.Put("scores5", 0);  // no score to keep
+  HighScoreNames names;
+  HighScoreScores scores{};
+  ASSERT_TRUE(ReadHighScoreTable(store, names, scores));
+  EXPECT_EQ(names, (HighScoreNames{"A1", "sc", "sc", "", "", "", ""}));
+  EXPECT_EQ(scores, (HighScoreScores{5000, 4000, 3000, 2000, 0, 0, 0}));
 }
 
 TEST(StartupSettingsTest, HandEditedValuesAreKeptInRangeButNotRewritten) {

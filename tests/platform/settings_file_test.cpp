@@ -157,16 +157,17 @@ TEST_F(SettingsFileTest, FailedSaveKeepsThePreviousFile) {
   ASSERT_TRUE(store.CloseKey());
   const std::string saved = ReadText(File());
 
-  // The temporary file cannot be made.
-  fs::create_directory(folder_ / "settings.ini.tmp");
+  // Saves take turns by a lock file, and a folder stands in its place.
+  fs::remove(folder_ / "settings.ini.lock");
+  fs::create_directory(folder_ / "settings.ini.lock");
   ASSERT_TRUE(store.OpenKey(kKey, false));
   store.WriteInteger("sound", 60);
   ::testing::internal::CaptureStderr();
   EXPECT_FALSE(store.CloseKey());
   EXPECT_EQ(CountLines(::testing::internal::GetCapturedStderr()), 1);
   EXPECT_EQ(ReadText(File()), saved);
-  EXPECT_TRUE(fs::is_directory(folder_ / "settings.ini.tmp"));  // not ours to remove
-  fs::remove(folder_ / "settings.ini.tmp");
+  EXPECT_TRUE(fs::is_directory(folder_ / "settings.ini.lock"));  // not ours to remove
+  fs::remove(folder_ / "settings.ini.lock");
 
   // The folder cannot be written to.
   if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
@@ -177,7 +178,37 @@ TEST_F(SettingsFileTest, FailedSaveKeepsThePreviousFile) {
   EXPECT_FALSE(store.CloseKey());
   ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(ReadText(File()), saved);
-  EXPECT_FALSE(fs::exists(folder_ / "settings.ini.tmp"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1)
+      << "nothing but the settings file is left behind";
+}
+
+// Each kind of trouble is said once a run, however often the game saves.
+TEST_F(SettingsFileTest, SaveTroubleIsReportedOnceARun) {
+  // The settings folder cannot be made: a file stands where it would go,
+  // as when XDG_CONFIG_HOME names a file.
+  WriteText(folder_ / "config", "not a folder");
+  SettingsFile nowhere(folder_ / "config" / "zephyrant");
+  ::testing::internal::CaptureStderr();
+  for (int save = 0; save < 3; ++save) {
+    EXPECT_FALSE(nowhere.OpenKey(kKey, true));
+  }
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(CountLines(said), 1) << said;
+  EXPECT_NE(said.find((folder_ / "config" / "zephyrant").string()), std::string::npos) << said;
+
+  // A folder the game may not write to.
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+  SettingsFile store(folder_);
+  ASSERT_TRUE(store.OpenKey(kKey, true));
+  ASSERT_TRUE(store.CloseKey());
+  fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+  ::testing::internal::CaptureStderr();
+  for (int save = 0; save < 3; ++save) {
+    ASSERT_TRUE(store.OpenKey(kKey, false));
+    store.WriteInteger("sound", 10 + save);
+    EXPECT_FALSE(store.CloseKey());
+  }
+  EXPECT_EQ(CountLines(::testing::internal::GetCapturedStderr()), 1);
 }
 
 TEST_F(SettingsFileTest, DamagedFileKeepsReadableValuesAndACopy) {
@@ -233,17 +264,27 @@ TEST_F(SettingsFileTest, DamagedFileKeepsReadableValuesAndACopy) {
   EXPECT_EQ(ReadText(folder_ / "settings.ini.damaged"), damaged);
 }
 
-TEST_F(SettingsFileTest, OverlongFileIsReadUpToItsCap) {
+TEST_F(SettingsFileTest, OverlongFileIsDamagedAsAWholeAndKeptAside) {
   std::string text = "[Software\\Zephyrant]\nnm1 = string \"Ace\"\n";
-  while (text.size() < SettingsFile::kMaxFileBytes + 1000) text += "; padding padding padding\n";
-  text += "sound = integer 80\n";
+  while (text.size() <= SettingsFile::kMaxFileBytes) text += "; padding padding padding\n";
   WriteText(File(), text);
   SettingsFile store(folder_);
   ::testing::internal::CaptureStderr();
-  ASSERT_TRUE(store.OpenKey(kKey, false));
-  EXPECT_EQ(CountLines(::testing::internal::GetCapturedStderr()), 1);
-  EXPECT_EQ(store.ReadString("nm1"), "Ace");
-  EXPECT_EQ(store.ReadInteger("sound"), std::nullopt);
+  EXPECT_FALSE(store.OpenKey(kKey, false)) << "nothing in it is read";
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(CountLines(said), 1) << said;
+  EXPECT_NE(said.find("damaged"), std::string::npos) << said;
+  EXPECT_EQ(ReadText(folder_ / "settings.ini.damaged"), text);
+
+  // The next save starts afresh and leaves the copy alone.
+  ASSERT_TRUE(store.OpenKey(kKey, true));
+  store.WriteInteger("sound", 80);
+  ASSERT_TRUE(store.CloseKey());
+  SettingsFile next(folder_);
+  ASSERT_TRUE(next.OpenKey(kKey, false));
+  EXPECT_EQ(next.ReadInteger("sound"), 80);
+  EXPECT_EQ(next.ReadString("nm1"), "");
+  EXPECT_EQ(ReadText(folder_ / "settings.ini.damaged"), text);
 }
 
 TEST_F(SettingsFileTest, StringsAtTheLengthCapAreKept) {
