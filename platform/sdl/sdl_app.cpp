@@ -89,6 +89,7 @@ class EventHandler {
         return HandleWindow(event.window);
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP:
+        if (event.type == SDL_MOUSEBUTTONDOWN) input_.OnMouseButtonDown(event.button.button);
         if (const auto button = ButtonOf(event.button.button)) {
           if (event.type == SDL_MOUSEBUTTONDOWN) {
             form_.DXDrawMouseDown(*button);
