@@ -129,5 +129,40 @@ TEST(QuickClicks, TapsOfTheOtherButtonsFireToo) {
   EXPECT_EQ(SoundsPerFrame(middle, "hero_shell", 30), std::vector<long>(30, 0));
 }
 
+TEST(RightButton, FiresRocketsAndTakesNothingOffTheScreen) {
+  MenuGame game;
+  StartGame(game);
+  game.State().rocketCount = 5;
+  game.Step({"key down Space"});
+  game.Steps(20);
+  game.Step({"key up Space", "mouse down right"});
+  game.Steps(10);
+  EXPECT_EQ(game.State().rocketCount, 4);
+  EXPECT_EQ(game.Alive<TRocet>().size(), 2u);
+  EXPECT_FALSE(game.Alive<TShell>().empty()) << "the volley already in flight";
+  EXPECT_EQ(game.Alive<TFlame1>().size(), 1u);
+  EXPECT_EQ(game.Alive<TFlame2>().size(), 1u);
+  EXPECT_EQ(game.Alive<TLive>().size(), 1u);
+  EXPECT_EQ(game.Alive<TScore>().size(), 1u);
+  EXPECT_EQ(game.State().screenState, kPlaying);
+}
+
+TEST(RightButton, EscapeHeldStillTakesThemOff) {
+  MenuGame game;
+  StartGame(game);
+  game.State().rocketCount = 5;
+  game.Steps(14);
+  game.Step({"mouse down right"});
+  game.Steps(2);
+  ASSERT_EQ(game.Alive<TRocet>().size(), 2u);
+  // Only the key's state, as if the key handler had not run.
+  game.Machine().input.SetKey(Key::kEscape, true);
+  game.Step();
+  EXPECT_TRUE(game.Alive<TRocet>().empty());
+  EXPECT_TRUE(game.Alive<TFlame1>().empty());
+  EXPECT_TRUE(game.Alive<TLive>().empty());
+  EXPECT_TRUE(game.Alive<TScore>().empty());
+}
+
 }  // namespace
 }  // namespace zephyrant
