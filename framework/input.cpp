@@ -52,8 +52,9 @@ InputStates TDXInput::ReadMouse() {
   mouse_dx_ = m.dx;
   mouse_dy_ = m.dy;
   InputStates s = Directions(m.dx, m.dy);
+  // The right button fires rockets through the main window's mouse handler
+  // and raises no state, so it is never taken for the abort input.
   if (m.left) s |= ButtonBit(1);
-  if (m.right) s |= ButtonBit(2);
   if (m.middle) s |= ButtonBit(3);
   return s;
 }

@@ -132,6 +132,8 @@ inline Key DigitKey(char c) {
 struct MouseSample {
   int dx = 0;  // relative motion since the last read
   int dy = 0;
+  // A button reads as down while it is held, and once after a press that
+  // was let go again before the read, so that a quick click is not lost.
   bool left = false;
   bool right = false;
   bool middle = false;

@@ -201,6 +201,7 @@ void TForm1::DXTimerTimer(int lag_count) {
   platform_.display.SetMouseCaptured(state_.screenState == kPlaying);
   input_.Update();
   engine_->Move(lag_count);
+  MousePressSeen();
   engine_->Purge();
   // The star field paints every pixel, so clearing under it would change nothing.
   if (!engine_->FirstDrawCoversSurface()) surface_.Fill(0);
@@ -238,12 +239,25 @@ void TForm1::DrawTexts() {
 }
 
 void TForm1::DXDrawMouseDown(MouseButton button) {
-  if (button == MouseButton::kLeft) state_.mouseButton = 1;
-  if (button == MouseButton::kRight) state_.mouseButton = 2;
+  if (button == MouseButton::kMiddle) return;
+  state_.mouseButton = button == MouseButton::kLeft ? 1 : 2;
+  mouse_press_unseen_ = true;
+  mouse_release_due_ = false;
 }
 
 void TForm1::DXDrawMouseUp(MouseButton) {
+  // A press no frame has seen yet counts once, as the shortest hold would.
+  if (mouse_press_unseen_) {
+    mouse_release_due_ = true;
+    return;
+  }
   state_.mouseButton = 0;
+}
+
+void TForm1::MousePressSeen() {
+  mouse_press_unseen_ = false;
+  if (mouse_release_due_) state_.mouseButton = 0;
+  mouse_release_due_ = false;
 }
 
 void TForm1::ConfigureDisplay(const WindowConfig& config) {

@@ -123,6 +123,7 @@ class TForm1 {
   void ConfigureDisplay(const WindowConfig& config);
   void DrawTexts();
   void DrawText(int x, int y, const std::string& text, int size, Rgb colour);
+  void MousePressSeen();
 
   Platform& platform_;
   TAssets& assets_;
@@ -139,6 +140,10 @@ class TForm1 {
   std::vector<TextRecord> texts_;
   std::unique_ptr<TGameEngine> engine_;
   bool terminated_ = false;
+  // A click made between two frames still counts: its press stands until a
+  // move pass has seen it, and its release takes effect after that pass.
+  bool mouse_press_unseen_ = false;
+  bool mouse_release_due_ = false;
 };
 
 }  // namespace zephyrant

@@ -10,7 +10,7 @@ constexpr int kLabelMargin = 5;
 constexpr int kScoreLabelGap = 50;
 constexpr int kIconGap = 25;  // between the icon row and the bottom edge, over the icon's height
 
-// Labels go with the right mouse button too, for the rest of the game.
+// Labels go while the abort input is held too, for the rest of the game.
 void RemoveLabelWhenDone(TImageSprite& label) {
   TForm1& form = FormOf(label);
   if (form.Input().Has(InputState::InputButton2)) label.Kill();

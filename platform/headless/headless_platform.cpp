@@ -68,7 +68,7 @@ int HeadlessAudio::VoicePan(int voice) const {
 }
 
 MouseSample HeadlessInput::ReadMouse() {
-  const MouseSample sample{dx_, dy_, left_, right_, middle_};
+  const MouseSample sample{dx_, dy_, Read(left_), Read(right_), Read(middle_)};
   dx_ = 0;
   dy_ = 0;
   return sample;

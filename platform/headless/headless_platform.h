@@ -120,18 +120,33 @@ class HeadlessInput final : public InputReader {
   void SetKey(Key key, bool down) { keys_.set(static_cast<size_t>(key), down); }
   // Motion adds up until the game reads it.
   void AddMotion(int dx, int dy);
-  void SetLeft(bool down) { left_ = down; }
-  void SetRight(bool down) { right_ = down; }
-  void SetMiddle(bool down) { middle_ = down; }
+  // A press is read once even when the button is let go before the read.
+  void SetLeft(bool down) { Set(left_, down); }
+  void SetRight(bool down) { Set(right_, down); }
+  void SetMiddle(bool down) { Set(middle_, down); }
 
  private:
   bool foreground_ = true;
   std::bitset<static_cast<size_t>(Key::kCount)> keys_;
   int dx_ = 0;
   int dy_ = 0;
-  bool left_ = false;
-  bool right_ = false;
-  bool middle_ = false;
+  struct Button {
+    bool held = false;
+    bool pressed = false;  // since the last read
+  };
+  static void Set(Button& button, bool down) {
+    button.held = down;
+    if (down) button.pressed = true;
+  }
+  static bool Read(Button& button) {
+    const bool down = button.held || button.pressed;
+    button.pressed = false;
+    return down;
+  }
+
+  Button left_;
+  Button right_;
+  Button middle_;
 };
 
 // Opens nothing; remembers what the game asked for.

@@ -3,10 +3,13 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/assets.h"
@@ -26,13 +29,48 @@ namespace {
 
 constexpr const char* kErrorTitle = "Zephyrant";
 
+// True when the comma-separated list of video drivers names this one.
+bool NamesDriver(const char* list, const char* driver) {
+  if (list == nullptr) return false;
+  const std::string_view names(list);
+  const size_t length = std::strlen(driver);
+  for (size_t start = 0; start <= names.size();) {
+    size_t end = names.find(',', start);
+    if (end == std::string_view::npos) end = names.size();
+    if (end - start == length && SDL_strncasecmp(list + start, driver, length) == 0) return true;
+    start = end + 1;
+  }
+  return false;
+}
+
+// Without a window system SDL falls back to drivers that show nothing, and
+// the game would run unseen for ever; they serve only who asks for them.
+bool ShowsNothingUnasked(const char* driver) {
+  if (driver == nullptr) return false;
+  const bool invisible =
+      SDL_strcasecmp(driver, "offscreen") == 0 || SDL_strcasecmp(driver, "dummy") == 0;
+  return invisible && !NamesDriver(SDL_GetHint(SDL_HINT_VIDEODRIVER), driver);
+}
+
+std::string Setting(const char* name) {
+  const char* value = std::getenv(name);
+  return std::string(name) + (value != nullptr ? "=" + std::string(value) : " unset");
+}
+
 // SDL for the length of one run. Sound and game controllers are optional:
 // without them the game plays silent, from the keyboard and mouse.
 class SdlSession {
  public:
   SdlSession() {
-    video_ = SDL_Init(SDL_INIT_VIDEO) == 0;
-    if (!video_) return;
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+      video_problem_ = SDL_GetError();
+      return;
+    }
+    if (ShowsNothingUnasked(SDL_GetCurrentVideoDriver())) {
+      video_problem_ = "no X11 or Wayland display (" + Setting("DISPLAY") + ", " +
+                       Setting("WAYLAND_DISPLAY") + ")";
+      return;
+    }
     audio_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER | SDL_INIT_JOYSTICK);
   }
@@ -40,11 +78,13 @@ class SdlSession {
   SdlSession(const SdlSession&) = delete;
   SdlSession& operator=(const SdlSession&) = delete;
 
-  bool Video() const { return video_; }
+  bool Video() const { return video_problem_.empty(); }
+  // Why there is no display to play on.
+  const std::string& VideoProblem() const { return video_problem_; }
   bool Audio() const { return audio_; }
 
  private:
-  bool video_ = false;
+  std::string video_problem_;
   bool audio_ = false;
 };
 
@@ -89,6 +129,7 @@ class EventHandler {
         return HandleWindow(event.window);
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP:
+        if (event.type == SDL_MOUSEBUTTONDOWN) input_.OnMouseButtonDown(event.button.button);
         if (const auto button = ButtonOf(event.button.button)) {
           if (event.type == SDL_MOUSEBUTTONDOWN) {
             form_.DXDrawMouseDown(*button);
@@ -225,7 +266,7 @@ int Fail(SdlDisplay* display, const std::string& message) {
 
 int RunGame(int argc, char** argv) {
   SdlSession session;
-  if (!session.Video()) return Fail(nullptr, std::string("no display: ") + SDL_GetError());
+  if (!session.Video()) return Fail(nullptr, "cannot open a display: " + session.VideoProblem());
 
   SdlDisplay display;
   SdlAudio audio(session.Audio());

@@ -5,6 +5,7 @@
 
 #include "framework/media_error.h"
 #include "platform/sdl/letterbox.h"
+#include "platform/sdl/modal_signals.h"
 
 namespace zephyrant {
 
@@ -287,6 +288,10 @@ void SdlDisplay::ShowError(const std::string& title, const std::string& message)
     if (IsExclusiveFullScreen(window_)) SDL_SetWindowFullscreen(window_, 0);
   }
   SDL_ShowCursor(SDL_ENABLE);
+  const SignalsEndTheProgram box_is_up;
+  // A signal that came before the box is waiting in the queue as a quit:
+  // the run has been asked to end, so the box is not shown.
+  if (SDL_QuitRequested()) return;
   // Nothing more can be done when even the box cannot be shown; the caller
   // has already written the message to the standard error stream.
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), message.c_str(), window_);

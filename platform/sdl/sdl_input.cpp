@@ -38,13 +38,19 @@ void SdlInput::OnMouseMotion(int xrel, int yrel) {
   mouse_dy_ += yrel;
 }
 
+void SdlInput::OnMouseButtonDown(Uint8 button) {
+  if (button >= SDL_BUTTON_LEFT && button <= SDL_BUTTON_RIGHT)
+    pressed_buttons_ |= SDL_BUTTON(button);
+}
+
 MouseSample SdlInput::ReadMouse() {
   MouseSample sample;
   sample.dx = mouse_dx_;
   sample.dy = mouse_dy_;
   mouse_dx_ = 0;
   mouse_dy_ = 0;
-  const Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
+  const Uint32 buttons = SDL_GetMouseState(nullptr, nullptr) | pressed_buttons_;
+  pressed_buttons_ = 0;
   sample.left = (buttons & SDL_BUTTON_LMASK) != 0;
   sample.right = (buttons & SDL_BUTTON_RMASK) != 0;
   sample.middle = (buttons & SDL_BUTTON_MMASK) != 0;

@@ -24,6 +24,8 @@ class SdlInput final : public InputReader {
   JoystickSample ReadJoystick() override;
 
   void OnMouseMotion(int xrel, int yrel);
+  // Remembered until the next read, so a click between two reads counts.
+  void OnMouseButtonDown(Uint8 button);
   // Letters follow the keyboard layout, so a new layout moves them.
   void OnKeymapChanged();
   SdlJoysticks& Joysticks() { return joysticks_; }
@@ -35,6 +37,7 @@ class SdlInput final : public InputReader {
   std::array<Scancodes, static_cast<size_t>(Key::kCount)> scancodes_{};
   int mouse_dx_ = 0;
   int mouse_dy_ = 0;
+  Uint32 pressed_buttons_ = 0;  // SDL button masks pressed since the last read
   SdlJoysticks joysticks_;
 };
 

@@ -71,6 +71,18 @@ TEST(HeadlessPlatform, PointerMotionAddsUpUntilTheGameReadsIt) {
   EXPECT_EQ(second.dy, 0);
 }
 
+TEST(HeadlessPlatform, AClickBetweenTwoReadsIsReadOnce) {
+  HeadlessInput input;
+  input.SetLeft(true);
+  input.SetLeft(false);
+  input.SetMiddle(true);
+  EXPECT_TRUE(input.ReadMouse().left);
+  const MouseSample next = input.ReadMouse();
+  EXPECT_FALSE(next.left);
+  EXPECT_TRUE(next.middle) << "a held button stays down";
+  EXPECT_FALSE(next.right);
+}
+
 TEST(ScratchFolder, IsEmptyAndGoesAwayWithEverythingInIt) {
   std::filesystem::path path;
   {

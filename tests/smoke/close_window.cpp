@@ -3,9 +3,10 @@
 // X server there is no window manager to send it, and destroying the window
 // instead would be an X error for its owner, not a request to quit.
 //
-//   zephyrant_close_window TITLE
+//   zephyrant_close_window [--find] TITLE
 //
 // Exit status 0 when a window was asked, 3 when none has that title yet.
+// With --find no window is asked: the status only tells whether one is there.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -64,18 +65,22 @@ void AskToClose(Display* display, Window window) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s TITLE\n", argv[0]);
+  const bool find_only = argc == 3 && std::string(argv[1]) == "--find";
+  if (argc != 2 && !find_only) {
+    std::fprintf(stderr, "usage: %s [--find] TITLE\n", argv[0]);
     return 2;
   }
+  const std::string title = argv[argc - 1];
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) {
     std::fprintf(stderr, "%s: cannot open the display\n", argv[0]);
     return 1;
   }
   std::vector<Window> found;
-  FindNamed(display, DefaultRootWindow(display), argv[1], found);
-  for (Window window : found) AskToClose(display, window);
+  FindNamed(display, DefaultRootWindow(display), title, found);
+  if (!find_only) {
+    for (Window window : found) AskToClose(display, window);
+  }
   XSync(display, False);
   XCloseDisplay(display);
   return found.empty() ? 3 : 0;
