@@ -1,15 +1,7 @@
 #pragma once
 
-// The settings store kept as a small text file the player can read and edit:
-//
-//   [Software\Zephyrant]
-//   nm1 = string "A1u0t0o0r0"
-//   scores1 = integer 5840
-//
-// One "[key path]" line opens a key; each value line gives its name, its type
-// and its value. Strings are quoted, with \" \\ \n \r \t and \xHH escapes;
-// integers are signed 32-bit decimals. Lines starting with ';' or '#' are
-// comments. Plain C++ and POSIX, no SDL.
+// The settings store kept as a small text file the player can read and edit
+// (settings_text.h). Plain C++ and POSIX, no SDL.
 //
 // Every save writes a whole new file under a fresh name beside the old one
 // and renames it over, keeping the old file's permissions. Copies of the game
@@ -20,14 +12,13 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
-#include <map>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "framework/platform.h"
+#include "platform/common/settings_text.h"
 
 namespace zephyrant {
 
@@ -46,7 +37,7 @@ class SettingsFile final : public SettingsStore {
   // as kDamagedName, and every value takes its default.
   static constexpr size_t kMaxFileBytes = 1 << 20;
   // Strings longer than this read as damage; writes are cut to it.
-  static constexpr size_t kMaxStringBytes = 4096;
+  static constexpr size_t kMaxStringBytes = kMaxSettingsStringBytes;
   // How long a save waits for another copy of the game to finish its own.
   static constexpr std::chrono::milliseconds kLockWait{1000};
 
@@ -69,15 +60,8 @@ class SettingsFile final : public SettingsStore {
   std::filesystem::path FilePath() const { return folder_ / kFileName; }
 
  private:
-  // Key paths and value names compare without regard to ASCII case, as the
-  // player may retype them by hand.
-  struct NoCase {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const;
-  };
-  using Value = std::variant<std::string, int32_t>;
-  using Values = std::map<std::string, Value, NoCase>;
-  using Keys = std::map<std::string, Values, NoCase>;
+  using Values = SettingsValues;
+  using Keys = SettingsKeys;
 
   enum class LoadResult { kMissing, kLoaded, kUnreadable };
   LoadResult Load();
