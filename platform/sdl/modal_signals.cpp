@@ -16,8 +16,9 @@ std::atomic<pid_t> g_guarding_pid{0};
 // Runs in the child of every fork.
 void FollowTheParent() {
   if (!g_guarding) return;
-  // The parent may have gone before the request took hold.
-  if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != g_guarding_pid) _exit(1);
+  // The parent may have gone before the request took hold; then the child
+  // ends now, as the request would have ended it.
+  if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != g_guarding_pid) raise(SIGKILL);
 }
 
 bool Ignored(const struct sigaction& action) {
