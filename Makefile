@@ -4,8 +4,10 @@
 JOBS ?= 2
 RELEASE_DIR := build-release
 TEST_DIR := build
+SANITIZE_DIR := build-asan
+SOAK_SEED ?= 1
 
-.PHONY: play test deps build-release build-test sanitize bench measure assets contact-sheet clean
+.PHONY: play test deps build-release build-test sanitize soak bench measure assets contact-sheet clean
 
 play: deps build-release
 	./$(RELEASE_DIR)/zephyrant
@@ -26,9 +28,16 @@ build-test:
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
-	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DZEPHYRANT_SANITIZE=ON -DZEPHYRANT_BENCH=OFF
-	cmake --build build-asan -j $(JOBS)
-	cd build-asan && ctest --output-on-failure -j $(JOBS)
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DZEPHYRANT_SANITIZE=ON -DZEPHYRANT_BENCH=OFF
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The runner under both sanitizers, fed random scripts through the menus,
+# every level and the high-score table; SOAK_SEED picks the scripts.
+soak: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DZEPHYRANT_SANITIZE=ON -DZEPHYRANT_BENCH=OFF
+	cmake --build $(SANITIZE_DIR) -j $(JOBS) --target zephyrant-sim
+	sh tests/soak/soak.sh $(SANITIZE_DIR)/tools/sim/zephyrant-sim $(SOAK_SEED)
 
 bench: deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DZEPHYRANT_TESTS=OFF -DZEPHYRANT_BENCH=ON
@@ -57,4 +66,4 @@ contact-sheet: deps
 	./build-tools/tools/assetgen/zephyrant-contact-sheet assets build-tools/contact-sheet.png
 
 clean:
-	rm -rf $(RELEASE_DIR) $(TEST_DIR) build-asan build-tools
+	rm -rf $(RELEASE_DIR) $(TEST_DIR) $(SANITIZE_DIR) build-tools

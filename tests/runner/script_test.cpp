@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tools/sim/script_limits.h"
+
 namespace zephyrant {
 namespace {
 
@@ -110,6 +112,97 @@ TEST(Script, ABadLineIsReportedWithItsNumberAndText) {
       EXPECT_EQ(e.Line(), 3) << bad;
       EXPECT_NE(std::string(e.what()).find(bad), std::string::npos) << e.what();
     }
+  }
+}
+
+// The number the error names is the line's, and its text is quoted.
+void ExpectRefusedAtLine3(const std::string& bad) {
+  const std::string text = "1 key down Up\n# fine\n" + bad + "\n4 key up Up\n";
+  try {
+    Script::Parse(text);
+    ADD_FAILURE() << "accepted: " << bad;
+  } catch (const ScriptError& e) {
+    EXPECT_EQ(e.Line(), 3) << bad;
+    EXPECT_NE(std::string(e.what()).find(bad.substr(0, 20)), std::string::npos) << e.what();
+  }
+}
+
+// Values past these would overflow the game's or the runner's arithmetic.
+TEST(Script, ValuesStayWithinWhatTheGameCanTake) {
+  const char* out_of_range[] = {
+      "5 lag 69273667",
+      "5 lag 2147483647",
+      "5 mouse move -2147483648 300",
+      "5 mouse move 2147483647 300",
+      "5 mouse move 6401 0",
+      "5 mouse move 0 -4801",
+      "5 set score 2147483647",
+      "5 set score -1",
+      "5 set score 1000000000",
+      "5 set boss_hits 2147483647",
+      "5 set menu_selection 2147483647",
+      "5 set menu_selection 0",
+      "5 set lives_index 100000000",
+      "5 set text_pulse_step 2147483647",
+      "5 set sound_volume 131",
+      "5 set difficulty 3",
+      "5 set screen_state 13",
+      "5 set edit_row 7",
+      "5 set hero_x nan",
+      "5 set hero_x inf",
+      "5 set hero_x 1e300",
+      "5 set hero_damage -0.5",
+      "5 set formation_speed -1e9",
+  };
+  for (const char* bad : out_of_range) ExpectRefusedAtLine3(bad);
+
+  const Script edges = Script::Parse(
+      "5 lag 69273666\n"
+      "5 mouse move -6400 4800\n"
+      "5 set score 999999999\n"
+      "5 set lives_index -1\n"
+      "5 set hero_x -6400\n"
+      "5 set hero_damage 10\n"
+      "5 set level_number 36\n");
+  const std::vector<ScriptEvent>& e = edges.Events();
+  ASSERT_EQ(e.size(), 7u);
+  EXPECT_EQ(e[0].lag_count, kMaxLag);
+  EXPECT_EQ(e[1].pointer, (Point{-6400, 4800}));
+  EXPECT_EQ(std::get<int32_t>(e[2].value), 999'999'999);
+  EXPECT_EQ(std::get<int32_t>(e[3].value), -1);
+  EXPECT_EQ(std::get<double>(e[4].value), -6400);
+}
+
+// A new number variable cannot be set until it is given its range.
+TEST(Script, EveryNumberVariableHasARange) {
+  GameState state;
+  for (const VarRef& var : Vars(state)) {
+    const bool number = std::holds_alternative<int32_t*>(var.pointer) ||
+                        std::holds_alternative<double*>(var.pointer);
+    if (!number) continue;
+    const std::optional<VarRange> range = RangeOf(var.name);
+    ASSERT_TRUE(range.has_value()) << var.name;
+    EXPECT_LE(range->lowest, range->highest) << var.name;
+    EXPECT_GE(range->lowest, INT32_MIN / 2) << var.name;
+    EXPECT_LE(range->highest, INT32_MAX / 2) << var.name;
+  }
+}
+
+TEST(Script, OverlongLinesAndScriptsAreRefused) {
+  const std::string comment = "1 key down Up # " + std::string(kMaxScriptLine - 16, 'x');
+  ASSERT_EQ(comment.size(), kMaxScriptLine);
+  EXPECT_EQ(Script::Parse(comment + "\r\n").Events().size(), 1u);
+  ExpectRefusedAtLine3(comment + "x");
+  ExpectRefusedAtLine3(std::string(5 * kMaxScriptLine, '#'));
+
+  std::string many;
+  const std::string line = "# " + std::string(kMaxScriptLine - 3, '-') + "\n";
+  while (many.size() <= kMaxScriptBytes) many += line;
+  try {
+    Script::Parse(many);
+    ADD_FAILURE() << "accepted a script of " << many.size() << " bytes";
+  } catch (const ScriptError& e) {
+    EXPECT_EQ(e.Line(), static_cast<int>(kMaxScriptBytes / line.size()) + 1);
   }
 }
 

@@ -98,6 +98,20 @@ TEST_F(SimProgram, ABadScriptLineStopsItWithTheLineNamed) {
   EXPECT_NE(o.output.find("2 key down Hyper"), std::string::npos) << o.output;
 }
 
+TEST_F(SimProgram, IgnoredEventsAreNotedAndTheRunGoesOn) {
+  WriteFile(In("script"), "2 call HiScores\n3 call HiScores\n5 key down Escape\n");
+  const Outcome table = RunSim("--frames 4 --script " + In("script"));
+  EXPECT_EQ(table.exit_code, 0) << table.output;
+  EXPECT_NE(table.output.find("zephyrant-sim: frame 3: script line 2: call HiScores ignored"),
+            std::string::npos)
+      << table.output;
+  WriteFile(In("script"), "2 key down Escape\n");
+  const Outcome quit = RunSim("--frames 4 --script " + In("script"));
+  EXPECT_EQ(quit.exit_code, 0) << quit.output;
+  EXPECT_NE(quit.output.find("zephyrant-sim: frame 2: the game has quit"), std::string::npos)
+      << quit.output;
+}
+
 TEST_F(SimProgram, ABadOptionShowsUsage) {
   for (const char* bad :
        {"--frames", "--frames -1", "--desktop 800", "--seed x", "--warp 9", "--dump-every 2"}) {

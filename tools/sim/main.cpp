@@ -155,6 +155,9 @@ int Run(const CommandLine& cl, const char* argv0) {
   SimRunner runner(options);
   for (int frame = 1; frame <= cl.frames; ++frame) {
     runner.RunFrame(script.EventsAt(frame));
+    for (const std::string& note : runner.TakeNotes()) {
+      std::cerr << "zephyrant-sim: " << note << '\n';
+    }
     if (dump && cl.dump_every > 0 && frame % cl.dump_every == 0) dump->WriteLine(runner.Dump());
   }
   if (dump && cl.dump_every == 0) dump->WriteLine(runner.Dump());

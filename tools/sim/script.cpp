@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <sstream>
+
+#include "tools/sim/script_limits.h"
 
 namespace zephyrant {
 
@@ -53,14 +56,35 @@ std::optional<T> Number(std::string_view text) {
   return value;
 }
 
-// The variable's type decides how the value reads; arrays cannot be set.
-std::optional<ScriptEvent::Value> VarValue(const VarPointer& pointer, const std::string& text) {
+bool Within(double value, const std::optional<VarRange>& range) {
+  return range && value >= range->lowest && value <= range->highest;  // false for NaN
+}
+
+// " (from A to B)" for a number variable; nothing for another.
+std::string RangeText(std::string_view var) {
+  const std::optional<VarRange> range = RangeOf(var);
+  if (!range) return "";
+  const auto number = [](double v) {
+    if (v == std::trunc(v)) return std::to_string(static_cast<long long>(v));
+    std::ostringstream out;
+    out << v;
+    return out.str();
+  };
+  return " (from " + number(range->lowest) + " to " + number(range->highest) + ")";
+}
+
+// The variable's type decides how the value reads, and its range how far it
+// may go; arrays cannot be set.
+std::optional<ScriptEvent::Value> VarValue(const VarRef& var, const std::string& text) {
+  const VarPointer& pointer = var.pointer;
   if (std::holds_alternative<int32_t*>(pointer)) {
-    if (auto v = Number<int32_t>(text)) return *v;
+    const std::optional<int32_t> v = Number<int32_t>(text);
+    if (v && Within(*v, RangeOf(var.name))) return *v;
     return std::nullopt;
   }
   if (std::holds_alternative<double*>(pointer)) {
-    if (auto v = Number<double>(text)) return *v;
+    const std::optional<double> v = Number<double>(text);
+    if (v && Within(*v, RangeOf(var.name))) return *v;
     return std::nullopt;
   }
   if (std::holds_alternative<std::string*>(pointer)) return text;
@@ -99,7 +123,9 @@ class LineParser {
     } else if (event == "lag") {
       Expect(w, 3, "lag N");
       const std::optional<int> lag = Number<int>(w[2]);
-      if (!lag || *lag < 1) Fail("the lag must be a whole number from 1");
+      if (!lag || *lag < 1 || *lag > kMaxLag) {
+        Fail("the lag must be a whole number from 1 to " + std::to_string(kMaxLag));
+      }
       e.kind = Kind::kLag;
       e.lag_count = *lag;
     } else if (event == "focus") {
@@ -143,7 +169,11 @@ class LineParser {
       Expect(w, 5, "mouse move X Y");
       const std::optional<int> x = Number<int>(w[3]);
       const std::optional<int> y = Number<int>(w[4]);
-      if (!x || !y) Fail("the pointer position must be whole numbers");
+      if (!x || !y || *x < -kReachX || *x > kReachX || *y < -kReachY || *y > kReachY) {
+        Fail("the pointer position must be whole numbers, X from " + std::to_string(-kReachX) +
+             " to " + std::to_string(kReachX) + ", Y from " + std::to_string(-kReachY) + " to " +
+             std::to_string(kReachY));
+      }
       e.kind = Kind::kMouseMove;
       e.pointer = Point{*x, *y};
       return;
@@ -169,8 +199,8 @@ class LineParser {
     GameState names;
     for (const VarRef& var : Vars(names)) {
       if (w[2] != var.name) continue;
-      std::optional<ScriptEvent::Value> value = VarValue(var.pointer, text);
-      if (!value) Fail("\"" + text + "\" is not a value " + w[2] + " can take");
+      std::optional<ScriptEvent::Value> value = VarValue(var, text);
+      if (!value) Fail("\"" + text + "\" is not a value " + w[2] + " can take" + RangeText(w[2]));
       e.kind = Kind::kSet;
       e.var = w[2];
       e.value = std::move(*value);
@@ -182,6 +212,25 @@ class LineParser {
   int line_;
   std::string text_;
 };
+
+// Reads one line, but never more than two characters past the longest
+// allowed (the second for a carriage return), so that a file without line
+// breaks is not read whole into memory.
+bool ReadLine(std::istream& in, std::string& text) {
+  text.clear();
+  for (int c; (c = in.get()) != std::char_traits<char>::eof();) {
+    if (c == '\n') return true;
+    text.push_back(static_cast<char>(c));
+    if (text.size() > kMaxScriptLine + 1) return true;
+  }
+  return !text.empty();
+}
+
+// The start of an over-long line, for its error message.
+std::string Shortened(const std::string& text) {
+  constexpr size_t kShown = 40;
+  return text.size() <= kShown ? text : text.substr(0, kShown) + "...";
+}
 
 }  // namespace
 
@@ -204,8 +253,19 @@ std::optional<Key> KeyByName(std::string_view name) {
 Script Script::Parse(std::istream& in) {
   Script script;
   std::string text;
-  for (int line = 1; std::getline(in, text); ++line) {
+  size_t bytes = 0;
+  for (int line = 1; ReadLine(in, text); ++line) {
+    bytes += text.size() + 1;
+    if (bytes > kMaxScriptBytes) {
+      throw ScriptError(line, Shortened(text),
+                        "the script is longer than " + std::to_string(kMaxScriptBytes) + " bytes");
+    }
     if (!text.empty() && text.back() == '\r') text.pop_back();
+    if (text.size() > kMaxScriptLine) {
+      throw ScriptError(
+          line, Shortened(text),
+          "the line is longer than " + std::to_string(kMaxScriptLine) + " characters");
+    }
     if (std::optional<ScriptEvent> e = LineParser(line, text).Parse()) {
       script.events_.push_back(std::move(*e));
     }

@@ -11,8 +11,10 @@
 // Key names: Up Down Left Right Return Escape Space LShift RShift BackSpace
 // F2 KP_2 KP_4 KP_6 KP_8, a letter or a digit. "char" takes one character,
 // or Space, Return, Escape or BackSpace for those that cannot stand alone.
-// "set" takes a whole-number, decimal or text variable by its dump name.
+// "set" takes a whole-number, decimal or text variable by its dump name,
+// a number within the variable's range (script_limits.h).
 // "call" runs one of the main window's operations: NewGame or HiScores.
+// Lines are at most kMaxScriptLine characters, scripts kMaxScriptBytes.
 
 #include <cstdint>
 #include <istream>

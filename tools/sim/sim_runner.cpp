@@ -1,7 +1,11 @@
 #include "tools/sim/sim_runner.h"
 
 #include <stdexcept>
+#include <utility>
 #include <variant>
+
+#include "game/banners.h"
+#include "player/ship.h"
 
 namespace zephyrant {
 
@@ -25,6 +29,18 @@ void SetVar(GameState& state, const std::string& name, const ScriptEvent::Value&
     if (auto* s = std::get_if<std::string*>(&var.pointer)) **s = std::get<std::string>(value);
     return;
   }
+}
+
+// A game is under way from NewGame until the high-score table opens: its
+// ship flies or, once the last ship is lost, the game-over banner hangs.
+bool GameUnderWay(TSpriteEngine& engine) {
+  for (int i = 0; i < engine.ChildCount(); ++i) {
+    const TSprite& sprite = engine.Child(i);
+    if (sprite.Killed()) continue;
+    if (dynamic_cast<const THero*>(&sprite) != nullptr) return true;
+    if (dynamic_cast<const TGame*>(&sprite) != nullptr) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -81,19 +97,61 @@ void SimRunner::Apply(const ScriptEvent& e) {
       SetVar(form_.State(), e.var, e.value);
       break;
     case Kind::kCall:
-      if (e.var == "NewGame") form_.NewGame();
-      if (e.var == "HiScores") form_.HiScores();
+      if (const std::string refusal = CallRefusal(e.var); !refusal.empty()) {
+        Note("script line " + std::to_string(e.line) + ": call " + e.var + " ignored, " + refusal);
+      } else if (e.var == "NewGame") {
+        form_.NewGame();
+      } else if (e.var == "HiScores") {
+        form_.HiScores();
+      }
       break;
   }
+}
+
+std::string SimRunner::CallRefusal(const std::string& operation) {
+  const int32_t screen = form_.State().screenState;
+  if (operation == "NewGame") {
+    // The main menu's `new game` sets the playing state and then starts one.
+    if (screen != kPlaying) return "the screen state is not 5 (set it first, as the menu does)";
+    if (GameUnderWay(form_.Engine())) return "a game is already under way";
+  }
+  if (operation == "HiScores") {
+    // From the main menu's `scores`, or when a game ends or is given up.
+    if (screen == kEnteringHighScores || screen == kHighScores || screen == kLeavingHighScores ||
+        screen == kGlyphTyped || screen == kGlyphErased) {
+      return "the high-score table is already open";
+    }
+    if (screen != kMainMenu && screen != kPlaying) {
+      return "the table opens only from the main menu or from play";
+    }
+  }
+  return "";
+}
+
+void SimRunner::Note(std::string note) {
+  notes_.push_back("frame " + std::to_string(frame_) + ": " + std::move(note));
+}
+
+std::vector<std::string> SimRunner::TakeNotes() {
+  return std::exchange(notes_, {});
 }
 
 void SimRunner::RunFrame(std::span<const ScriptEvent> events) {
   ++frame_;
   lag_count_ = 1;
-  for (const ScriptEvent& e : events) Apply(e);
-  machine_.clock.Advance(static_cast<uint32_t>(kFrameIntervalMs * lag_count_));
-  // Once the game has quit, the runner's frames go on without it.
-  if (form_.Terminated()) return;
+  // Once the game has quit, the runner's frames go on without it, and
+  // nothing the script does reaches it any more.
+  for (const ScriptEvent& e : events) {
+    if (form_.Terminated()) break;
+    Apply(e);
+  }
+  machine_.clock.Advance(static_cast<uint32_t>(kFrameIntervalMs) *
+                         static_cast<uint32_t>(lag_count_));
+  if (form_.Terminated()) {
+    if (!quit_noted_) Note("the game has quit; the script's later events are ignored");
+    quit_noted_ = true;
+    return;
+  }
   const bool ran = form_.Idle();
   if (ran != active_) {
     throw std::logic_error(

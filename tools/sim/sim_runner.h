@@ -36,9 +36,16 @@ class SimRunner {
 
   // Applies the events, lets the frame's time pass and idles the window once.
   // Raises std::logic_error when the window runs a frame while it should be
-  // frozen, or none while it should draw.
+  // frozen, or none while it should draw. Once the game has quit, events
+  // are ignored.
   void RunFrame(std::span<const ScriptEvent> events = {});
+  // A call the game itself could not make at this point (see CallRefusal)
+  // does nothing but leave a note.
   void Apply(const ScriptEvent& event);
+
+  // What the runner let pass without effect since the last call, one line
+  // each: calls refused and the frame the game quit.
+  std::vector<std::string> TakeNotes();
 
   int Frame() const { return frame_; }
   // The state now, with the sounds started since the previous dump.
@@ -48,6 +55,10 @@ class SimRunner {
   HeadlessPlatform& Machine() { return machine_; }
 
  private:
+  // Why the game could not run the operation now; empty when it could.
+  std::string CallRefusal(const std::string& operation);
+  void Note(std::string note);
+
   std::unique_ptr<ScratchFolder> scratch_;
   std::vector<SoundEvent> sound_log_;
   HeadlessPlatform machine_;
@@ -57,6 +68,8 @@ class SimRunner {
   int frame_ = 0;
   int lag_count_ = 1;
   bool active_ = true;
+  bool quit_noted_ = false;
+  std::vector<std::string> notes_;
 };
 
 }  // namespace zephyrant
