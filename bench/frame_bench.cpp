@@ -22,20 +22,20 @@ struct BusyScene {
       : folder(),
         platform(HeadlessOptions{1, HeadlessDisplay::kDefaultDesktop, folder.Path()}),
         assets(ZEPHYRANT_SOURCE_ASSETS, platform.audio, nullptr),
-        form(platform.services, assets) {
-    form.FormCreate();
-    form.State().screenState = kHelp;  // the screen with the most text
-    const TDXImageList& enemies = form.Images(Holder::kEnemy, "LittleBoss");
-    const TDXImageList& shots = form.Images(Holder::kEnemy, "LittleShell");
-    TRandom& random = form.Random();
+        main_window(platform.services, assets) {
+    main_window.StartUp();
+    main_window.State().screenState = kHelp;  // the screen with the most text
+    const ImageList& enemies = main_window.Images(Holder::kEnemy, "LittleBoss");
+    const ImageList& shots = main_window.Images(Holder::kEnemy, "LittleShell");
+    RandomGenerator& random = main_window.Random();
     for (int i = 0; i < kImageSprites; ++i) {
-      TImageSprite& s = form.Engine().Spawn<TImageSprite>();
+      ImageSprite& s = main_window.Engine().Spawn<ImageSprite>();
       s.SetImage(enemies.Item(i % enemies.Count()));
       s.X = random(800);
       s.Y = random(600);
     }
     for (int i = 0; i < kRotatedSprites; ++i) {
-      TImageSpriteEx& s = form.Engine().Spawn<TImageSpriteEx>();
+      RotatedSprite& s = main_window.Engine().Spawn<RotatedSprite>();
       s.SetImage(shots.Item("shell_9"));
       s.X = random(800);
       s.Y = random(600);
@@ -44,15 +44,15 @@ struct BusyScene {
   }
   ScratchFolder folder;
   HeadlessPlatform platform;
-  TAssets assets;
-  TForm1 form;
+  AssetLibrary assets;
+  MainWindow main_window;
 };
 
 void BM_BusyFrame(benchmark::State& state) {
   BusyScene scene;
   for (auto _ : state) {
-    scene.form.DXTimerTimer(1);
-    benchmark::DoNotOptimize(scene.form.DrawingSurface().Pixels());
+    scene.main_window.RunFrame(1);
+    benchmark::DoNotOptimize(scene.main_window.DrawingSurface().Pixels());
   }
 }
 BENCHMARK(BM_BusyFrame)->Unit(benchmark::kMicrosecond);
@@ -76,11 +76,11 @@ void BM_KeyedCopyNoisy(benchmark::State& state) {
   picture.width = 400;
   picture.height = 300;
   picture.palette = {Rgb{4, 2, 4}, Rgb{200, 100, 50}};
-  TRandom random(5);
+  RandomGenerator random(5);
   for (int i = 0; i < picture.width * picture.height; ++i) {
     picture.indices.push_back(static_cast<uint8_t>(random(2)));
   }
-  TPictureItem item("noise", std::move(picture), 0, 0, Rgb{4, 2, 4});
+  PictureItem item("noise", std::move(picture), 0, 0, Rgb{4, 2, 4});
   Surface surface;
   for (auto _ : state) {
     item.Draw(&surface, 100, 100, 0);

@@ -17,11 +17,11 @@ class SmallEnemyKind {
   virtual ~SmallEnemyKind() = default;
 };
 
-inline bool IsBoss(const TSprite& sprite) {
+inline bool IsBoss(const Sprite& sprite) {
   return dynamic_cast<const BossKind*>(&sprite) != nullptr;
 }
 
-inline bool IsSmallEnemy(const TSprite& sprite) {
+inline bool IsSmallEnemy(const Sprite& sprite) {
   return dynamic_cast<const SmallEnemyKind*>(&sprite) != nullptr;
 }
 

@@ -20,31 +20,31 @@ constexpr int kLevelsPerSet = 7;
 }  // namespace
 
 // A script reads the level number itself; every call sets the quota first.
-void TForm6::RunLevel(int first_level) {
-  Wave wave(form_);
+void LevelScripts::RunLevel(int first_level) {
+  Wave wave(main_window_);
   wave.state.levelQuota = wave.n1;
   const int level = wave.state.levelNumber;
   if (level < first_level || level >= first_level + kLevelsPerSet) return;
   kLevels[level - 1](wave);
 }
 
-void TForm6::Levels1_7() {
+void LevelScripts::RunSet1Level() {
   RunLevel(1);
 }
 
-void TForm6::Levels2_7() {
+void LevelScripts::RunSet2Level() {
   RunLevel(8);
 }
 
-void TForm6::Levels3_7() {
+void LevelScripts::RunSet3Level() {
   RunLevel(15);
 }
 
-void TForm6::Levels4_7() {
+void LevelScripts::RunSet4Level() {
   RunLevel(22);
 }
 
-void TForm6::Levels5_7() {
+void LevelScripts::RunSet5Level() {
   RunLevel(29);
 }
 

@@ -2,27 +2,27 @@
 
 namespace zephyrant {
 
-class TForm1;
+class MainWindow;
 
 // The level scripts: one routine per level set, each called once at the
 // start of a level of its set. It sets the level quota and lays out the
 // whole wave (or the boss) at once, mostly outside the playfield; the
 // enemies' own steps bring them in.
-class TForm6 {
+class LevelScripts {
  public:
-  explicit TForm6(TForm1& form) : form_(form) {}
+  explicit LevelScripts(MainWindow& main_window) : main_window_(main_window) {}
 
-  void Levels1_7();
-  void Levels2_7();
-  void Levels3_7();
-  void Levels4_7();
-  void Levels5_7();
+  void RunSet1Level();
+  void RunSet2Level();
+  void RunSet3Level();
+  void RunSet4Level();
+  void RunSet5Level();
 
  private:
   // Runs the level's wave when the level number is one of the set's seven.
   void RunLevel(int first_level);
 
-  TForm1& form_;
+  MainWindow& main_window_;
 };
 
 }  // namespace zephyrant

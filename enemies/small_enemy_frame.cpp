@@ -15,8 +15,8 @@ void CountKill(GameState& state) {
 
 }  // namespace
 
-void CheckFrameRemovals(TImageSprite& enemy, const SmallEnemyFrame& frame) {
-  GameState& state = FormOf(enemy).State();
+void CheckFrameRemovals(ImageSprite& enemy, const SmallEnemyFrame& frame) {
+  GameState& state = WindowOf(enemy).State();
   if (state.screenState != kPlaying) enemy.Kill();
   if (state.bossHits >= kClearingBossHits) {
     Explode(enemy, frame.clearing_exp, frame.explosion_speed);
@@ -28,15 +28,15 @@ void CheckFrameRemovals(TImageSprite& enemy, const SmallEnemyFrame& frame) {
   }
 }
 
-void EndLevelBelowBottom(TImageSprite& enemy) {
-  GameState& state = FormOf(enemy).State();
+void EndLevelBelowBottom(ImageSprite& enemy) {
+  GameState& state = WindowOf(enemy).State();
   if (enemy.Y >= 2 * enemy.Height + kFieldHeight) {
     enemy.Kill();
     state.enemiesGone = state.levelQuota + 1;
   }
 }
 
-void RunBarAcross(TImageSprite& bar, double& speed_x, double speed, double row_drop) {
+void RunBarAcross(ImageSprite& bar, double& speed_x, double speed, double row_drop) {
   if (bar.X >= kFieldWidth) {
     speed_x = -speed;
     bar.Y += row_drop;
@@ -48,21 +48,21 @@ void RunBarAcross(TImageSprite& bar, double& speed_x, double speed, double row_d
   bar.X += speed_x;
 }
 
-void Explode(TImageSprite& enemy, std::string_view picture, double frame_speed) {
-  TForm1& form = FormOf(enemy);
-  SpawnExplosion<TExp_0>(form, picture, enemy.X, enemy.Y, 1, frame_speed);
-  form.PlayShellSound("little_exp");
+void Explode(ImageSprite& enemy, std::string_view picture, double frame_speed) {
+  MainWindow& main_window = WindowOf(enemy);
+  SpawnExplosion<Explosion>(main_window, picture, enemy.X, enemy.Y, 1, frame_speed);
+  main_window.PlayEffectSound("little_exp");
 }
 
-bool IsPlayerShell(const TSprite& other) {
-  return dynamic_cast<const TShell*>(&other) != nullptr;
+bool IsPlayerShell(const Sprite& other) {
+  return dynamic_cast<const ShipShell*>(&other) != nullptr;
 }
 
-bool IsPlayerRocket(const TSprite& other) {
-  return dynamic_cast<const TRocet*>(&other) != nullptr;
+bool IsPlayerRocket(const Sprite& other) {
+  return dynamic_cast<const Rocket*>(&other) != nullptr;
 }
 
-void CountWholeHits(TImageSprite& enemy, TSprite& other, int& hit_count, int hits_survived,
+void CountWholeHits(ImageSprite& enemy, Sprite& other, int& hit_count, int hits_survived,
                     double explosion_speed) {
   if (enemy.Killed()) return;
   if (IsPlayerShell(other)) {
@@ -71,34 +71,34 @@ void CountWholeHits(TImageSprite& enemy, TSprite& other, int& hit_count, int hit
       hit_count = 0;
       ShotDown(enemy, explosion_speed);
     }
-    FormOf(enemy).State().shellHitFlag = 1;
+    WindowOf(enemy).State().shellHitFlag = 1;
   }
   if (IsPlayerRocket(other)) BlownUpByRocket(enemy);
-  if (IsHero(other)) RamsTheHero(enemy, explosion_speed);
+  if (IsShip(other)) RamsTheShip(enemy, explosion_speed);
 }
 
-void ShotDown(TImageSprite& enemy, double explosion_speed) {
+void ShotDown(ImageSprite& enemy, double explosion_speed) {
   Explode(enemy, "ExpRocket", explosion_speed);
   enemy.Kill();
-  CountKill(FormOf(enemy).State());
+  CountKill(WindowOf(enemy).State());
 }
 
-void BlownUpByRocket(TImageSprite& enemy) {
-  FormOf(enemy).PlayShellSound("little_exp");
-  CountKill(FormOf(enemy).State());
+void BlownUpByRocket(ImageSprite& enemy) {
+  WindowOf(enemy).PlayEffectSound("little_exp");
+  CountKill(WindowOf(enemy).State());
   enemy.Kill();
 }
 
-void RamsTheHero(TImageSprite& enemy, double explosion_speed) {
+void RamsTheShip(ImageSprite& enemy, double explosion_speed) {
   Explode(enemy, "ExpRocket", explosion_speed);
   enemy.Kill();
-  GameState& state = FormOf(enemy).State();
+  GameState& state = WindowOf(enemy).State();
   state.heroDamage += kRamDamage;
   CountKill(state);
 }
 
-int AimAtHero(const GameState& state, double x, double y) {
-  return AimToward(state.heroX + kHeroAimDx - x, state.heroY + kHeroAimDy - y, kStraightDown);
+int AimAtShip(const GameState& state, double x, double y) {
+  return AimToward(state.heroX + kShipAimDx - x, state.heroY + kShipAimDy - y, kStraightDown);
 }
 
 }  // namespace zephyrant

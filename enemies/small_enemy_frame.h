@@ -33,8 +33,8 @@ inline constexpr double kRamDamage = 0.5;
 // Small-enemy shots start straight down; 64 aim steps are about a quarter turn.
 inline constexpr int kStraightDown = 64;
 // Aimed shots go for a point well inside the ship, not its corner.
-inline constexpr double kHeroAimDx = 15;
-inline constexpr double kHeroAimDy = 50;
+inline constexpr double kShipAimDx = 15;
+inline constexpr double kShipAimDy = 50;
 
 inline constexpr double kLittleFrameSpeed = 0.5;
 inline constexpr double kBigFrameSpeed = 1.0 / 3;
@@ -63,57 +63,57 @@ struct SmallEnemyFrame {
 // The end of play removes the enemy without a trace; the level's clearing
 // blows it up without score; below the bottom it has gone for good. Each only
 // marks the enemy, which still finishes its step.
-void CheckFrameRemovals(TImageSprite& enemy, const SmallEnemyFrame& frame);
+void CheckFrameRemovals(ImageSprite& enemy, const SmallEnemyFrame& frame);
 
 // In the sweeping levels the first enemy to slip two heights past the bottom
 // ends the level, and the level's clearing takes the rest of the wave.
-void EndLevelBelowBottom(TImageSprite& enemy);
+void EndLevelBelowBottom(ImageSprite& enemy);
 
 // A horizontal bar runs across and back, dropping a row at each turn beyond
 // either edge.
-void RunBarAcross(TImageSprite& bar, double& speed_x, double speed, double row_drop);
+void RunBarAcross(ImageSprite& bar, double& speed_x, double speed, double row_drop);
 
 // The large explosion where the enemy stands, and its sound.
-void Explode(TImageSprite& enemy, std::string_view picture, double frame_speed);
+void Explode(ImageSprite& enemy, std::string_view picture, double frame_speed);
 
-bool IsPlayerShell(const TSprite& other);
-bool IsPlayerRocket(const TSprite& other);
+bool IsPlayerShell(const Sprite& other);
+bool IsPlayerRocket(const Sprite& other);
 
 // The three ways the player destroys a small enemy, each worth a kill.
 // A rocket leaves its own explosion, so the enemy makes none.
-void ShotDown(TImageSprite& enemy, double explosion_speed);
-void BlownUpByRocket(TImageSprite& enemy);
-void RamsTheHero(TImageSprite& enemy, double explosion_speed);
+void ShotDown(ImageSprite& enemy, double explosion_speed);
+void BlownUpByRocket(ImageSprite& enemy);
+void RamsTheShip(ImageSprite& enemy, double explosion_speed);
 
 // The touch of the families that count whole shell hits: a shell adds one
 // and the one past `hits_survived` destroys; a rocket or the ship destroys at
 // once. A destroyed enemy counts for nothing more, even when a second shot
 // or the ship touches it in the same step.
-void CountWholeHits(TImageSprite& enemy, TSprite& other, int& hit_count, int hits_survived,
+void CountWholeHits(ImageSprite& enemy, Sprite& other, int& hit_count, int hits_survived,
                     double explosion_speed);
 
 // The aim from (x, y) at the ship. A shot that starts on that point has no
 // direction to take and falls straight down.
-int AimAtHero(const GameState& state, double x, double y);
+int AimAtShip(const GameState& state, double x, double y);
 
 // A shot of the small enemies' shot list, pixel exact, with its sound.
 template <class Shot>
-Shot& FireShot(TImageSprite& enemy, int picture, double x, double y, std::string_view sound) {
-  TForm1& form = FormOf(enemy);
-  Shot& shot = form.Engine().Spawn<Shot>();
-  shot.SetImage(form.Images(Holder::kEnemy, "LittleShell").Item(picture));
+Shot& FireShot(ImageSprite& enemy, int picture, double x, double y, std::string_view sound) {
+  MainWindow& main_window = WindowOf(enemy);
+  Shot& shot = main_window.Engine().Spawn<Shot>();
+  shot.SetImage(main_window.Images(Holder::kEnemy, "LittleShell").Item(picture));
   shot.X = x;
   shot.Y = y;
   shot.PixelExact = true;
-  if (!sound.empty()) form.PlayShellSound(sound);
+  if (!sound.empty()) main_window.PlayEffectSound(sound);
   return shot;
 }
 
 // A shot falling straight down, or aimed at the ship from where it starts.
 template <class Shot>
-Shot& FireDownOrAimed(TImageSprite& enemy, int picture, double x, double y, bool aimed) {
+Shot& FireDownOrAimed(ImageSprite& enemy, int picture, double x, double y, bool aimed) {
   Shot& shot = FireShot<Shot>(enemy, picture, x, y, "little_shell");
-  shot.Aim = aimed ? AimAtHero(FormOf(enemy).State(), x, y) : kStraightDown;
+  shot.Aim = aimed ? AimAtShip(WindowOf(enemy).State(), x, y) : kStraightDown;
   return shot;
 }
 

@@ -8,34 +8,34 @@
 
 namespace zephyrant {
 
-void CheckShotRemovals(TImageSpriteEx& shot) {
-  const GameState& state = FormOf(shot).State();
+void CheckShotRemovals(RotatedSprite& shot) {
+  const GameState& state = WindowOf(shot).State();
   if (state.screenState != kPlaying) shot.Kill();
   if (state.bossHits >= kShotClearingBossHits) shot.Kill();
 }
 
-void CheckShotLeftScreen(TImageSpriteEx& shot) {
+void CheckShotLeftScreen(RotatedSprite& shot) {
   if (shot.Y <= 0 || shot.Y >= kSurfaceHeight || shot.X <= 0 || shot.X >= kSurfaceWidth) {
     shot.Kill();
   }
 }
 
-void MoveAlong(TImageSpriteEx& shot, int aim, double speed) {
+void MoveAlong(RotatedSprite& shot, int aim, double speed) {
   shot.X += AimStepX(aim, speed);
   shot.Y += AimStepY(aim, speed);
 }
 
-void Fly(TImageSpriteEx& shot, int aim) {
+void Fly(RotatedSprite& shot, int aim) {
   MoveAlong(shot, aim, kShotSpeed);
   shot.Angle = AngleOfAim(aim);
 }
 
-int AimFromShot(const TImageSpriteEx& shot, double dx, double dy, int current) {
-  const GameState& state = FormOf(shot).State();
+int AimFromShot(const RotatedSprite& shot, double dx, double dy, int current) {
+  const GameState& state = WindowOf(shot).State();
   return AimToward(state.heroX + dx - shot.X, state.heroY + dy - shot.Y, current);
 }
 
-void DriftThenDart(TImageSpriteEx& shot, SmallShotCourse& course) {
+void DriftThenDart(RotatedSprite& shot, SmallShotCourse& course) {
   // The laser picture lies along its flight, so it turns by the aim itself.
   if (course.Age < kLaserDriftSteps) {
     shot.Angle = 0;
@@ -52,12 +52,12 @@ void DriftThenDart(TImageSpriteEx& shot, SmallShotCourse& course) {
   course.Age += 1;
 }
 
-void HitTheHero(TImageSpriteEx& shot, const TSprite& other, double impact_speed) {
-  if (dynamic_cast<const THero*>(&other) == nullptr) return;
-  TForm1& form = FormOf(shot);
-  SpawnExplosion<TExp_Shell>(form, "ExpLittle", shot.X, shot.Y, 1, impact_speed);
-  form.PlayShellSound("little_shell_exp");
-  form.State().heroDamage += kShotDamage;
+void HitTheShip(RotatedSprite& shot, const Sprite& other, double impact_speed) {
+  if (dynamic_cast<const Ship*>(&other) == nullptr) return;
+  MainWindow& main_window = WindowOf(shot);
+  SpawnExplosion<ShellImpact>(main_window, "ExpLittle", shot.X, shot.Y, 1, impact_speed);
+  main_window.PlayEffectSound("little_shell_exp");
+  main_window.State().heroDamage += kShotDamage;
   shot.Kill();
 }
 

@@ -35,24 +35,24 @@ inline constexpr double kShotHitMiddle = 0.5;
 inline constexpr double kShotHitFast = 1.0;
 
 // The end of play or a level's clearing removes the shot.
-void CheckShotRemovals(TImageSpriteEx& shot);
+void CheckShotRemovals(RotatedSprite& shot);
 // A shot whose position after the move is on or beyond an edge is gone.
-void CheckShotLeftScreen(TImageSpriteEx& shot);
+void CheckShotLeftScreen(RotatedSprite& shot);
 
 // The fly rule: 12 pixels along the aim, drawn pointing that way.
-void Fly(TImageSpriteEx& shot, int aim);
+void Fly(RotatedSprite& shot, int aim);
 // Moves `speed` pixels along the aim without turning the picture.
-void MoveAlong(TImageSpriteEx& shot, int aim, double speed);
+void MoveAlong(RotatedSprite& shot, int aim, double speed);
 // The aim from the shot at a point of the ship; on that point the shot keeps
 // `current`.
-int AimFromShot(const TImageSpriteEx& shot, double dx, double dy, int current);
+int AimFromShot(const RotatedSprite& shot, double dx, double dy, int current);
 
 // The laser of levels 2 and 31: drifts with its enemy, takes one aim at the
 // ship and flies straight on.
-void DriftThenDart(TImageSpriteEx& shot, SmallShotCourse& course);
+void DriftThenDart(RotatedSprite& shot, SmallShotCourse& course);
 
 // On touching the ship: a small impact, its sound, half a point of damage;
 // the shot is spent. Anything else is ignored.
-void HitTheHero(TImageSpriteEx& shot, const TSprite& other, double impact_speed);
+void HitTheShip(RotatedSprite& shot, const Sprite& other, double impact_speed);
 
 }  // namespace zephyrant

@@ -154,7 +154,7 @@ std::vector<ImageListSpec> BuildImageCatalogue() {
 
 std::vector<SoundListSpec> BuildSoundCatalogue() {
   return {
-      {"DXWaveShell",
+      {"EffectSounds",
        {{"hero_shell", 11025, 8, 0.83},
         {"hero_lazer", 11025, 8, 0.17},
         {"hero_rocet", 22050, 16, 0.84},
@@ -165,8 +165,8 @@ std::vector<SoundListSpec> BuildSoundCatalogue() {
         {"little_lazer", 22050, 16, 0.58},
         {"little_shell_exp", 11025, 16, 1.57},
         {"little_exp", 8000, 16, 1.89}}},
-      {"DXWaveMusic", {{"music1", 22050, 8, 6.59, true}}},
-      {"DXWaveMenu", {{"button", 22050, 16, 0.06}, {"click", 22050, 16, 0.30}}},
+      {"Music", {{"music1", 22050, 8, 6.59, true}}},
+      {"MenuSounds", {{"button", 22050, 16, 0.06}, {"click", 22050, 16, 0.30}}},
   };
 }
 

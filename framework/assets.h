@@ -13,22 +13,22 @@
 
 namespace zephyrant {
 
-class TAssets {
+class AssetLibrary {
  public:
   // Loads every file of the catalogue under `folder`; raises a MediaError
   // naming the first file that is missing or damaged.
-  TAssets(const std::string& folder, AudioDevice& audio, std::vector<SoundEvent>* sound_log);
+  AssetLibrary(const std::string& folder, AudioDevice& audio, std::vector<SoundEvent>* sound_log);
 
   const std::string& Folder() const { return folder_; }
-  const TDXImageList& Images(Holder holder, const std::string& list) const;
-  TDXWaveList& Waves(const std::string& list);
+  const ImageList& Images(Holder holder, const std::string& list) const;
+  SoundList& Sounds(const std::string& list);
   const std::string& FontPath() const { return font_path_; }
 
  private:
   std::string folder_;
   std::string font_path_;
-  std::vector<std::pair<Holder, std::unique_ptr<TDXImageList>>> images_;
-  std::vector<std::unique_ptr<TDXWaveList>> waves_;
+  std::vector<std::pair<Holder, std::unique_ptr<ImageList>>> images_;
+  std::vector<std::unique_ptr<SoundList>> sound_lists_;
 };
 
 // The asset folder to use: beside the executable, installed next to it, or

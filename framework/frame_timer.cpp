@@ -5,23 +5,23 @@
 
 namespace zephyrant {
 
-void TDXTimer::ResetTimes() {
+void FrameTimer::ResetTimes() {
   last_frame_ = clock_.NowMs();
   last_measure_ = last_frame_;
   frames_since_measure_ = 0;
 }
 
-void TDXTimer::SetEnabled(bool enabled) {
+void FrameTimer::SetEnabled(bool enabled) {
   if (enabled && !enabled_) ResetTimes();
   enabled_ = enabled;
 }
 
-void TDXTimer::SetApplicationActive(bool active) {
+void FrameTimer::SetApplicationActive(bool active) {
   if (active && !active_ && enabled_) ResetTimes();
   active_ = active;
 }
 
-bool TDXTimer::Idle() {
+bool FrameTimer::Idle() {
   if (!Running()) return false;
   const uint32_t now = clock_.NowMs();
   const uint32_t elapsed = now - last_frame_;
@@ -39,18 +39,18 @@ bool TDXTimer::Idle() {
   return true;
 }
 
-int TDXTimer::MsUntilDue() const {
+int FrameTimer::MsUntilDue() const {
   if (!Running()) return -1;
   const uint32_t elapsed = clock_.NowMs() - last_frame_;
   return elapsed >= static_cast<uint32_t>(Interval) ? 0 : Interval - static_cast<int>(elapsed);
 }
 
-void TTimer::SetEnabled(bool enabled) {
+void IntervalTimer::SetEnabled(bool enabled) {
   if (enabled && !enabled_) start_ = clock_.NowMs();
   enabled_ = enabled;
 }
 
-void TTimer::Tick() {
+void IntervalTimer::Tick() {
   if (!enabled_) return;
   const uint32_t now = clock_.NowMs();
   if (now - start_ < static_cast<uint32_t>(Interval)) return;
@@ -58,7 +58,7 @@ void TTimer::Tick() {
   if (OnTimer) OnTimer();
 }
 
-int TTimer::MsUntilDue() const {
+int IntervalTimer::MsUntilDue() const {
   if (!enabled_) return -1;
   const uint32_t elapsed = clock_.NowMs() - start_;
   return elapsed >= static_cast<uint32_t>(Interval) ? 0 : Interval - static_cast<int>(elapsed);

@@ -8,11 +8,11 @@
 
 namespace zephyrant {
 
-// The frame timer (`TDXTimer`): starts a frame once at least `Interval` ms
+// The frame timer: starts a frame once at least `Interval` ms
 // have passed since the last one and tells it how many whole intervals passed.
-class TDXTimer {
+class FrameTimer {
  public:
-  explicit TDXTimer(const Clock& clock) : clock_(clock) {}
+  explicit FrameTimer(const Clock& clock) : clock_(clock) {}
 
   int Interval = kFrameIntervalMs;
   bool ActiveOnly = true;
@@ -44,11 +44,11 @@ class TDXTimer {
   int frame_rate_ = 0;
 };
 
-// A window-system timer (`TTimer`) on the game clock, ticked between frames.
+// A window-system timer on the game clock, ticked between frames.
 // A late tick fires once, not once per missed interval.
-class TTimer {
+class IntervalTimer {
  public:
-  TTimer(const Clock& clock, int interval) : Interval(interval), clock_(clock) {}
+  IntervalTimer(const Clock& clock, int interval) : Interval(interval), clock_(clock) {}
 
   int Interval;
   std::function<void()> OnTimer;

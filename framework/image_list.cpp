@@ -4,8 +4,8 @@
 
 namespace zephyrant {
 
-TPictureItem::TPictureItem(std::string name, IndexedPicture picture, int pattern_width,
-                           int pattern_height, Rgb transparent_color)
+PictureItem::PictureItem(std::string name, IndexedPicture picture, int pattern_width,
+                         int pattern_height, Rgb transparent_color)
     : Name(std::move(name)),
       PatternWidth(pattern_width),
       PatternHeight(pattern_height),
@@ -23,7 +23,7 @@ TPictureItem::TPictureItem(std::string name, IndexedPicture picture, int pattern
 // branch-free select copy costs a fraction of every pixel, key or not. Runs
 // win on sparse pictures (the cloud layer) and on long solid stretches; the
 // select wins on small, ragged sprites.
-void TPictureItem::FindRuns() {
+void PictureItem::FindRuns() {
   constexpr int kRunCost = 8;      // in pixels copied
   constexpr int kSelectShare = 2;  // the select costs one pixel copied per this many pixels
   const int count = PatternCount();
@@ -57,20 +57,20 @@ void TPictureItem::FindRuns() {
   }
 }
 
-int TPictureItem::PatternCount() const {
+int PictureItem::PatternCount() const {
   const int w = Width();
   const int h = Height();
   if (w <= 0 || h <= 0) return 0;
   return (picture_.width / w) * (picture_.height / h);
 }
 
-Rect TPictureItem::PatternRect(int i) const {
+Rect PictureItem::PatternRect(int i) const {
   if (i < 0 || i >= PatternCount()) return Rect{};
   const int per_row = picture_.width / Width();
   return RectOfSize((i % per_row) * Width(), (i / per_row) * Height(), Width(), Height());
 }
 
-PatternView TPictureItem::Pattern(int i) const {
+PatternView PictureItem::Pattern(int i) const {
   const Rect r = PatternRect(i);
   if (r.Empty()) return PatternView{};
   PatternView view;
@@ -85,37 +85,37 @@ PatternView TPictureItem::Pattern(int i) const {
   return view;
 }
 
-void TPictureItem::Draw(Surface* surface, int x, int y, int pattern) const {
+void PictureItem::Draw(Surface* surface, int x, int y, int pattern) const {
   if (surface == nullptr) return;
   surface->BlitKeyed(Pattern(pattern), x, y);
 }
 
-TPictureItem& TDXImageList::Add(std::unique_ptr<TPictureItem> item) {
+PictureItem& ImageList::Add(std::unique_ptr<PictureItem> item) {
   items_.push_back(std::move(item));
   return *items_.back();
 }
 
-const TPictureItem& TDXImageList::Item(int index) const {
+const PictureItem& ImageList::Item(int index) const {
   if (index < 0 || index >= Count()) {
     throw MediaError("Image list '" + name_ + "' has no item " + std::to_string(index));
   }
   return *items_[index];
 }
 
-const TPictureItem* TDXImageList::Find(std::string_view name) const {
+const PictureItem* ImageList::Find(std::string_view name) const {
   const int i = IndexOf(name);
   return i < 0 ? nullptr : items_[i].get();
 }
 
-int TDXImageList::IndexOf(std::string_view name) const {
+int ImageList::IndexOf(std::string_view name) const {
   for (size_t i = 0; i < items_.size(); ++i) {
     if (items_[i]->Name == name) return static_cast<int>(i);
   }
   return -1;
 }
 
-const TPictureItem& TDXImageList::Item(std::string_view name) const {
-  const TPictureItem* item = Find(name);
+const PictureItem& ImageList::Item(std::string_view name) const {
+  const PictureItem* item = Find(name);
   if (item == nullptr) throw MediaError("Image '" + std::string(name) + "' not found");
   return *item;
 }

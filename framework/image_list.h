@@ -20,10 +20,10 @@ struct IndexedPicture {
 };
 
 // One named picture of an image list, cut into equal patterns.
-class TPictureItem {
+class PictureItem {
  public:
-  TPictureItem(std::string name, IndexedPicture picture, int pattern_width, int pattern_height,
-               Rgb transparent_color);
+  PictureItem(std::string name, IndexedPicture picture, int pattern_width, int pattern_height,
+              Rgb transparent_color);
 
   std::string Name;
   int PatternWidth = 0;  // 0: the whole picture is one pattern
@@ -59,24 +59,24 @@ class TPictureItem {
   std::vector<uint8_t> opaque_;    // per pattern: no key-coloured pixel
 };
 
-// A named, ordered collection of pictures (`TDXImageList`).
-class TDXImageList {
+// A named, ordered collection of pictures.
+class ImageList {
  public:
-  explicit TDXImageList(std::string name) : name_(std::move(name)) {}
+  explicit ImageList(std::string name) : name_(std::move(name)) {}
 
   const std::string& Name() const { return name_; }
   int Count() const { return static_cast<int>(items_.size()); }
-  TPictureItem& Add(std::unique_ptr<TPictureItem> item);
+  PictureItem& Add(std::unique_ptr<PictureItem> item);
 
-  const TPictureItem& Item(int index) const;
+  const PictureItem& Item(int index) const;
   // The first item of that name; raises "Image '%s' not found" when absent.
-  const TPictureItem& Item(std::string_view name) const;
-  const TPictureItem* Find(std::string_view name) const;
+  const PictureItem& Item(std::string_view name) const;
+  const PictureItem* Find(std::string_view name) const;
   int IndexOf(std::string_view name) const;  // -1 when absent
 
  private:
   std::string name_;
-  std::vector<std::unique_ptr<TPictureItem>> items_;
+  std::vector<std::unique_ptr<PictureItem>> items_;
 };
 
 }  // namespace zephyrant

@@ -15,7 +15,7 @@ InputStates Directions(int x, int y) {
 
 }  // namespace
 
-TDXInput::TDXInput(InputReader& reader) : reader_(reader) {
+InputDevices::InputDevices(InputReader& reader) : reader_(reader) {
   auto assign = [this](InputState s, Key a, Key b = Key::kNone, Key c = Key::kNone) {
     assigns_[static_cast<int>(s)] = {a, b, c};
   };
@@ -29,12 +29,12 @@ TDXInput::TDXInput(InputReader& reader) : reader_(reader) {
   assign(InputState::InputButton9, Key::kF2);
 }
 
-int TDXInput::ScaleAxis(int raw) {
+int InputDevices::ScaleAxis(int raw) {
   const int scaled = raw * kJoystickRange / (raw < 0 ? 32768 : 32767);
   return (scaled > -kJoystickDeadZone && scaled < kJoystickDeadZone) ? 0 : scaled;
 }
 
-InputStates TDXInput::ReadKeyboard() const {
+InputStates InputDevices::ReadKeyboard() const {
   InputStates s = 0;
   for (int state = 0; state < kInputStateCount; ++state) {
     for (Key key : assigns_[state]) {
@@ -47,7 +47,7 @@ InputStates TDXInput::ReadKeyboard() const {
   return s;
 }
 
-InputStates TDXInput::ReadMouse() {
+InputStates InputDevices::ReadMouse() {
   const MouseSample m = reader_.ReadMouse();
   mouse_dx_ = m.dx;
   mouse_dy_ = m.dy;
@@ -59,7 +59,7 @@ InputStates TDXInput::ReadMouse() {
   return s;
 }
 
-InputStates TDXInput::ReadJoystick() {
+InputStates InputDevices::ReadJoystick() {
   const JoystickSample j = reader_.ReadJoystick();
   if (!j.present) return 0;
   InputStates s = Directions(ScaleAxis(j.x), ScaleAxis(j.y));
@@ -69,7 +69,7 @@ InputStates TDXInput::ReadJoystick() {
   return s;
 }
 
-void TDXInput::Update() {
+void InputDevices::Update() {
   InputStates raw = 0;
   if (reader_.IsForeground()) {
     raw = ReadKeyboard() | ReadMouse() | ReadJoystick();

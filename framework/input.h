@@ -32,14 +32,14 @@ inline constexpr InputStates ButtonBit(int n) {  // n counts from 1
   return InputStates{1} << (static_cast<int>(InputState::InputButton1) + n - 1);
 }
 
-// The merged keyboard, mouse and joystick states (`TDXInput`).
-class TDXInput {
+// The merged keyboard, mouse and joystick states.
+class InputDevices {
  public:
   static constexpr int kJoystickRange = 1000;
   static constexpr int kJoystickDeadZone = 50;
   static constexpr int kKeysPerState = 3;
 
-  explicit TDXInput(InputReader& reader);
+  explicit InputDevices(InputReader& reader);
 
   // Reads every device and recomputes the states.
   void Update();

@@ -6,9 +6,9 @@ namespace zephyrant {
 
 // The game's one random generator. Its formula is part of the game's rules:
 // level layouts and enemy behaviour depend on the exact sequence of draws.
-class TRandom {
+class RandomGenerator {
  public:
-  explicit TRandom(uint32_t seed = 0) : seed_(seed) {}
+  explicit RandomGenerator(uint32_t seed = 0) : seed_(seed) {}
 
   void SetSeed(uint32_t seed) { seed_ = seed; }
   uint32_t Seed() const { return seed_; }

@@ -7,10 +7,10 @@
 
 namespace zephyrant {
 
-TWaveItem::TWaveItem(TDXWaveList& owner, std::string name, WaveData wave, bool looped)
+SoundItem::SoundItem(SoundList& owner, std::string name, WaveData wave, bool looped)
     : Name(std::move(name)), Looped(looped), owner_(owner), wave_(std::move(wave)) {}
 
-int TWaveItem::FreeCopy() {
+int SoundItem::FreeCopy() {
   AudioDevice& device = owner_.Device();
   for (size_t i = 0; i < copies_.size(); ++i) {
     if (!device.IsPlaying(copies_[i])) return static_cast<int>(i);
@@ -29,7 +29,7 @@ int TWaveItem::FreeCopy() {
   return CopyCount() - 1;
 }
 
-void TWaveItem::Play(bool wait) {
+void SoundItem::Play(bool wait) {
   AudioDevice& device = owner_.Device();
   if (!device.IsOpen()) return;
   owner_.Record(*this);
@@ -53,7 +53,7 @@ void TWaveItem::Play(bool wait) {
   }
 }
 
-void TWaveItem::SetVolume(int volume) {
+void SoundItem::SetVolume(int volume) {
   Volume = volume;
   // A looped copy keeps playing, so it hears the change at once.
   if (Looped) {
@@ -61,26 +61,26 @@ void TWaveItem::SetVolume(int volume) {
   }
 }
 
-TWaveItem& TDXWaveList::Add(std::string name, WaveData wave, bool looped) {
-  items_.push_back(std::make_unique<TWaveItem>(*this, std::move(name), std::move(wave), looped));
+SoundItem& SoundList::Add(std::string name, WaveData wave, bool looped) {
+  items_.push_back(std::make_unique<SoundItem>(*this, std::move(name), std::move(wave), looped));
   return *items_.back();
 }
 
-TWaveItem& TDXWaveList::Item(int index) {
+SoundItem& SoundList::Item(int index) {
   if (index < 0 || index >= Count()) {
     throw MediaError("Wave list '" + name_ + "' has no item " + std::to_string(index));
   }
   return *items_[index];
 }
 
-TWaveItem& TDXWaveList::Item(std::string_view name) {
+SoundItem& SoundList::Item(std::string_view name) {
   for (auto& item : items_) {
     if (item->Name == name) return *item;
   }
   throw MediaError("Wave '" + std::string(name) + "' not found");
 }
 
-void TDXWaveList::Record(const TWaveItem& item) {
+void SoundList::Record(const SoundItem& item) {
   if (log_ != nullptr) log_->push_back(SoundEvent{name_, item.Name, item.Volume, item.Pan});
 }
 

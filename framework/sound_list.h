@@ -17,12 +17,12 @@ struct SoundEvent {
   int pan = 0;
 };
 
-class TDXWaveList;
+class SoundList;
 
 // One named sound of a sound list; plays any number of copies at once.
-class TWaveItem {
+class SoundItem {
  public:
-  TWaveItem(TDXWaveList& owner, std::string name, WaveData wave, bool looped);
+  SoundItem(SoundList& owner, std::string name, WaveData wave, bool looped);
 
   std::string Name;
   bool Looped = false;
@@ -42,33 +42,33 @@ class TWaveItem {
  private:
   int FreeCopy();
 
-  TDXWaveList& owner_;
+  SoundList& owner_;
   WaveData wave_;
   int sound_ = -1;  // the device's handle, once loaded
   std::vector<int> copies_;
 };
 
-// A named, ordered collection of sounds (`TDXWaveList`).
-class TDXWaveList {
+// A named, ordered collection of sounds.
+class SoundList {
  public:
-  TDXWaveList(std::string name, AudioDevice& device, std::vector<SoundEvent>* log)
+  SoundList(std::string name, AudioDevice& device, std::vector<SoundEvent>* log)
       : name_(std::move(name)), device_(device), log_(log) {}
 
   const std::string& Name() const { return name_; }
   int Count() const { return static_cast<int>(items_.size()); }
-  TWaveItem& Add(std::string name, WaveData wave, bool looped);
-  TWaveItem& Item(int index);
+  SoundItem& Add(std::string name, WaveData wave, bool looped);
+  SoundItem& Item(int index);
   // Raises "Wave '%s' not found" when absent.
-  TWaveItem& Item(std::string_view name);
+  SoundItem& Item(std::string_view name);
 
   AudioDevice& Device() { return device_; }
-  void Record(const TWaveItem& item);
+  void Record(const SoundItem& item);
 
  private:
   std::string name_;
   AudioDevice& device_;
   std::vector<SoundEvent>* log_;
-  std::vector<std::unique_ptr<TWaveItem>> items_;
+  std::vector<std::unique_ptr<SoundItem>> items_;
 };
 
 }  // namespace zephyrant

@@ -14,13 +14,13 @@ inline int Trunc(double v) {
 }
 
 // The rectangle a sprite really covers, whatever its kind's bounds say.
-Rect RealRectOf(const TSprite& s) {
+Rect RealRectOf(const Sprite& s) {
   return RectOfSize(Trunc(s.WorldX()), Trunc(s.WorldY()), s.Width, s.Height);
 }
 
 // Pixel test between the current patterns of two image sprites, each placed
 // where the plain image sprite would draw it.
-bool PixelsTouch(const TImageSprite& a, const TImageSprite& b) {
+bool PixelsTouch(const ImageSprite& a, const ImageSprite& b) {
   if (a.Image == nullptr || b.Image == nullptr) return true;
   const PatternView pa = a.Image->Pattern(a.PatternIndex());
   const PatternView pb = b.Image->Pattern(b.PatternIndex());
@@ -43,11 +43,11 @@ bool PixelsTouch(const TImageSprite& a, const TImageSprite& b) {
 
 }  // namespace
 
-// --- TSprite ---------------------------------------------------------------
+// --- Sprite ---------------------------------------------------------------
 
-TSprite::TSprite(TSprite* parent) : Parent(parent) {
+Sprite::Sprite(Sprite* parent) : Parent(parent) {
   if (parent != nullptr) {
-    Engine = parent->Engine != nullptr ? parent->Engine : dynamic_cast<TSpriteEngine*>(parent);
+    Engine = parent->Engine != nullptr ? parent->Engine : dynamic_cast<SpriteEngine*>(parent);
   }
   if (Engine != nullptr) {
     ++Engine->all_count_;
@@ -55,7 +55,7 @@ TSprite::TSprite(TSprite* parent) : Parent(parent) {
   }
 }
 
-TSprite::~TSprite() {
+Sprite::~Sprite() {
   while (!children_.empty()) Release(children_.back().get());
   if (Engine != nullptr) {
     auto& kills = Engine->kill_list_;
@@ -65,9 +65,9 @@ TSprite::~TSprite() {
   }
 }
 
-void TSprite::Adopt(std::unique_ptr<TSprite> child) {
+void Sprite::Adopt(std::unique_ptr<Sprite> child) {
   assert(Engine == nullptr || !Engine->Drawing());
-  TSprite* raw = child.get();
+  Sprite* raw = child.get();
   raw->adopted_ = true;
   children_.push_back(std::move(child));
   InsertIntoDrawList(raw);
@@ -76,7 +76,7 @@ void TSprite::Adopt(std::unique_ptr<TSprite> child) {
 // Binary insertion: the list stays ascending by Z, and a newcomer goes in
 // front of every sibling of the same depth, so among equals the oldest is
 // drawn last (on top).
-void TSprite::InsertIntoDrawList(TSprite* child) {
+void Sprite::InsertIntoDrawList(Sprite* child) {
   int low = 0;
   int high = static_cast<int>(draw_list_.size()) - 1;
   while (low <= high) {
@@ -90,17 +90,17 @@ void TSprite::InsertIntoDrawList(TSprite* child) {
   draw_list_.insert(draw_list_.begin() + low, child);
 }
 
-void TSprite::RemoveFromDrawList(TSprite* child) {
+void Sprite::RemoveFromDrawList(Sprite* child) {
   auto it = std::find(draw_list_.begin(), draw_list_.end(), child);
   if (it != draw_list_.end()) draw_list_.erase(it);
 }
 
-void TSprite::Release(TSprite* child) {
+void Sprite::Release(Sprite* child) {
   RemoveFromDrawList(child);
   auto it = std::find_if(children_.begin(), children_.end(),
-                         [child](const std::unique_ptr<TSprite>& p) { return p.get() == child; });
+                         [child](const std::unique_ptr<Sprite>& p) { return p.get() == child; });
   if (it == children_.end()) return;
-  std::unique_ptr<TSprite> doomed = std::move(*it);
+  std::unique_ptr<Sprite> doomed = std::move(*it);
   children_.erase(it);
   if (children_.empty()) {
     children_.shrink_to_fit();
@@ -109,7 +109,7 @@ void TSprite::Release(TSprite* child) {
   doomed.reset();
 }
 
-void TSprite::SetZ(int z) {
+void Sprite::SetZ(int z) {
   if (z == z_) return;
   z_ = z;
   if (Parent != nullptr && adopted_) {
@@ -118,28 +118,28 @@ void TSprite::SetZ(int z) {
   }
 }
 
-void TSprite::Kill() {
+void Sprite::Kill() {
   if (Engine == nullptr || killed_) return;
   assert(!Engine->Drawing());
   killed_ = true;
   Engine->kill_list_.push_back(this);
 }
 
-double TSprite::WorldX() const {
+double Sprite::WorldX() const {
   return Parent != nullptr ? X + Parent->WorldX() : X;
 }
-double TSprite::WorldY() const {
+double Sprite::WorldY() const {
   return Parent != nullptr ? Y + Parent->WorldY() : Y;
 }
 
-TSprite& TSprite::Child(int index) const {
+Sprite& Sprite::Child(int index) const {
   if (children_.empty() || index < 0 || index >= ChildCount()) {
     throw MediaError("Sprite has no child " + std::to_string(index));
   }
   return *children_[index];
 }
 
-void TSprite::Move(int move_count) {
+void Sprite::Move(int move_count) {
   if (!Movable) return;
   MoveStep(move_count);
   // Sprites created during the pass are appended and first move next frame.
@@ -147,28 +147,28 @@ void TSprite::Move(int move_count) {
   for (size_t i = 0; i < count; ++i) children_[i]->Move(move_count);
 }
 
-void TSprite::Draw() const {
+void Sprite::Draw() const {
   if (!Visible) return;
   if (Engine != nullptr && Overlaps(GetBounds(), Engine->SurfaceRect())) {
     DrawSelf();
     ++Engine->draw_count_;
   }
-  for (const TSprite* child : draw_list_) child->Draw();
+  for (const Sprite* child : draw_list_) child->Draw();
 }
 
-Rect TSprite::GetBounds() const {
+Rect Sprite::GetBounds() const {
   return RealRectOf(*this);
 }
-bool TSprite::HitTest(const TSprite&) const {
+bool Sprite::HitTest(const Sprite&) const {
   return true;
 }
-void TSprite::OnHit(TSprite&, bool&) {}
-void TSprite::DrawSelf() const {}
-void TSprite::MoveStep(int) {}
+void Sprite::OnHit(Sprite&, bool&) {}
+void Sprite::DrawSelf() const {}
+void Sprite::MoveStep(int) {}
 
-int TSprite::CheckHits() {
+int Sprite::CheckHits() {
   if (Engine == nullptr || killed_ || !Collidable) return 0;
-  TSpriteEngine& engine = *Engine;
+  SpriteEngine& engine = *Engine;
   engine.hit_count_ = 0;
   engine.done_ = false;
   engine.source_rect_ = GetBounds();
@@ -179,16 +179,16 @@ int TSprite::CheckHits() {
   return engine.hit_count_;
 }
 
-// --- TImageSprite ----------------------------------------------------------
+// --- ImageSprite ----------------------------------------------------------
 
-void TImageSprite::SetImage(const TPictureItem& image) {
+void ImageSprite::SetImage(const PictureItem& image) {
   Image = &image;
   Width = image.Width();
   Height = image.Height();
   FrameCount = image.PatternCount();
 }
 
-Rect TImageSprite::GetBounds() const {
+Rect ImageSprite::GetBounds() const {
   int x = Trunc(WorldX());
   int y = Trunc(WorldY());
   if (Wrap && Engine != nullptr) {
@@ -199,25 +199,25 @@ Rect TImageSprite::GetBounds() const {
   return RectOfSize(x, y, Width, Height);
 }
 
-Point TImageSprite::DrawPosition() const {
+Point ImageSprite::DrawPosition() const {
   const Rect bounds = GetBounds();
   const int pattern_w = Image != nullptr ? Image->Width() : Width;
   const int pattern_h = Image != nullptr ? Image->Height() : Height;
   return Point{bounds.left + (Width - pattern_w) / 2, bounds.top + (Height - pattern_h) / 2};
 }
 
-bool TImageSprite::HitTest(const TSprite& other) const {
+bool ImageSprite::HitTest(const Sprite& other) const {
   if (!PixelExact || !other.IsImageSprite()) return true;
-  return PixelsTouch(*this, static_cast<const TImageSprite&>(other));
+  return PixelsTouch(*this, static_cast<const ImageSprite&>(other));
 }
 
-void TImageSprite::DrawSelf() const {
+void ImageSprite::DrawSelf() const {
   if (Image == nullptr || Engine == nullptr) return;
   const Point at = DrawPosition();
   Image->Draw(Engine->GetSurface(), at.x, at.y, PatternIndex());
 }
 
-void TImageSprite::MoveStep(int move_count) {
+void ImageSprite::MoveStep(int move_count) {
   FramePos += FrameSpeed * move_count;
   if (FrameLooped) {
     if (FrameCount >= 1) {
@@ -238,21 +238,21 @@ void TImageSprite::MoveStep(int move_count) {
   }
 }
 
-// --- TImageSpriteEx --------------------------------------------------------
+// --- RotatedSprite --------------------------------------------------------
 
-Rect TImageSpriteEx::GetBounds() const {
+Rect RotatedSprite::GetBounds() const {
   return Engine != nullptr ? Engine->SurfaceRect() : Rect{};
 }
 
-Rect TImageSpriteEx::RealRect() const {
+Rect RotatedSprite::RealRect() const {
   return RealRectOf(*this);
 }
 
-bool TImageSpriteEx::HitTest(const TSprite& other) const {
+bool RotatedSprite::HitTest(const Sprite& other) const {
   return Overlaps(RealRect(), RealRectOf(other));
 }
 
-void TImageSpriteEx::DrawSelf() const {
+void RotatedSprite::DrawSelf() const {
   if (Image == nullptr || Engine == nullptr || Engine->GetSurface() == nullptr) return;
   const PatternView pattern = Image->Pattern(PatternIndex());
   if (!pattern.Valid()) return;
@@ -267,13 +267,13 @@ void TImageSpriteEx::DrawSelf() const {
   }
 }
 
-// --- TBackgroundSprite -----------------------------------------------------
+// --- BackgroundSprite -----------------------------------------------------
 
-TBackgroundSprite::TBackgroundSprite(TSprite* parent) : TSprite(parent) {
+BackgroundSprite::BackgroundSprite(Sprite* parent) : Sprite(parent) {
   Collidable = false;
 }
 
-void TBackgroundSprite::SetMapSize(int width, int height) {
+void BackgroundSprite::SetMapSize(int width, int height) {
   if (width == map_width_ && height == map_height_) return;
   if (width < 1 || height < 1) {
     width = 0;
@@ -285,39 +285,39 @@ void TBackgroundSprite::SetMapSize(int width, int height) {
   solid_cells_.assign(static_cast<size_t>(width) * height, 1);
 }
 
-int TBackgroundSprite::Cell(int x, int y) const {
+int BackgroundSprite::Cell(int x, int y) const {
   if (x < 0 || y < 0 || x >= map_width_ || y >= map_height_) return -1;
   return cells_[static_cast<size_t>(x) + static_cast<size_t>(y) * map_width_];
 }
 
-void TBackgroundSprite::SetCell(int x, int y, int pattern) {
+void BackgroundSprite::SetCell(int x, int y, int pattern) {
   if (x < 0 || y < 0 || x >= map_width_ || y >= map_height_) return;
   cells_[static_cast<size_t>(x) + static_cast<size_t>(y) * map_width_] = pattern;
 }
 
-bool TBackgroundSprite::SolidCell(int x, int y) const {
+bool BackgroundSprite::SolidCell(int x, int y) const {
   if (x < 0 || y < 0 || x >= map_width_ || y >= map_height_) return false;
   return solid_cells_[static_cast<size_t>(x) + static_cast<size_t>(y) * map_width_] != 0;
 }
 
-Rect TBackgroundSprite::GetBounds() const {
+Rect BackgroundSprite::GetBounds() const {
   if (Image == nullptr) return Rect{};
   if (Wrap) return Engine != nullptr ? Engine->SurfaceRect() : Rect{};
   return RectOfSize(Trunc(WorldX()), Trunc(WorldY()), Image->Width() * map_width_,
                     Image->Height() * map_height_);
 }
 
-bool TBackgroundSprite::HitTest(const TSprite&) const {
+bool BackgroundSprite::HitTest(const Sprite&) const {
   return false;
 }
 
-bool TBackgroundSprite::CoversSurface() const {
+bool BackgroundSprite::CoversSurface() const {
   if (!Visible || !Wrap || Image == nullptr || cells_.empty()) return false;
   return std::all_of(cells_.begin(), cells_.end(),
                      [this](int32_t cell) { return Image->PatternOpaque(cell); });
 }
 
-void TBackgroundSprite::DrawSelf() const {
+void BackgroundSprite::DrawSelf() const {
   if (Image == nullptr || map_width_ == 0 || map_height_ == 0 || Engine == nullptr) return;
   Surface* surface = Engine->GetSurface();
   const int cw = Image->Width();
@@ -357,24 +357,24 @@ void TBackgroundSprite::DrawSelf() const {
   }
 }
 
-// --- TSpriteEngine ---------------------------------------------------------
+// --- SpriteEngine ---------------------------------------------------------
 
-TSpriteEngine::TSpriteEngine() : TSprite(nullptr) {}
+SpriteEngine::SpriteEngine() : Sprite(nullptr) {}
 
-TSpriteEngine::~TSpriteEngine() {
+SpriteEngine::~SpriteEngine() {
   // Children reach back into the kill list while they go, so they must go
   // before the engine's own members do.
   while (ChildCount() > 0) Release(&Child(ChildCount() - 1));
 }
 
-void TSpriteEngine::Purge() {
+void SpriteEngine::Purge() {
   while (!kill_list_.empty()) {
-    TSprite* doomed = kill_list_.back();
+    Sprite* doomed = kill_list_.back();
     doomed->Parent->Release(doomed);
   }
 }
 
-void TSpriteEngine::DrawAll() {
+void SpriteEngine::DrawAll() {
   if (surface_ == nullptr) return;
   drawing_ = true;
   draw_count_ = 0;
@@ -382,21 +382,21 @@ void TSpriteEngine::DrawAll() {
   drawing_ = false;
 }
 
-bool TSpriteEngine::FirstDrawCoversSurface() const {
-  const std::vector<TSprite*>& list = DrawList();
+bool SpriteEngine::FirstDrawCoversSurface() const {
+  const std::vector<Sprite*>& list = DrawList();
   return Visible && !list.empty() && list.front()->CoversSurface();
 }
 
-void TSpriteEngine::SetSurface(Surface* surface) {
+void SpriteEngine::SetSurface(Surface* surface) {
   surface_ = surface;
   surface_rect_ = surface != nullptr ? surface->Bounds() : Rect{};
   Width = surface_rect_.Width();
   Height = surface_rect_.Height();
 }
 
-void TSpriteEngine::VisitForHits(TSprite& target) {
+void SpriteEngine::VisitForHits(Sprite& target) {
   if (!target.Collidable) return;
-  TSprite& source = *source_;
+  Sprite& source = *source_;
   if (&target != &source && Overlaps(target.GetBounds(), source_rect_) && source.HitTest(target) &&
       target.HitTest(source)) {
     ++hit_count_;
@@ -408,12 +408,12 @@ void TSpriteEngine::VisitForHits(TSprite& target) {
   for (size_t i = 0; i < count; ++i) VisitForHits(*target.children_[i]);
 }
 
-TSprite* TSpriteEngine::Find(uint32_t serial) const {
+Sprite* SpriteEngine::Find(uint32_t serial) const {
   if (serial == 0) return nullptr;
-  TSprite* found = nullptr;
-  auto visit = [&](const TSprite& s, auto& self) -> void {
+  Sprite* found = nullptr;
+  auto visit = [&](const Sprite& s, auto& self) -> void {
     for (int i = 0; i < s.ChildCount() && found == nullptr; ++i) {
-      TSprite& child = s.Child(i);
+      Sprite& child = s.Child(i);
       if (child.Serial() == serial) {
         found = &child;
       } else {
@@ -425,9 +425,9 @@ TSprite* TSpriteEngine::Find(uint32_t serial) const {
   return found;
 }
 
-std::vector<const TSprite*> TSpriteEngine::Sprites() const {
-  std::vector<const TSprite*> out;
-  auto visit = [&out](const TSprite& s, auto& self) -> void {
+std::vector<const Sprite*> SpriteEngine::Sprites() const {
+  std::vector<const Sprite*> out;
+  auto visit = [&out](const Sprite& s, auto& self) -> void {
     out.push_back(&s);
     for (int i = 0; i < s.ChildCount(); ++i) self(s.Child(i), self);
   };

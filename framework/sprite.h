@@ -11,19 +11,19 @@
 
 namespace zephyrant {
 
-class TSpriteEngine;
+class SpriteEngine;
 
 // The base of every sprite: membership in the sprite tree, position, flags,
 // deferred deletion and the three passes (move, draw, hit).
-class TSprite {
+class Sprite {
  public:
-  explicit TSprite(TSprite* parent);
-  virtual ~TSprite();
-  TSprite(const TSprite&) = delete;
-  TSprite& operator=(const TSprite&) = delete;
+  explicit Sprite(Sprite* parent);
+  virtual ~Sprite();
+  Sprite(const Sprite&) = delete;
+  Sprite& operator=(const Sprite&) = delete;
 
-  TSpriteEngine* Engine = nullptr;
-  TSprite* Parent = nullptr;
+  SpriteEngine* Engine = nullptr;
+  Sprite* Parent = nullptr;
   bool Collidable = true;
   bool Movable = true;
   bool Visible = true;
@@ -49,8 +49,8 @@ class TSprite {
   int CheckHits();
 
   int ChildCount() const { return static_cast<int>(children_.size()); }
-  TSprite& Child(int index) const;
-  const std::vector<TSprite*>& DrawList() const { return draw_list_; }
+  Sprite& Child(int index) const;
+  const std::vector<Sprite*>& DrawList() const { return draw_list_; }
 
   // Creates a child sprite of this one. Every creation in the game goes
   // through here, so the tree always owns what it holds.
@@ -68,11 +68,11 @@ class TSprite {
   void Draw() const;
 
   virtual Rect GetBounds() const;
-  virtual bool HitTest(const TSprite& other) const;
+  virtual bool HitTest(const Sprite& other) const;
 
   // Reaction when this sprite, as the source of a hit pass, touches `other`.
   // `done` belongs to the pass: setting it stops the descent into `other`'s children.
-  virtual void OnHit(TSprite& other, bool& done);
+  virtual void OnHit(Sprite& other, bool& done);
   virtual void DrawSelf() const;
   virtual void MoveStep(int move_count);
 
@@ -81,29 +81,29 @@ class TSprite {
 
   // Which draw kind a sprite is, for the pixel test and the dumps.
   virtual bool IsImageSprite() const { return false; }
-  virtual bool IsImageSpriteEx() const { return false; }
+  virtual bool IsRotatedSprite() const { return false; }
 
  private:
-  friend class TSpriteEngine;
-  void Adopt(std::unique_ptr<TSprite> child);
-  void InsertIntoDrawList(TSprite* child);
-  void RemoveFromDrawList(TSprite* child);
-  void Release(TSprite* child);  // frees a child
+  friend class SpriteEngine;
+  void Adopt(std::unique_ptr<Sprite> child);
+  void InsertIntoDrawList(Sprite* child);
+  void RemoveFromDrawList(Sprite* child);
+  void Release(Sprite* child);  // frees a child
 
   bool killed_ = false;
   bool adopted_ = false;  // in the parent's lists
   int z_ = 0;
   uint32_t serial_ = 0;
-  std::vector<std::unique_ptr<TSprite>> children_;
-  std::vector<TSprite*> draw_list_;
+  std::vector<std::unique_ptr<Sprite>> children_;
+  std::vector<Sprite*> draw_list_;
 };
 
 // A sprite that draws one pattern of a picture and animates through them.
-class TImageSprite : public TSprite {
+class ImageSprite : public Sprite {
  public:
-  explicit TImageSprite(TSprite* parent) : TSprite(parent) {}
+  explicit ImageSprite(Sprite* parent) : Sprite(parent) {}
 
-  const TPictureItem* Image = nullptr;
+  const PictureItem* Image = nullptr;
   int FrameCount = 0;
   bool FrameLooped = false;
   double FramePos = 0;
@@ -114,11 +114,11 @@ class TImageSprite : public TSprite {
   bool Transparent = true;
 
   // Sets the picture and takes Width, Height and FrameCount from it.
-  void SetImage(const TPictureItem& image);
+  void SetImage(const PictureItem& image);
   int PatternIndex() const { return FrameStart + static_cast<int>(FramePos); }
 
   Rect GetBounds() const override;
-  bool HitTest(const TSprite& other) const override;
+  bool HitTest(const Sprite& other) const override;
   void DrawSelf() const override;
   // The animation advance.
   void MoveStep(int move_count) override;
@@ -129,27 +129,27 @@ class TImageSprite : public TSprite {
 };
 
 // An image sprite drawn stretched, rotated or blended.
-class TImageSpriteEx : public TImageSprite {
+class RotatedSprite : public ImageSprite {
  public:
-  explicit TImageSpriteEx(TSprite* parent) : TImageSprite(parent) {}
+  explicit RotatedSprite(Sprite* parent) : ImageSprite(parent) {}
 
   int Angle = 0;    // 256 units per turn, clockwise on screen
   int Alpha = 255;  // opacity
 
-  // The whole surface: Ex sprites are never culled.
+  // The whole surface: rotated sprites are never culled.
   Rect GetBounds() const override;
-  bool HitTest(const TSprite& other) const override;
+  bool HitTest(const Sprite& other) const override;
   void DrawSelf() const override;
-  bool IsImageSpriteEx() const override { return true; }
+  bool IsRotatedSprite() const override { return true; }
   Rect RealRect() const;
 };
 
 // A cell map of patterns; the game's two endlessly repeating layers.
-class TBackgroundSprite : public TSprite {
+class BackgroundSprite : public Sprite {
  public:
-  explicit TBackgroundSprite(TSprite* parent);
+  explicit BackgroundSprite(Sprite* parent);
 
-  const TPictureItem* Image = nullptr;
+  const PictureItem* Image = nullptr;
   bool Wrap = false;
 
   int MapWidth() const { return map_width_; }
@@ -161,7 +161,7 @@ class TBackgroundSprite : public TSprite {
   bool SolidCell(int x, int y) const;
 
   Rect GetBounds() const override;
-  bool HitTest(const TSprite& other) const override;
+  bool HitTest(const Sprite& other) const override;
   void DrawSelf() const override;
   // A wrapped map of opaque patterns only tiles the whole surface.
   bool CoversSurface() const override;
@@ -175,10 +175,10 @@ class TBackgroundSprite : public TSprite {
 
 // The root of the sprite tree: owns every sprite, the kill list, the hit
 // pass state and the drawing surface.
-class TSpriteEngine : public TSprite {
+class SpriteEngine : public Sprite {
  public:
-  TSpriteEngine();
-  ~TSpriteEngine() override;
+  SpriteEngine();
+  ~SpriteEngine() override;
 
   // Frees every sprite the last Kill marked, newest mark first.
   void Purge();
@@ -199,13 +199,13 @@ class TSpriteEngine : public TSprite {
   bool Drawing() const { return drawing_; }
 
   // A whole-tree snapshot in insertion order, for dumps and tests.
-  std::vector<const TSprite*> Sprites() const;
+  std::vector<const Sprite*> Sprites() const;
   // The living sprite with this serial, or null once it was purged.
-  TSprite* Find(uint32_t serial) const;
+  Sprite* Find(uint32_t serial) const;
 
  private:
-  friend class TSprite;
-  void VisitForHits(TSprite& target);
+  friend class Sprite;
+  void VisitForHits(Sprite& target);
 
   Surface* surface_ = nullptr;
   Rect surface_rect_{};
@@ -213,12 +213,12 @@ class TSpriteEngine : public TSprite {
   uint32_t last_serial_ = 0;
   mutable int draw_count_ = 0;
   mutable bool drawing_ = false;
-  std::vector<TSprite*> kill_list_;
+  std::vector<Sprite*> kill_list_;
   // Hit pass state.
   int hit_count_ = 0;
   bool done_ = false;
   Rect source_rect_{};
-  TSprite* source_ = nullptr;
+  Sprite* source_ = nullptr;
 };
 
 }  // namespace zephyrant

@@ -145,7 +145,7 @@ struct SizeMetrics {
 
 // Every glyph is rasterised once per pixel size and kept, so drawing the same
 // texts frame after frame neither rasterises nor allocates.
-struct TTextRenderer::Impl {
+struct TextRenderer::Impl {
   std::string font_file;  // the face reads from it for as long as it lives
   FT_Library library = nullptr;
   FT_Face face = nullptr;
@@ -233,7 +233,7 @@ struct TTextRenderer::Impl {
   }
 };
 
-TTextRenderer::TTextRenderer(const std::string& font_path) : impl_(std::make_unique<Impl>()) {
+TextRenderer::TextRenderer(const std::string& font_path) : impl_(std::make_unique<Impl>()) {
   if (FT_Init_FreeType(&impl_->library) != 0) {
     throw MediaError("Cannot start the font renderer for " + font_path);
   }
@@ -248,10 +248,10 @@ TTextRenderer::TTextRenderer(const std::string& font_path) : impl_(std::make_uni
   }
 }
 
-TTextRenderer::~TTextRenderer() = default;
+TextRenderer::~TextRenderer() = default;
 
-void TTextRenderer::Draw(Surface& surface, int x, int y, std::string_view text, int size_points,
-                         Rgb colour) {
+void TextRenderer::Draw(Surface& surface, int x, int y, std::string_view text, int size_points,
+                        Rgb colour) {
   if (size_points <= 0 || size_points > kMaxPoints) return;
   const int pixels = PixelsForPoints(size_points);
   const int64_t baseline = int64_t{y} + impl_->Metrics(pixels).ascender;
@@ -273,7 +273,7 @@ void TTextRenderer::Draw(Surface& surface, int x, int y, std::string_view text, 
   });
 }
 
-int TTextRenderer::TextWidth(std::string_view text, int size_points) {
+int TextRenderer::TextWidth(std::string_view text, int size_points) {
   if (size_points <= 0 || size_points > kMaxPoints) return 0;
   const int pixels = PixelsForPoints(size_points);
   return impl_->Layout(text, pixels, [](const Glyph&, int64_t) {});

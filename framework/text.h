@@ -11,13 +11,13 @@ namespace zephyrant {
 
 // Text on the drawing surface: a TrueType font rendered by our own code,
 // anti-aliased, on a transparent background. Sizes are in points at 96 dpi.
-class TTextRenderer {
+class TextRenderer {
  public:
   // Raises a MediaError naming the font file when it cannot be read.
-  explicit TTextRenderer(const std::string& font_path);
-  ~TTextRenderer();
-  TTextRenderer(const TTextRenderer&) = delete;
-  TTextRenderer& operator=(const TTextRenderer&) = delete;
+  explicit TextRenderer(const std::string& font_path);
+  ~TextRenderer();
+  TextRenderer(const TextRenderer&) = delete;
+  TextRenderer& operator=(const TextRenderer&) = delete;
 
   // Draws `text` (UTF-8) with the top-left of its line box at (x, y).
   void Draw(Surface& surface, int x, int y, std::string_view text, int size_points, Rgb colour);

@@ -9,8 +9,8 @@ namespace {
 constexpr int kStarsDepth = -7;
 constexpr int kCloudsDepth = -5;
 
-void SetUpLayer(TBackgroundSprite& layer, const char* image, int depth) {
-  layer.Image = &FormOf(layer).Images("Background").Item(image);
+void SetUpLayer(BackgroundSprite& layer, const char* image, int depth) {
+  layer.Image = &WindowOf(layer).Images("Background").Item(image);
   layer.Width = layer.Image->Width();
   layer.Height = layer.Image->Height();
   layer.SetMapSize(1, 1);
@@ -22,15 +22,15 @@ void SetUpLayer(TBackgroundSprite& layer, const char* image, int depth) {
 
 }  // namespace
 
-TBackground1::TBackground1(TSprite* parent) : TBackgroundSprite(parent) {
+StarField::StarField(Sprite* parent) : BackgroundSprite(parent) {
   SetUpLayer(*this, "stars", kStarsDepth);
 }
 
-TBackground2::TBackground2(TSprite* parent) : TBackgroundSprite(parent) {
+CloudLayer::CloudLayer(Sprite* parent) : BackgroundSprite(parent) {
   SetUpLayer(*this, "clouds", kCloudsDepth);
 }
 
-void TBackground2::MoveStep(int) {
+void CloudLayer::MoveStep(int) {
   Y += kDriftPerFrame;
 }
 

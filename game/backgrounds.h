@@ -5,17 +5,17 @@
 namespace zephyrant {
 
 // The star field: stands still under everything else.
-class TBackground1 final : public TBackgroundSprite {
+class StarField final : public BackgroundSprite {
  public:
-  explicit TBackground1(TSprite* parent);
+  explicit StarField(Sprite* parent);
 };
 
 // The cloud layer: drifts down a fixed distance per frame, however late the
 // frame is, and repeats endlessly.
-class TBackground2 final : public TBackgroundSprite {
+class CloudLayer final : public BackgroundSprite {
  public:
   static constexpr double kDriftPerFrame = 0.38;
-  explicit TBackground2(TSprite* parent);
+  explicit CloudLayer(Sprite* parent);
   void MoveStep(int move_count) override;
 };
 

@@ -6,34 +6,34 @@
 
 namespace zephyrant {
 
-void TLevel::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  TForm1& form = FormOf(*this);
-  GameState& state = form.State();
+void LevelBanner::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  MainWindow& main_window = WindowOf(*this);
+  GameState& state = main_window.State();
   if (state.screenState != kPlaying || state.gameOverPhase > 0) {
-    form.TimerBoss().SetEnabled(false);
-    form.TimerLevel().SetEnabled(false);
+    main_window.TimerBoss().SetEnabled(false);
+    main_window.TimerLevel().SetEnabled(false);
     Kill();
   }
   Y += kFallSpeed;
   if (Y >= kBannerMiddleLine && state.levelPhase == 2) {
-    form.TimerLevel().SetEnabled(true);
+    main_window.TimerLevel().SetEnabled(true);
     Y -= kFallSpeed;
   }
-  if (Y >= kBannerMiddleLine && !form.TimerLevel().Enabled() &&
+  if (Y >= kBannerMiddleLine && !main_window.TimerLevel().Enabled() &&
       state.bossHits >= kBannerHoldBossHits) {
     Y -= kFallSpeed;
   }
   if (Y >= state.surfaceHeight) {
-    form.TimerLevel().SetEnabled(false);
+    main_window.TimerLevel().SetEnabled(false);
     Kill();
   }
 }
 
-void TGame::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  TForm1& form = FormOf(*this);
-  GameState& state = form.State();
+void GameOverBanner::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  MainWindow& main_window = WindowOf(*this);
+  GameState& state = main_window.State();
   // Escape at the prompt has already ended the game and opened the table:
   // the banner just goes.
   if (state.screenState != kPlaying) {
@@ -47,11 +47,11 @@ void TGame::MoveStep(int move_count) {
   if (state.gameOverPhase == 2 && Y >= state.surfaceHeight) {
     Kill();
     state.bossHits = 500;
-    form.WindowMode();
-    CreatePointer(form);
-    form.Services().display.WarpPointer(state.surfaceWidth / 2, state.surfaceHeight / 2);
-    CreateNameEntryCursor(form, kLostGameCursorSpeed);
-    form.HiScores();
+    main_window.WindowMode();
+    CreatePointer(main_window);
+    main_window.Services().display.WarpPointer(state.surfaceWidth / 2, state.surfaceHeight / 2);
+    CreateNameEntryCursor(main_window, kLostGameCursorSpeed);
+    main_window.HiScores();
   }
 }
 

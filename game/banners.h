@@ -6,19 +6,19 @@ namespace zephyrant {
 
 // A level banner (`level`, the level's number or `complete`) that drops in
 // from the top and may wait on the middle line.
-class TLevel final : public TImageSprite {
+class LevelBanner final : public ImageSprite {
  public:
   static constexpr double kFallSpeed = 15;
-  explicit TLevel(TSprite* parent) : TImageSprite(parent) {}
+  explicit LevelBanner(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 };
 
 // The game-over banner: drops to the middle, waits for a key, then falls out
 // and leads on to the high-score table.
-class TGame final : public TImageSprite {
+class GameOverBanner final : public ImageSprite {
  public:
   static constexpr double kFallSpeed = 5;
-  explicit TGame(TSprite* parent) : TImageSprite(parent) {}
+  explicit GameOverBanner(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 };
 

@@ -19,8 +19,8 @@ constexpr double kLevelWordWidth = 141;
 constexpr double kLevelWordShift = 20;
 constexpr double kNumberShift = 100;
 
-TLevel& DropBanner(TForm1& form, const TPictureItem& picture, double x) {
-  TLevel& banner = form.Engine().Spawn<TLevel>();
+LevelBanner& DropBanner(MainWindow& main_window, const PictureItem& picture, double x) {
+  LevelBanner& banner = main_window.Engine().Spawn<LevelBanner>();
   banner.SetImage(picture);
   banner.X = x;
   banner.Y = kBannerStartY;
@@ -29,7 +29,7 @@ TLevel& DropBanner(TForm1& form, const TPictureItem& picture, double x) {
 
 }  // namespace
 
-void TForm1::NewGame() {
+void MainWindow::NewGame() {
   GameState& state = State();
   state.levelNumber = 1;
   state.levelPhase = 2;
@@ -47,10 +47,10 @@ void TForm1::NewGame() {
   ApplySoundVolumes();
 }
 
-void TForm1::TimerLevelTimer() {
+void MainWindow::OnLevelTimer() {
   GameState& state = State();
   if (state.levelPhase != 2) return;
-  const TDXImageList& levels = Images("Levels");
+  const ImageList& levels = Images("Levels");
   DropBanner(*this, levels.Item("level"),
              state.surfaceWidth / 2.0 - kLevelWordWidth / 2 - kLevelWordShift);
   if (state.levelNumber >= 1 && state.levelNumber <= kLastLevel) {
@@ -60,25 +60,25 @@ void TForm1::TimerLevelTimer() {
   timer_boss_.SetEnabled(true);
 }
 
-void TForm1::TimerBossTimer() {
+void MainWindow::OnBossTimer() {
   GameState& state = State();
   state.bossHits = 0;
   state.enemiesGone = 0;
   switch ((state.levelNumber - 1) / kLevelsPerSet) {
     case 0:
-      if (state.levelNumber >= 1) level_scripts_->Levels1_7();
+      if (state.levelNumber >= 1) level_scripts_->RunSet1Level();
       break;
     case 1:
-      level_scripts_->Levels2_7();
+      level_scripts_->RunSet2Level();
       break;
     case 2:
-      level_scripts_->Levels3_7();
+      level_scripts_->RunSet3Level();
       break;
     case 3:
-      level_scripts_->Levels4_7();
+      level_scripts_->RunSet4Level();
       break;
     case 4:
-      level_scripts_->Levels5_7();
+      level_scripts_->RunSet5Level();
       break;
     default:
       break;

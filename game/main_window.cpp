@@ -31,7 +31,7 @@ struct SoundWeight {
   const char* name;
   int k;
 };
-constexpr SoundWeight kShellSoundWeights[] = {
+constexpr SoundWeight kEffectSoundWeights[] = {
     {"hero_shell", 75},       {"hero_lazer", 70},    {"hero_rocet", 70},   {"hero_shell_exp", 75},
     {"hero_rocet_exp", 80},   {"hero_dead_exp", 85}, {"little_shell", 65}, {"little_lazer", 60},
     {"little_shell_exp", 60}, {"little_exp", 70},
@@ -80,25 +80,25 @@ constexpr HelpLine kHelpLines[] = {
 
 }  // namespace
 
-TForm1::TForm1(Platform& platform, TAssets& assets)
+MainWindow::MainWindow(Platform& platform, AssetLibrary& assets)
     : platform_(platform),
       assets_(assets),
       surface_(kSurfaceWidth, kSurfaceHeight),
-      dx_timer_(platform.clock),
+      frame_timer_(platform.clock),
       input_(platform.input),
       timer_level_(platform.clock, kLevelTimerMs),
       timer_boss_(platform.clock, kBossTimerMs),
-      level_scripts_(std::make_unique<TForm6>(*this)),
+      level_scripts_(std::make_unique<LevelScripts>(*this)),
       text_(assets.FontPath()),
-      engine_(std::make_unique<TGameEngine>(*this)) {
-  dx_timer_.OnTimer = [this](int lag_count) { DXTimerTimer(lag_count); };
-  timer_level_.OnTimer = [this] { TimerLevelTimer(); };
-  timer_boss_.OnTimer = [this] { TimerBossTimer(); };
+      engine_(std::make_unique<GameEngine>(*this)) {
+  frame_timer_.OnTimer = [this](int lag_count) { RunFrame(lag_count); };
+  timer_level_.OnTimer = [this] { OnLevelTimer(); };
+  timer_boss_.OnTimer = [this] { OnBossTimer(); };
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-void TForm1::FormCreate() {
+void MainWindow::StartUp() {
   // 1. Saved settings and the high-score table.
   SavedSettings saved;
   LoadStartupSettings(platform_.settings, saved);
@@ -122,8 +122,8 @@ void TForm1::FormCreate() {
   // 5. The random generator.
   random_.SetSeed(platform_.clock.SeedValue());
   // 6. Background layers.
-  engine_->Spawn<TBackground1>();
-  engine_->Spawn<TBackground2>();
+  engine_->Spawn<StarField>();
+  engine_->Spawn<CloudLayer>();
   // 7. The pointer, with the system pointer on it.
   CreatePointer(*this);
   platform_.display.WarpPointer(state_.surfaceWidth / 2, state_.surfaceHeight / 2);
@@ -139,62 +139,62 @@ void TForm1::FormCreate() {
   CreateDecorations(*this, 1.0);
   // 12. Sounds and music.
   ApplySoundVolumes();
-  TWaveItem& music = Waves("DXWaveMusic").Item("music1");
+  SoundItem& music = Sounds("Music").Item("music1");
   music.SetPan(0);
   music.Play(false);
 }
 
-void TForm1::ApplySoundVolumes() {
+void MainWindow::ApplySoundVolumes() {
   auto volume = [](int setting, int k) { return setting * k + kSilent; };
-  TDXWaveList& menu = Waves("DXWaveMenu");
+  SoundList& menu = Sounds("MenuSounds");
   for (int i = 0; i < menu.Count(); ++i) {
     menu.Item(i).SetPan(0);
     menu.Item(i).SetVolume(volume(state_.soundVolume, kMenuSoundWeight));
   }
-  TWaveItem& music = Waves("DXWaveMusic").Item("music1");
+  SoundItem& music = Sounds("Music").Item("music1");
   music.SetPan(0);
   music.SetVolume(volume(state_.musicVolume, kMusicWeight));
-  TDXWaveList& shell = Waves("DXWaveShell");
-  for (const SoundWeight& w : kShellSoundWeights) {
+  SoundList& shell = Sounds("EffectSounds");
+  for (const SoundWeight& w : kEffectSoundWeights) {
     shell.Item(w.name).SetVolume(volume(state_.soundVolume, w.k));
   }
 }
 
-bool TForm1::Idle() {
+bool MainWindow::Idle() {
   timer_level_.Tick();
   timer_boss_.Tick();
-  return dx_timer_.Idle();
+  return frame_timer_.Idle();
 }
 
-int TForm1::MsUntilNextTick() const {
+int MainWindow::MsUntilNextTick() const {
   int wait = -1;
-  for (int due : {dx_timer_.MsUntilDue(), timer_level_.MsUntilDue(), timer_boss_.MsUntilDue()}) {
+  for (int due : {frame_timer_.MsUntilDue(), timer_level_.MsUntilDue(), timer_boss_.MsUntilDue()}) {
     if (due >= 0 && (wait < 0 || due < wait)) wait = due;
   }
   return wait;
 }
 
-void TForm1::SetApplicationActive(bool active) {
-  dx_timer_.SetApplicationActive(active);
+void MainWindow::SetApplicationActive(bool active) {
+  frame_timer_.SetApplicationActive(active);
 }
 
-void TForm1::DXDrawInitialize() {
+void MainWindow::OnDisplayReady() {
   surface_ready_ = true;
   engine_->SetSurface(&surface_);
-  dx_timer_.SetEnabled(true);
+  frame_timer_.SetEnabled(true);
 }
 
-void TForm1::DXDrawFinalize() {
-  dx_timer_.SetEnabled(false);
+void MainWindow::OnDisplayClosing() {
+  frame_timer_.SetEnabled(false);
   engine_->SetSurface(nullptr);
   surface_ready_ = false;
 }
 
-bool TForm1::CanDraw() const {
+bool MainWindow::CanDraw() const {
   return surface_ready_ && platform_.display.CanDraw();
 }
 
-void TForm1::DXTimerTimer(int lag_count) {
+void MainWindow::RunFrame(int lag_count) {
   if (!CanDraw()) return;
   // In play the mouse steers the ship however the window is scaled; outside
   // play it is the player's pointer again.
@@ -210,12 +210,12 @@ void TForm1::DXTimerTimer(int lag_count) {
   platform_.display.Present(surface_);
 }
 
-void TForm1::DrawText(int x, int y, const std::string& text, int size, Rgb colour) {
+void MainWindow::DrawText(int x, int y, const std::string& text, int size, Rgb colour) {
   text_.Draw(surface_, x, y, text, size, colour);
   texts_.push_back(TextRecord{text, x, y, size, colour});
 }
 
-void TForm1::DrawTexts() {
+void MainWindow::DrawTexts() {
   texts_.clear();
   if (state_.screenState == kHelp) {
     for (const HelpLine& line : kHelpLines)
@@ -238,14 +238,14 @@ void TForm1::DrawTexts() {
   }
 }
 
-void TForm1::DXDrawMouseDown(MouseButton button) {
+void MainWindow::OnMouseDown(MouseButton button) {
   if (button == MouseButton::kMiddle) return;
   state_.mouseButton = button == MouseButton::kLeft ? 1 : 2;
   mouse_press_unseen_ = true;
   mouse_release_due_ = false;
 }
 
-void TForm1::DXDrawMouseUp(MouseButton) {
+void MainWindow::OnMouseUp(MouseButton) {
   // A press no frame has seen yet counts once, as the shortest hold would.
   if (mouse_press_unseen_) {
     mouse_release_due_ = true;
@@ -254,20 +254,20 @@ void TForm1::DXDrawMouseUp(MouseButton) {
   state_.mouseButton = 0;
 }
 
-void TForm1::MousePressSeen() {
+void MainWindow::MousePressSeen() {
   mouse_press_unseen_ = false;
   if (mouse_release_due_) state_.mouseButton = 0;
   mouse_release_due_ = false;
 }
 
-void TForm1::ConfigureDisplay(const WindowConfig& config) {
-  DXDrawFinalize();
+void MainWindow::ConfigureDisplay(const WindowConfig& config) {
+  OnDisplayClosing();
   platform_.display.Configure(config);
   surface_.Fill(0);
-  DXDrawInitialize();
+  OnDisplayReady();
 }
 
-void TForm1::WindowMode() {
+void MainWindow::WindowMode() {
   state_.surfaceWidth = kSurfaceWidth;
   state_.surfaceHeight = kSurfaceHeight;
   const Size desktop{state_.desktopWidth, state_.desktopHeight};
@@ -291,7 +291,7 @@ void TForm1::WindowMode() {
   ConfigureDisplay(config);
 }
 
-void TForm1::FullMode() {
+void MainWindow::FullMode() {
   state_.surfaceWidth = kSurfaceWidth;
   state_.surfaceHeight = kSurfaceHeight;
   WindowConfig config;

@@ -17,22 +17,22 @@
 
 namespace zephyrant {
 
-class TForm1;
-class TForm6;
+class MainWindow;
+class LevelScripts;
 
 // The sprite engine of the main window: the way every sprite reaches the
 // game state, the lists and the devices.
-class TGameEngine final : public TSpriteEngine {
+class GameEngine final : public SpriteEngine {
  public:
-  explicit TGameEngine(TForm1& form) : form_(form) {}
-  TForm1& Form() const { return form_; }
+  explicit GameEngine(MainWindow& main_window) : main_window_(main_window) {}
+  MainWindow& Window() const { return main_window_; }
 
  private:
-  TForm1& form_;
+  MainWindow& main_window_;
 };
 
-inline TForm1& FormOf(const TSprite& sprite) {
-  return static_cast<TGameEngine*>(sprite.Engine)->Form();
+inline MainWindow& WindowOf(const Sprite& sprite) {
+  return static_cast<GameEngine*>(sprite.Engine)->Window();
 }
 
 // A line of text drawn on the surface in the last frame.
@@ -48,16 +48,16 @@ enum class MouseButton { kLeft, kRight, kMiddle };
 
 // The main window: owns the surface, the frame timer, the sprite engine, the
 // input device, the lists and the level timers, and runs the game loop.
-class TForm1 {
+class MainWindow {
  public:
-  TForm1(Platform& platform, TAssets& assets);
-  ~TForm1();
-  TForm1(const TForm1&) = delete;
-  TForm1& operator=(const TForm1&) = delete;
+  MainWindow(Platform& platform, AssetLibrary& assets);
+  ~MainWindow();
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
 
   // Start-up: settings, window, random seed, backgrounds, pointer, main menu,
   // decorations, sounds and music.
-  void FormCreate();
+  void StartUp();
 
   // One pass of the message loop's idle processing: ticks the level timers and
   // runs a frame when one is due. True when a frame ran.
@@ -67,16 +67,16 @@ class TForm1 {
   void SetApplicationActive(bool active);
 
   // Event handlers.
-  void DXDrawInitialize();
-  void DXDrawFinalize();
-  void DXTimerTimer(int lag_count);
-  void DXDrawMouseDown(MouseButton button);
-  void DXDrawMouseUp(MouseButton button);
-  void FormKeyDown(Key key);
-  void FormKeyPress(char character);
+  void OnDisplayReady();
+  void OnDisplayClosing();
+  void RunFrame(int lag_count);
+  void OnMouseDown(MouseButton button);
+  void OnMouseUp(MouseButton button);
+  void OnKeyDown(Key key);
+  void OnKeyPress(char character);
 
-  void TimerLevelTimer();
-  void TimerBossTimer();
+  void OnLevelTimer();
+  void OnBossTimer();
 
   // Window configurations for the full-screen setting.
   void WindowMode();
@@ -92,25 +92,25 @@ class TForm1 {
 
   GameState& State() { return state_; }
   const GameState& State() const { return state_; }
-  TGameEngine& Engine() { return *engine_; }
-  TDXInput& Input() { return input_; }
-  TRandom& Random() { return random_; }
-  TAssets& Assets() { return assets_; }
+  GameEngine& Engine() { return *engine_; }
+  InputDevices& Input() { return input_; }
+  RandomGenerator& Random() { return random_; }
+  AssetLibrary& Assets() { return assets_; }
   Platform& Services() { return platform_; }
   const Surface& DrawingSurface() const { return surface_; }
-  TTimer& TimerLevel() { return timer_level_; }
-  TTimer& TimerBoss() { return timer_boss_; }
-  int FrameRate() const { return dx_timer_.FrameRate(); }
+  IntervalTimer& TimerLevel() { return timer_level_; }
+  IntervalTimer& TimerBoss() { return timer_boss_; }
+  int FrameRate() const { return frame_timer_.FrameRate(); }
 
-  const TDXImageList& Images(Holder holder, const std::string& list) const {
+  const ImageList& Images(Holder holder, const std::string& list) const {
     return assets_.Images(holder, list);
   }
-  const TDXImageList& Images(const std::string& list) const {
+  const ImageList& Images(const std::string& list) const {
     return assets_.Images(Holder::kMain, list);
   }
-  TDXWaveList& Waves(const std::string& list) { return assets_.Waves(list); }
+  SoundList& Sounds(const std::string& list) { return assets_.Sounds(list); }
   // Plays a sound of the shots and explosions list once, without waiting.
-  void PlayShellSound(std::string_view name) { Waves("DXWaveShell").Item(name).Play(false); }
+  void PlayEffectSound(std::string_view name) { Sounds("EffectSounds").Item(name).Play(false); }
 
   // What the last frame drew as text.
   const std::vector<TextRecord>& Texts() const { return texts_; }
@@ -126,19 +126,19 @@ class TForm1 {
   void MousePressSeen();
 
   Platform& platform_;
-  TAssets& assets_;
+  AssetLibrary& assets_;
   GameState state_;
-  TRandom random_;
+  RandomGenerator random_;
   Surface surface_;
   bool surface_ready_ = false;
-  TDXTimer dx_timer_;
-  TDXInput input_;
-  TTimer timer_level_;
-  TTimer timer_boss_;
-  std::unique_ptr<TForm6> level_scripts_;
-  TTextRenderer text_;
+  FrameTimer frame_timer_;
+  InputDevices input_;
+  IntervalTimer timer_level_;
+  IntervalTimer timer_boss_;
+  std::unique_ptr<LevelScripts> level_scripts_;
+  TextRenderer text_;
   std::vector<TextRecord> texts_;
-  std::unique_ptr<TGameEngine> engine_;
+  std::unique_ptr<GameEngine> engine_;
   bool terminated_ = false;
   // A click made between two frames still counts: its press stands until a
   // move pass has seen it, and its release takes effect after that pass.

@@ -20,14 +20,14 @@ constexpr int kSparkSpread = 25;
 constexpr int kSparkLifetime = 30;
 constexpr int kSparkEdge = 10;
 
-const TPictureItem& RandomDecorationPicture(TForm1& form) {
-  const int kind = form.Random()(kDecorationKinds);
-  return form.Images("Menu_Img").Item(kind);
+const PictureItem& RandomDecorationPicture(MainWindow& main_window) {
+  const int kind = main_window.Random()(kDecorationKinds);
+  return main_window.Images("Menu_Img").Item(kind);
 }
 
-TMenu_Img& SpawnDecoration(TForm1& form, double frame_speed) {
-  TMenu_Img& decoration = form.Engine().Spawn<TMenu_Img>();
-  decoration.SetImage(RandomDecorationPicture(form));
+MenuDecoration& SpawnDecoration(MainWindow& main_window, double frame_speed) {
+  MenuDecoration& decoration = main_window.Engine().Spawn<MenuDecoration>();
+  decoration.SetImage(RandomDecorationPicture(main_window));
   decoration.PixelExact = true;
   decoration.FrameCount = kDecorationFrames;
   decoration.FrameLooped = true;
@@ -35,65 +35,65 @@ TMenu_Img& SpawnDecoration(TForm1& form, double frame_speed) {
   return decoration;
 }
 
-int RandomLeft(TForm1& form, const TMenu_Img& decoration) {
-  const int width = form.State().surfaceWidth - decoration.Width - kSideMargin;
-  return form.Random()(width) + kSideMargin;
+int RandomLeft(MainWindow& main_window, const MenuDecoration& decoration) {
+  const int width = main_window.State().surfaceWidth - decoration.Width - kSideMargin;
+  return main_window.Random()(width) + kSideMargin;
 }
 
 }  // namespace
 
-void TMenu_Img::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  TForm1& form = FormOf(*this);
-  const GameState& state = form.State();
+void MenuDecoration::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  MainWindow& main_window = WindowOf(*this);
+  const GameState& state = main_window.State();
   if (SpeedX == 0 || SpeedY == 0) {
-    SpeedX = form.Random()(3);
-    SpeedX -= form.Random()(3);
-    SpeedY = form.Random()(3);
+    SpeedX = main_window.Random()(3);
+    SpeedX -= main_window.Random()(3);
+    SpeedY = main_window.Random()(3);
   }
   X += SpeedX;
   Y += SpeedY;
-  if (X > state.surfaceWidth - Width - kSideMargin) SpeedX = -form.Random()(5);
-  if (X < kSideMargin) SpeedX = form.Random()(5);
+  if (X > state.surfaceWidth - Width - kSideMargin) SpeedX = -main_window.Random()(5);
+  if (X < kSideMargin) SpeedX = main_window.Random()(5);
   if (Y >= state.surfaceHeight - Height - kBottomMargin) Burst();
   if (state.screenState == kPlaying) Kill();
   CheckHits();
 }
 
-void TMenu_Img::OnHit(TSprite& other, bool&) {
-  if (dynamic_cast<TCursor1*>(&other) != nullptr) Burst();
+void MenuDecoration::OnHit(Sprite& other, bool&) {
+  if (dynamic_cast<MenuPointer*>(&other) != nullptr) Burst();
 }
 
 // Ten sparks fly from the middle, and a new decoration comes in at the top,
 // so there are always seven.
-void TMenu_Img::Burst() {
+void MenuDecoration::Burst() {
   if (Killed()) return;
-  TForm1& form = FormOf(*this);
+  MainWindow& main_window = WindowOf(*this);
   for (int i = 0; i < kSparkCount; ++i) {
-    TMenu_Img_1& spark = form.Engine().Spawn<TMenu_Img_1>();
-    spark.SetImage(RandomDecorationPicture(form));
+    DecorationSpark& spark = main_window.Engine().Spawn<DecorationSpark>();
+    spark.SetImage(RandomDecorationPicture(main_window));
     spark.X = X + Width / 2.0;
     spark.Y = Y + Height / 2.0;
     spark.FrameCount = kDecorationFrames;
     spark.FrameLooped = false;
     spark.FrameSpeed = kSparkFrameSpeed;
-    form.Waves("DXWaveShell").Item("little_shell").Play();
+    main_window.Sounds("EffectSounds").Item("little_shell").Play();
   }
   Kill();
-  TMenu_Img& replacement = SpawnDecoration(form, kDecorationFrameSpeed);
-  replacement.X = RandomLeft(form, replacement);
+  MenuDecoration& replacement = SpawnDecoration(main_window, kDecorationFrameSpeed);
+  replacement.X = RandomLeft(main_window, replacement);
   replacement.Y = -replacement.Width;
 }
 
-void TMenu_Img_1::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  TForm1& form = FormOf(*this);
-  const GameState& state = form.State();
+void DecorationSpark::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  MainWindow& main_window = WindowOf(*this);
+  const GameState& state = main_window.State();
   if (SpeedX == 0 && SpeedY == 0) {
-    SpeedX = form.Random()(kSparkSpread);
-    SpeedX -= form.Random()(kSparkSpread);
-    SpeedY = form.Random()(kSparkSpread);
-    SpeedY -= form.Random()(kSparkSpread);
+    SpeedX = main_window.Random()(kSparkSpread);
+    SpeedX -= main_window.Random()(kSparkSpread);
+    SpeedY = main_window.Random()(kSparkSpread);
+    SpeedY -= main_window.Random()(kSparkSpread);
   }
   X += SpeedX;
   Y += SpeedY;
@@ -104,12 +104,12 @@ void TMenu_Img_1::MoveStep(int move_count) {
   }
 }
 
-void CreateDecorations(TForm1& form, double frame_speed) {
-  const GameState& state = form.State();
+void CreateDecorations(MainWindow& main_window, double frame_speed) {
+  const GameState& state = main_window.State();
   for (int i = 0; i < kDecorationCount; ++i) {
-    TMenu_Img& decoration = SpawnDecoration(form, frame_speed);
-    decoration.X = RandomLeft(form, decoration);
-    decoration.Y = form.Random()(state.surfaceHeight);
+    MenuDecoration& decoration = SpawnDecoration(main_window, frame_speed);
+    decoration.X = RandomLeft(main_window, decoration);
+    decoration.Y = main_window.Random()(state.surfaceHeight);
   }
 }
 

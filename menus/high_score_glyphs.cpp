@@ -34,10 +34,10 @@ double RowY(int row) {
 }
 
 // A glyph in its 30-pixel cell, centred there unless `own_width`.
-THighScores& PutGlyph(TForm1& form, std::string_view code, double x, double y,
-                      bool own_width = false) {
-  THighScores& glyph = form.Engine().Spawn<THighScores>();
-  glyph.SetImage(form.Images("HighScores").Item(code));
+HighScoreGlyph& PutGlyph(MainWindow& main_window, std::string_view code, double x, double y,
+                         bool own_width = false) {
+  HighScoreGlyph& glyph = main_window.Engine().Spawn<HighScoreGlyph>();
+  glyph.SetImage(main_window.Images("HighScores").Item(code));
   glyph.X = x;
   glyph.Y = y;
   if (!own_width) glyph.Width = kCellWidth;
@@ -49,26 +49,26 @@ bool ValidCell(const GameState& state, int cell) {
 }
 
 // The glyph typed or erased last takes its cell on the edit row.
-void RedrawNameCell(TForm1& form, int cell, bool own_width) {
-  GameState& state = form.State();
+void RedrawNameCell(MainWindow& main_window, int cell, bool own_width) {
+  GameState& state = main_window.State();
   if (!ValidCell(state, cell)) return;
   uint32_t& serial = state.nameGlyphs[state.editRow * kNameGlyphs + cell];
-  if (TSprite* old = form.Engine().Find(serial)) old->Kill();
-  serial = PutGlyph(form, state.pendingCode, kCellWidth * cell + kNameLeft, RowY(state.editRow),
-                    own_width)
+  if (Sprite* old = main_window.Engine().Find(serial)) old->Kill();
+  serial = PutGlyph(main_window, state.pendingCode, kCellWidth * cell + kNameLeft,
+                    RowY(state.editRow), own_width)
                .Serial();
   state.touchedRow = state.editRow;
 }
 
-void LeaveTable(TForm1& form) {
-  KillMenuSlots(form, kTitleSlot, kTitleSlot);
-  TGameEngine& engine = form.Engine();
+void LeaveTable(MainWindow& main_window) {
+  KillMenuSlots(main_window, kTitleSlot, kTitleSlot);
+  GameEngine& engine = main_window.Engine();
   for (int i = 0; i < engine.ChildCount(); ++i) {
-    TSprite& sprite = engine.Child(i);
-    if (dynamic_cast<THighScores*>(&sprite) != nullptr) sprite.Kill();
+    Sprite& sprite = engine.Child(i);
+    if (dynamic_cast<HighScoreGlyph*>(&sprite) != nullptr) sprite.Kill();
   }
-  form.State().nameGlyphs.fill(0);
-  ShowMainMenu(form);
+  main_window.State().nameGlyphs.fill(0);
+  ShowMainMenu(main_window);
 }
 
 }  // namespace
@@ -105,17 +105,17 @@ std::array<std::string, 7> ScoreGlyphs(int32_t score) {
   return codes;
 }
 
-void DrawHighScoreTable(TForm1& form) {
-  GameState& state = form.State();
+void DrawHighScoreTable(MainWindow& main_window) {
+  GameState& state = main_window.State();
   for (int row = 0; row < kHighScoreRows; ++row) {
     for (int cell = 0; cell < kNameGlyphs; ++cell) {
       const std::string code = NameGlyph(state.hiscoreNames[row], cell);
       state.nameGlyphs[row * kNameGlyphs + cell] =
-          PutGlyph(form, code, kCellWidth * cell + kNameLeft, RowY(row)).Serial();
+          PutGlyph(main_window, code, kCellWidth * cell + kNameLeft, RowY(row)).Serial();
     }
     const std::array<std::string, kScorePlaces> digits = ScoreGlyphs(state.hiscoreScores[row]);
     for (int place = 0; place < kScorePlaces; ++place) {
-      PutGlyph(form, digits[place], kCellWidth * place + kScoreLeft, RowY(row));
+      PutGlyph(main_window, digits[place], kCellWidth * place + kScoreLeft, RowY(row));
       state.pendingCode = digits[place];
     }
   }
@@ -126,20 +126,20 @@ void PlaceNameEntryCursor(GameState& state) {
   state.cursorY = RowY(state.editRow);
 }
 
-void THighScores::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  TForm1& form = FormOf(*this);
-  GameState& state = form.State();
+void HighScoreGlyph::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  MainWindow& main_window = WindowOf(*this);
+  GameState& state = main_window.State();
   if (state.screenState == kEnteringHighScores) state.screenState = kHighScores;
-  if (state.screenState == kLeavingHighScores) LeaveTable(form);
+  if (state.screenState == kLeavingHighScores) LeaveTable(main_window);
   if (state.screenState == kGlyphTyped) {
-    RedrawNameCell(form, state.glyphCount, false);
+    RedrawNameCell(main_window, state.glyphCount, false);
     state.screenState = kHighScores;
     ++state.glyphCount;
   }
   if (state.screenState == kGlyphErased) {
     // The dot of an erased place stands at the cell's left edge.
-    RedrawNameCell(form, state.glyphCount - 1, true);
+    RedrawNameCell(main_window, state.glyphCount - 1, true);
     state.screenState = kHighScores;
     --state.glyphCount;
   }

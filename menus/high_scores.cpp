@@ -36,12 +36,12 @@ bool NoEntry(const HighScoreNames& names, const HighScoreScores& scores) {
          std::none_of(scores.begin(), scores.end(), [](int32_t s) { return s > 0; });
 }
 
-void PutButtons(TForm1& form) {
-  GameState& state = form.State();
-  const TDXImageList& start = form.Images(kHighScoreButtons.list);
+void PutButtons(MainWindow& main_window) {
+  GameState& state = main_window.State();
+  const ImageList& start = main_window.Images(kHighScoreButtons.list);
   for (int slot = 1; slot <= kHighScoreButtons.last_item; ++slot) {
-    const TPictureItem& picture = start.Item(kHighScoreButtons.items[slot].normal);
-    PutInSlot(form, slot, picture, state.menuColumnX,
+    const PictureItem& picture = start.Item(kHighScoreButtons.items[slot].normal);
+    PutInSlot(main_window, slot, picture, state.menuColumnX,
               MenuRowY(picture.Height(), slot, kHighScoreButtons.base_y));
   }
   state.itemRequests[1] = kHighlight;
@@ -117,42 +117,42 @@ int InsertScore(HighScoreNames& names, HighScoreScores& scores, int32_t score) {
   return -1;
 }
 
-void TForm1::HiScores() {
+void MainWindow::HiScores() {
   GameState& state = State();
-  TForm1& form = *this;
+  MainWindow& main_window = *this;
   // The table opens once: opening it again over itself would put the new
   // score in a second time and every glyph twice.
   if (TableIsUp(state.screenState)) return;
   // 1. From the main menu, its items go.
-  if (state.screenState == kMainMenu) KillMenuSlots(form, 0, kMainMenuScreen.last_item);
+  if (state.screenState == kMainMenu) KillMenuSlots(main_window, 0, kMainMenuScreen.last_item);
   // A won game comes here without the pointer; the table is worked by mouse too.
-  EnsurePointer(form);
+  EnsurePointer(main_window);
   // 2. The buttons, `save` highlighted.
-  PutButtons(form);
+  PutButtons(main_window);
   state.screenState = kEnteringHighScores;
   state.pendingCode = std::string(kDotGlyph);
   // 3. The title: the list's second `scores`, so taken by its place.
-  const TDXImageList& menu = Images("Menu");
-  PutInSlot(form, kTitleSlot, menu.Item(menu.Count() - 1), state.menuColumnX, kTitleY);
+  const ImageList& menu = Images("Menu");
+  PutInSlot(main_window, kTitleSlot, menu.Item(menu.Count() - 1), state.menuColumnX, kTitleY);
   // 4.-9. The new score's place in the table as stored.
   StoreNewScore(state, Services().settings);
   // 10. The table in glyphs, and a fresh name.
-  DrawHighScoreTable(form);
+  DrawHighScoreTable(main_window);
   state.glyphCount = 0;
   state.typedName.clear();
   state.touchedRow = -1;
   PlaceNameEntryCursor(state);
 }
 
-void ChooseHighScoreSave(TForm1& form, bool by_mouse) {
-  GameState& state = form.State();
-  if (by_mouse) PlayClickSound(form);
+void ChooseHighScoreSave(MainWindow& main_window, bool by_mouse) {
+  GameState& state = main_window.State();
+  if (by_mouse) PlayClickSound(main_window);
   // Only the new score's own row takes the name, and only when the score
   // went in, so no other entry can be changed from here. Another copy of the
   // game may have stored a score since the opening, so the name goes into
   // the table as stored now (as in memory without a store).
   if (state.nameEntryOpen != 0) {
-    SettingsStore& store = form.Services().settings;
+    SettingsStore& store = main_window.Services().settings;
     const SettingsUpdate update(store);
     ReadHighScoreTable(store, state.hiscoreNames, state.hiscoreScores);
     if (state.touchedRow >= 0 && state.touchedRow < kHighScoreRows) {
@@ -161,19 +161,19 @@ void ChooseHighScoreSave(TForm1& form, bool by_mouse) {
     }
     WriteHighScoreTable(store, state.hiscoreNames, state.hiscoreScores);
   }
-  KillMenuSlots(form, 1, kHighScoreButtons.last_item);
+  KillMenuSlots(main_window, 1, kHighScoreButtons.last_item);
   state.screenState = kLeavingHighScores;
 }
 
-void ChooseHighScoreCancel(TForm1& form) {
-  KillMenuSlots(form, 1, kHighScoreButtons.last_item);
-  PlayClickSound(form);
-  form.State().screenState = kLeavingHighScores;
+void ChooseHighScoreCancel(MainWindow& main_window) {
+  KillMenuSlots(main_window, 1, kHighScoreButtons.last_item);
+  PlayClickSound(main_window);
+  main_window.State().screenState = kLeavingHighScores;
 }
 
-void TCursor::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  const GameState& state = FormOf(*this).State();
+void NameCursor::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  const GameState& state = WindowOf(*this).State();
   if (state.screenState == kMainMenu) {
     Kill();
     return;
@@ -183,11 +183,11 @@ void TCursor::MoveStep(int move_count) {
   Visible = state.nameEntryOpen != 0;
 }
 
-void CreateNameEntryCursor(TForm1& form, double frame_speed) {
-  TCursor& cursor = form.Engine().Spawn<TCursor>();
-  cursor.SetImage(form.Images("HighScores").Item("cr"));
-  cursor.X = form.State().cursorX;
-  cursor.Y = form.State().cursorY;
+void CreateNameEntryCursor(MainWindow& main_window, double frame_speed) {
+  NameCursor& cursor = main_window.Engine().Spawn<NameCursor>();
+  cursor.SetImage(main_window.Images("HighScores").Item("cr"));
+  cursor.X = main_window.State().cursorX;
+  cursor.Y = main_window.State().cursorY;
   cursor.SetZ(-1);
   cursor.FrameLooped = true;
   cursor.FrameSpeed = frame_speed;

@@ -12,22 +12,22 @@
 
 namespace zephyrant {
 
-class TForm1;
+class MainWindow;
 struct GameState;
 
 // The blinking name-entry cursor of the high-score table. It shows only
 // while the table takes a name.
-class TCursor final : public TImageSprite {
+class NameCursor final : public ImageSprite {
  public:
-  explicit TCursor(TSprite* parent) : TImageSprite(parent) {}
+  explicit NameCursor(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 };
 
 // One glyph of a name or a score on the table. Its move step is the table
 // screen's state machine; the first glyph to move in a step does the work.
-class THighScores final : public TImageSprite {
+class HighScoreGlyph final : public ImageSprite {
  public:
-  explicit THighScores(TSprite* parent) : TImageSprite(parent) {}
+  explicit HighScoreGlyph(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 };
 
@@ -36,7 +36,7 @@ inline constexpr double kLostGameCursorSpeed = 1.0 / 3.0;
 inline constexpr double kEndedGameCursorSpeed = 0.2;
 
 // The `cr` cursor at the name-entry position, under the glyphs.
-void CreateNameEntryCursor(TForm1& form, double frame_speed);
+void CreateNameEntryCursor(MainWindow& main_window, double frame_speed);
 
 // Puts `score` into the table where it belongs, moving the rows below it
 // down one place and dropping the last. Only a score above a row's and below
@@ -58,13 +58,13 @@ std::string NameGlyph(std::string_view name, int cell);
 std::array<std::string, 7> ScoreGlyphs(int32_t score);
 
 // Puts up the whole table in glyphs.
-void DrawHighScoreTable(TForm1& form);
+void DrawHighScoreTable(MainWindow& main_window);
 // The cursor stands after the glyphs typed, on the edit row.
 void PlaceNameEntryCursor(GameState& state);
 
 // The table's two buttons. `save` stores the typed name with the new score;
 // both lead back to the main menu.
-void ChooseHighScoreSave(TForm1& form, bool by_mouse);
-void ChooseHighScoreCancel(TForm1& form);
+void ChooseHighScoreSave(MainWindow& main_window, bool by_mouse);
+void ChooseHighScoreCancel(MainWindow& main_window);
 
 }  // namespace zephyrant

@@ -38,22 +38,22 @@ void KeepSelectionOnScreen(GameState& state) {
   }
 }
 
-void ChooseFromMainMenu(TForm1& form) {
-  switch (form.State().menuSelection) {
+void ChooseFromMainMenu(MainWindow& main_window) {
+  switch (main_window.State().menuSelection) {
     case 1:
-      ChooseHelp(form);
+      ChooseHelp(main_window);
       break;
     case 2:
-      ChooseNewGame(form);
+      ChooseNewGame(main_window);
       break;
     case 3:
-      ChooseOptions(form);
+      ChooseOptions(main_window);
       break;
     case 4:
-      ChooseScores(form);
+      ChooseScores(main_window);
       break;
     case 5:
-      form.Terminate();
+      main_window.Terminate();
       break;
     default:
       break;
@@ -61,19 +61,19 @@ void ChooseFromMainMenu(TForm1& form) {
 }
 
 // Escape while playing: every enemy goes, and the high-score table opens.
-void AbortGame(TForm1& form) {
-  GameState& state = form.State();
+void AbortGame(MainWindow& main_window) {
+  GameState& state = main_window.State();
   state.bossHits = 500;
   state.heroDamage = 0;
-  form.HiScores();
-  EnsurePointer(form);
-  CreateNameEntryCursor(form, kEndedGameCursorSpeed);
-  CreateDecorations(form, kAbortDecorationSpeed);
+  main_window.HiScores();
+  EnsurePointer(main_window);
+  CreateNameEntryCursor(main_window, kEndedGameCursorSpeed);
+  CreateDecorations(main_window, kAbortDecorationSpeed);
 }
 
 }  // namespace
 
-void TForm1::FormKeyDown(Key key) {
+void MainWindow::OnKeyDown(Key key) {
   GameState& state = State();
   // 1. Any key ends the game-over prompt; the banner then falls out.
   if (state.gameOverPhase == 1) {

@@ -6,29 +6,29 @@
 
 namespace zephyrant {
 
-class TForm1;
-class TCursor1;
+class MainWindow;
+class MenuPointer;
 
 // Main menu.
-void ChooseHelp(TForm1& form);
-void ChooseNewGame(TForm1& form);
-void ChooseOptions(TForm1& form);
-void ChooseScores(TForm1& form);
+void ChooseHelp(MainWindow& main_window);
+void ChooseNewGame(MainWindow& main_window);
+void ChooseOptions(MainWindow& main_window);
+void ChooseScores(MainWindow& main_window);
 
 // Options screen. Leaving keeps the changed settings for this run; only
 // `save` writes them to the store.
-void LeaveOptions(TForm1& form, bool save);
+void LeaveOptions(MainWindow& main_window, bool save);
 // Left (-1) or Right (+1) on the selected option.
-void StepOption(TForm1& form, int direction);
+void StepOption(MainWindow& main_window, int direction);
 // The pointer held down on a volume row (1 sound, 2 music): the knob follows
 // it while it is on the bar.
-void DragVolume(TForm1& form, const TCursor1& pointer, int row);
+void DragVolume(MainWindow& main_window, const MenuPointer& pointer, int row);
 // A click on the difficulty or the full-screen row: the next value.
-void CycleDifficulty(TForm1& form);
-void CycleFullScreen(TForm1& form);
+void CycleDifficulty(MainWindow& main_window);
+void CycleFullScreen(MainWindow& main_window);
 
 // Help screen.
-void VisitHelpPage(TForm1& form);
-void LeaveHelp(TForm1& form);
+void VisitHelpPage(MainWindow& main_window);
+void LeaveHelp(MainWindow& main_window);
 
 }  // namespace zephyrant

@@ -17,46 +17,46 @@ constexpr int kHighlight = 0;
 constexpr int kUnhighlight = 1;
 constexpr int kNothingPending = 2;
 
-void Replace(TForm1& form, const MenuScreen& screen, int slot, bool highlighted) {
-  GameState& state = form.State();
-  MenuSlot(form, slot)->Kill();
+void Replace(MainWindow& main_window, const MenuScreen& screen, int slot, bool highlighted) {
+  GameState& state = main_window.State();
+  MenuSlot(main_window, slot)->Kill();
   const MenuItemPictures& pictures = screen.items[slot];
-  const TPictureItem& picture =
-      form.Images(screen.list).Item(highlighted ? pictures.highlighted : pictures.normal);
+  const PictureItem& picture =
+      main_window.Images(screen.list).Item(highlighted ? pictures.highlighted : pictures.normal);
   const double x = state.menuColumnX + (highlighted ? screen.highlight_shift : 0);
   const double y =
       MenuRowY(picture.Height() - (highlighted ? kHighlightRise : 0), slot, screen.base_y);
-  PutInSlot(form, slot, picture, x, y);
+  PutInSlot(main_window, slot, picture, x, y);
   RequestsOf(state, screen)[slot] = kNothingPending;
-  if (screen.option_table) ShowOptionRow(form, slot, highlighted);
+  if (screen.option_table) ShowOptionRow(main_window, slot, highlighted);
 }
 
 // The selected item takes its highlight; its neighbours give theirs back.
 // A request further away waits until the selection comes next to it.
-void UpdateHighlights(TForm1& form, const MenuScreen& screen) {
-  GameState& state = form.State();
+void UpdateHighlights(MainWindow& main_window, const MenuScreen& screen) {
+  GameState& state = main_window.State();
   const std::array<int32_t, kMenuSlots>& requests = RequestsOf(state, screen);
   auto pending = [&](int slot, int32_t request) {
     return slot >= 1 && slot <= screen.last_item && requests[slot] == request &&
-           MenuSlot(form, slot) != nullptr;
+           MenuSlot(main_window, slot) != nullptr;
   };
   const int s = state.menuSelection;
-  if (pending(s, kHighlight)) Replace(form, screen, s, true);
-  if (pending(s - 1, kUnhighlight)) Replace(form, screen, s - 1, false);
-  if (pending(s + 1, kUnhighlight)) Replace(form, screen, s + 1, false);
+  if (pending(s, kHighlight)) Replace(main_window, screen, s, true);
+  if (pending(s - 1, kUnhighlight)) Replace(main_window, screen, s - 1, false);
+  if (pending(s + 1, kUnhighlight)) Replace(main_window, screen, s + 1, false);
 }
 
 // Title and items of a screen in their normal pictures, nothing pending, the
 // first item selected.
-void BuildScreen(TForm1& form, const MenuScreen& screen, const char* title) {
-  GameState& state = form.State();
-  const TDXImageList& list = form.Images(screen.list);
-  PutInSlot(form, 0, list.Item(title), state.menuColumnX, kTitleY);
+void BuildScreen(MainWindow& main_window, const MenuScreen& screen, const char* title) {
+  GameState& state = main_window.State();
+  const ImageList& list = main_window.Images(screen.list);
+  PutInSlot(main_window, 0, list.Item(title), state.menuColumnX, kTitleY);
   std::array<int32_t, kMenuSlots>& requests = RequestsOf(state, screen);
   requests.fill(kNothingPending);
   for (int slot = 1; slot <= screen.last_item; ++slot) {
-    const TPictureItem& picture = list.Item(screen.items[slot].normal);
-    PutInSlot(form, slot, picture, state.menuColumnX,
+    const PictureItem& picture = list.Item(screen.items[slot].normal);
+    PutInSlot(main_window, slot, picture, state.menuColumnX,
               MenuRowY(picture.Height(), slot, screen.base_y));
   }
   requests[1] = kHighlight;
@@ -124,89 +124,92 @@ double MenuRowY(int picture_height, int slot, double base) {
   return static_cast<double>(picture_height * (slot * kRowSpacing) + base);
 }
 
-double MenuColumnX(TForm1& form) {
-  return form.State().surfaceWidth / 3.0 - form.Images("Menu").Item("logo").Width() / 2.0;
+double MenuColumnX(MainWindow& main_window) {
+  return main_window.State().surfaceWidth / 3.0 -
+         main_window.Images("Menu").Item("logo").Width() / 2.0;
 }
 
-TMenu* MenuSlot(TForm1& form, int slot) {
+MenuItem* MenuSlot(MainWindow& main_window, int slot) {
   if (slot < 0 || slot >= kMenuSlots) return nullptr;
-  auto* sprite = dynamic_cast<TMenu*>(form.Engine().Find(form.State().menuItems[slot]));
+  auto* sprite =
+      dynamic_cast<MenuItem*>(main_window.Engine().Find(main_window.State().menuItems[slot]));
   return sprite != nullptr && !sprite->Killed() ? sprite : nullptr;
 }
 
-void KillMenuSlots(TForm1& form, int first, int last) {
+void KillMenuSlots(MainWindow& main_window, int first, int last) {
   for (int slot = first; slot <= last && slot < kMenuSlots; ++slot) {
-    if (TMenu* sprite = MenuSlot(form, slot)) sprite->Kill();
-    form.State().menuItems[slot] = 0;
+    if (MenuItem* sprite = MenuSlot(main_window, slot)) sprite->Kill();
+    main_window.State().menuItems[slot] = 0;
   }
 }
 
-TMenu& PutInSlot(TForm1& form, int slot, const TPictureItem& picture, double x, double y) {
-  TMenu& sprite = form.Engine().Spawn<TMenu>();
+MenuItem& PutInSlot(MainWindow& main_window, int slot, const PictureItem& picture, double x,
+                    double y) {
+  MenuItem& sprite = main_window.Engine().Spawn<MenuItem>();
   sprite.SetImage(picture);
   sprite.X = x;
   sprite.Y = y;
-  form.State().menuItems[slot] = sprite.Serial();
+  main_window.State().menuItems[slot] = sprite.Serial();
   return sprite;
 }
 
-void PlayButtonSound(TForm1& form) {
-  form.Waves("DXWaveMenu").Item("button").Play();
+void PlayButtonSound(MainWindow& main_window) {
+  main_window.Sounds("MenuSounds").Item("button").Play();
 }
 
-void PlayClickSound(TForm1& form) {
-  form.Waves("DXWaveMenu").Item("click").Play();
+void PlayClickSound(MainWindow& main_window) {
+  main_window.Sounds("MenuSounds").Item("click").Play();
 }
 
-void BuildMainMenu(TForm1& form) {
-  GameState& state = form.State();
-  state.menuColumnX = MenuColumnX(form);
-  const TDXImageList& menu = form.Images(kMainMenuScreen.list);
-  PutInSlot(form, 0, menu.Item("logo"), state.menuColumnX, kTitleY);
+void BuildMainMenu(MainWindow& main_window) {
+  GameState& state = main_window.State();
+  state.menuColumnX = MenuColumnX(main_window);
+  const ImageList& menu = main_window.Images(kMainMenuScreen.list);
+  PutInSlot(main_window, 0, menu.Item("logo"), state.menuColumnX, kTitleY);
   state.itemRequests[0] = kNothingPending;
   for (int slot = 1; slot <= kMainMenuScreen.last_item; ++slot) {
-    const TPictureItem& picture = menu.Item(kMainMenuScreen.items[slot].normal);
-    PutInSlot(form, slot, picture, state.menuColumnX,
+    const PictureItem& picture = menu.Item(kMainMenuScreen.items[slot].normal);
+    PutInSlot(main_window, slot, picture, state.menuColumnX,
               MenuRowY(picture.Height(), slot, kMainMenuScreen.base_y));
     state.itemRequests[slot] = kNothingPending;
   }
 }
 
-void ShowMainMenu(TForm1& form) {
-  GameState& state = form.State();
-  BuildMainMenu(form);
+void ShowMainMenu(MainWindow& main_window) {
+  GameState& state = main_window.State();
+  BuildMainMenu(main_window);
   state.itemRequests[2] = kHighlight;
   state.menuSelection = 2;
   state.screenState = kMainMenu;
 }
 
-void RunMenuController(TForm1& form) {
-  GameState& state = form.State();
+void RunMenuController(MainWindow& main_window) {
+  GameState& state = main_window.State();
   if (state.screenState == kLeavingOptions) {
     state.screenState = kMainMenu;
-    KillOptionValues(form);
-    KillMenuSlots(form, 0, kMenuSlots - 1);
-    ShowMainMenu(form);
+    KillOptionValues(main_window);
+    KillMenuSlots(main_window, 0, kMenuSlots - 1);
+    ShowMainMenu(main_window);
   }
-  if (state.screenState == kMainMenu) UpdateHighlights(form, kMainMenuScreen);
-  if (state.screenState == kHighScores) UpdateHighlights(form, kHighScoreButtons);
+  if (state.screenState == kMainMenu) UpdateHighlights(main_window, kMainMenuScreen);
+  if (state.screenState == kHighScores) UpdateHighlights(main_window, kHighScoreButtons);
   if (state.screenState == kEnteringHelp) {
     state.screenState = kHelp;
-    BuildScreen(form, kHelpScreen, "Help");
+    BuildScreen(main_window, kHelpScreen, "Help");
   }
-  if (state.screenState == kHelp) UpdateHighlights(form, kHelpScreen);
+  if (state.screenState == kHelp) UpdateHighlights(main_window, kHelpScreen);
   if (state.screenState == kEnteringOptions) {
     state.screenState = kOptions;
-    KillMenuSlots(form, 0, kMainMenuScreen.last_item);
-    BuildScreen(form, kOptionsScreen, "options");
-    for (int row = 1; row <= kOptionRows; ++row) ShowOptionRow(form, row, false);
+    KillMenuSlots(main_window, 0, kMainMenuScreen.last_item);
+    BuildScreen(main_window, kOptionsScreen, "options");
+    for (int row = 1; row <= kOptionRows; ++row) ShowOptionRow(main_window, row, false);
   }
-  if (state.screenState == kOptions) UpdateHighlights(form, kOptionsScreen);
+  if (state.screenState == kOptions) UpdateHighlights(main_window, kOptionsScreen);
 }
 
-void TMenu::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  RunMenuController(FormOf(*this));
+void MenuItem::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  RunMenuController(WindowOf(*this));
 }
 
 }  // namespace zephyrant

@@ -11,8 +11,8 @@
 
 namespace zephyrant {
 
-class TForm1;
-class TMenu;
+class MainWindow;
+class MenuItem;
 
 struct MenuItemPictures {
   const char* normal = nullptr;
@@ -44,28 +44,29 @@ void SetRequest(std::array<int32_t, kMenuSlots>& requests, int slot, int32_t req
 // Y of a slot's picture of this height: height x slot x 1.4 + base.
 double MenuRowY(int picture_height, int slot, double base);
 // The menu column's X: the main menu's title centred on the left third.
-double MenuColumnX(TForm1& form);
+double MenuColumnX(MainWindow& main_window);
 
 // The slot's sprite while it lives (not yet killed), else null.
-TMenu* MenuSlot(TForm1& form, int slot);
-void KillMenuSlots(TForm1& form, int first, int last);
+MenuItem* MenuSlot(MainWindow& main_window, int slot);
+void KillMenuSlots(MainWindow& main_window, int first, int last);
 // A new menu sprite in a slot, with nothing pending for it.
-TMenu& PutInSlot(TForm1& form, int slot, const TPictureItem& picture, double x, double y);
+MenuItem& PutInSlot(MainWindow& main_window, int slot, const PictureItem& picture, double x,
+                    double y);
 
-void PlayButtonSound(TForm1& form);
-void PlayClickSound(TForm1& form);
+void PlayButtonSound(MainWindow& main_window);
+void PlayClickSound(MainWindow& main_window);
 
 // The main menu's title and items with `new_game` about to be highlighted:
 // screen state 1.
-void ShowMainMenu(TForm1& form);
+void ShowMainMenu(MainWindow& main_window);
 
 // The options screen's value rows: sound, music, difficulty, full screen.
 inline constexpr int kOptionRows = 4;
 // Puts up a row's value sprites at the current setting, in place of the old.
-void ShowOptionRow(TForm1& form, int row, bool highlighted);
-void KillOptionValues(TForm1& form);
+void ShowOptionRow(MainWindow& main_window, int row, bool highlighted);
+void KillOptionValues(MainWindow& main_window);
 
 // The controller's work for one step, whichever menu sprite runs it.
-void RunMenuController(TForm1& form);
+void RunMenuController(MainWindow& main_window);
 
 }  // namespace zephyrant

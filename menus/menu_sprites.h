@@ -5,25 +5,25 @@
 
 namespace zephyrant {
 
-class TForm1;
+class MainWindow;
 
 // A title, item or option value of a menu screen. Its move step is the menu
 // controller: it builds the screen the screen state asks for and swaps items
 // between their normal and highlighted pictures.
-class TMenu final : public TImageSprite {
+class MenuItem final : public ImageSprite {
  public:
-  explicit TMenu(TSprite* parent) : TImageSprite(parent) {}
+  explicit MenuItem(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 };
 
 // The menu pointer: the player's mouse on the menu screens. Touching a menu
 // sprite hovers over and clicks the item on the pointer's row.
-class TCursor1 final : public TImageSprite {
+class MenuPointer final : public ImageSprite {
  public:
   static constexpr double kFrameSpeed = 0.5;
-  explicit TCursor1(TSprite* parent);
+  explicit MenuPointer(Sprite* parent);
   void MoveStep(int move_count) override;
-  void OnHit(TSprite& other, bool& done) override;
+  void OnHit(Sprite& other, bool& done) override;
 
   // The system pointer as this step read it, kept inside the surface.
   Point SystemPointer() const { return system_pointer_; }
@@ -35,11 +35,11 @@ class TCursor1 final : public TImageSprite {
 
 // A decoration drifting over the menus; it bursts at the bottom or under the
 // pointer, and a new one comes in at the top.
-class TMenu_Img final : public TImageSprite {
+class MenuDecoration final : public ImageSprite {
  public:
-  explicit TMenu_Img(TSprite* parent) : TImageSprite(parent) {}
+  explicit MenuDecoration(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
-  void OnHit(TSprite& other, bool& done) override;
+  void OnHit(Sprite& other, bool& done) override;
 
   double SpeedX = 0;
   double SpeedY = 0;
@@ -49,9 +49,9 @@ class TMenu_Img final : public TImageSprite {
 };
 
 // A spark of a burst decoration.
-class TMenu_Img_1 final : public TImageSprite {
+class DecorationSpark final : public ImageSprite {
  public:
-  explicit TMenu_Img_1(TSprite* parent) : TImageSprite(parent) {}
+  explicit DecorationSpark(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 
   int Age = 0;
@@ -60,12 +60,12 @@ class TMenu_Img_1 final : public TImageSprite {
 };
 
 // The main menu's title and five items on the menu column, nothing pending.
-void BuildMainMenu(TForm1& form);
+void BuildMainMenu(MainWindow& main_window);
 // The pointer at the middle of the surface.
-void CreatePointer(TForm1& form);
+void CreatePointer(MainWindow& main_window);
 // The pointer, unless one is already there.
-void EnsurePointer(TForm1& form);
+void EnsurePointer(MainWindow& main_window);
 // Seven decorations at random places, animated at `frame_speed`.
-void CreateDecorations(TForm1& form, double frame_speed);
+void CreateDecorations(MainWindow& main_window, double frame_speed);
 
 }  // namespace zephyrant

@@ -5,7 +5,7 @@
 
 namespace zephyrant {
 
-void TForm1::FormKeyPress(char character) {
+void MainWindow::OnKeyPress(char character) {
   GameState& state = State();
   // Keys pressed before the last one was drawn, and keys on a table that
   // holds no new score, type nothing.

@@ -33,12 +33,12 @@ int32_t& VolumeOf(GameState& state, int row) {
 }
 
 // A value sprite on its row, centred on the height of the row's item.
-void PutValue(TForm1& form, ValueSprite which, const char* picture_name, double x, int row,
-              int width = 0, int height = 0) {
-  GameState& state = form.State();
-  const TDXImageList& list = form.Images(kOptionsScreen.list);
-  const TPictureItem& picture = list.Item(picture_name);
-  TMenu& value = form.Engine().Spawn<TMenu>();
+void PutValue(MainWindow& main_window, ValueSprite which, const char* picture_name, double x,
+              int row, int width = 0, int height = 0) {
+  GameState& state = main_window.State();
+  const ImageList& list = main_window.Images(kOptionsScreen.list);
+  const PictureItem& picture = list.Item(picture_name);
+  MenuItem& value = main_window.Engine().Spawn<MenuItem>();
   value.SetImage(picture);
   if (width > 0) value.Width = width;
   if (height > 0) value.Height = height;
@@ -48,63 +48,63 @@ void PutValue(TForm1& form, ValueSprite which, const char* picture_name, double 
   state.optionValues[which] = value.Serial();
 }
 
-void KillValue(TForm1& form, ValueSprite which) {
-  uint32_t& serial = form.State().optionValues[which];
-  if (TSprite* sprite = form.Engine().Find(serial)) sprite->Kill();
+void KillValue(MainWindow& main_window, ValueSprite which) {
+  uint32_t& serial = main_window.State().optionValues[which];
+  if (Sprite* sprite = main_window.Engine().Find(serial)) sprite->Kill();
   serial = 0;
 }
 
-void ShowVolumeRow(TForm1& form, int row, bool highlighted) {
-  const GameState& state = form.State();
+void ShowVolumeRow(MainWindow& main_window, int row, bool highlighted) {
+  const GameState& state = main_window.State();
   const ValueSprite bar = row == kSoundRow ? kSoundBar : kMusicBar;
   const ValueSprite knob = row == kSoundRow ? kSoundKnob : kMusicKnob;
-  KillValue(form, bar);
-  KillValue(form, knob);
+  KillValue(main_window, bar);
+  KillValue(main_window, knob);
   // Of two menu sprites the older is drawn on top, so the knob comes first.
   const double column = state.menuColumnX;
   const int volume = row == kSoundRow ? state.soundVolume : state.musicVolume;
   const int height = highlighted ? 20 : 18;
-  PutValue(form, knob, highlighted ? "track1_1" : "track1_0", column + kKnobShift + volume, row,
-           kKnobWidth, height);
-  PutValue(form, bar, highlighted ? "track2_1" : "track2_0", column + kValueShift, row, kBarWidth,
-           height);
+  PutValue(main_window, knob, highlighted ? "track1_1" : "track1_0", column + kKnobShift + volume,
+           row, kKnobWidth, height);
+  PutValue(main_window, bar, highlighted ? "track2_1" : "track2_0", column + kValueShift, row,
+           kBarWidth, height);
 }
 
 }  // namespace
 
-void ShowOptionRow(TForm1& form, int row, bool highlighted) {
-  const GameState& state = form.State();
+void ShowOptionRow(MainWindow& main_window, int row, bool highlighted) {
+  const GameState& state = main_window.State();
   const int form_index = highlighted ? 1 : 0;
   const double x = state.menuColumnX + kValueShift;
   switch (row) {
     case kSoundRow:
     case kMusicRow:
-      ShowVolumeRow(form, row, highlighted);
+      ShowVolumeRow(main_window, row, highlighted);
       break;
     case kDifficultyRow:
-      KillValue(form, kDifficultyValue);
-      PutValue(form, kDifficultyValue,
+      KillValue(main_window, kDifficultyValue);
+      PutValue(main_window, kDifficultyValue,
                kDifficultyPictures[std::clamp(state.difficulty, 0, kMaxDifficulty)][form_index], x,
                row);
       break;
     case kFullScreenRow:
-      KillValue(form, kFullValue);
-      PutValue(form, kFullValue, kFullScreenPictures[state.fullScreen == 0 ? 0 : 1][form_index], x,
-               row);
+      KillValue(main_window, kFullValue);
+      PutValue(main_window, kFullValue,
+               kFullScreenPictures[state.fullScreen == 0 ? 0 : 1][form_index], x, row);
       break;
     default:
       break;
   }
 }
 
-void KillOptionValues(TForm1& form) {
+void KillOptionValues(MainWindow& main_window) {
   for (int which = kSoundBar; which <= kFullValue; ++which) {
-    KillValue(form, static_cast<ValueSprite>(which));
+    KillValue(main_window, static_cast<ValueSprite>(which));
   }
 }
 
-void LeaveOptions(TForm1& form, bool save) {
-  GameState& state = form.State();
+void LeaveOptions(MainWindow& main_window, bool save) {
+  GameState& state = main_window.State();
   if (save) {
     SavedSettings settings;
     settings.sound = state.soundVolume;
@@ -114,23 +114,23 @@ void LeaveOptions(TForm1& form, bool save) {
     settings.full = state.fullScreen;
     // A store that cannot be written leaves the file as it was; the settings
     // stay in effect for this run either way.
-    SaveOptionSettings(form.Services().settings, settings);
+    SaveOptionSettings(main_window.Services().settings, settings);
   }
-  PlayClickSound(form);
+  PlayClickSound(main_window);
   state.screenState = kLeavingOptions;
   state.itemRequests[2] = kHighlight;
   state.menuSelection = 2;
 }
 
-void StepOption(TForm1& form, int direction) {
-  GameState& state = form.State();
+void StepOption(MainWindow& main_window, int direction) {
+  GameState& state = main_window.State();
   const int row = state.menuSelection;
   switch (row) {
     case kSoundRow:
     case kMusicRow: {
       int32_t& volume = VolumeOf(state, row);
       volume = std::clamp(volume + direction * kVolumeStep, 0, kMaxVolume);
-      form.ApplySoundVolumes();
+      main_window.ApplySoundVolumes();
       break;
     }
     case kDifficultyRow:
@@ -143,46 +143,46 @@ void StepOption(TForm1& form, int direction) {
       if (state.fullScreen > 1) state.fullScreen = 0;
       if (state.fullScreen < 0) state.fullScreen = 1;
       // Either way the keys re-apply the window configuration of the setting.
-      form.WindowMode();
+      main_window.WindowMode();
       break;
     default:
       return;
   }
-  PlayClickSound(form);
+  PlayClickSound(main_window);
   SetRequest(state.optionRequests, row, kHighlight);
 }
 
-void DragVolume(TForm1& form, const TCursor1& pointer, int row) {
-  GameState& state = form.State();
-  const TSprite* bar =
-      form.Engine().Find(state.optionValues[row == kSoundRow ? kSoundBar : kMusicBar]);
-  const auto* bar_picture = dynamic_cast<const TImageSprite*>(bar);
+void DragVolume(MainWindow& main_window, const MenuPointer& pointer, int row) {
+  GameState& state = main_window.State();
+  const Sprite* bar =
+      main_window.Engine().Find(state.optionValues[row == kSoundRow ? kSoundBar : kMusicBar]);
+  const auto* bar_picture = dynamic_cast<const ImageSprite*>(bar);
   if (bar_picture != nullptr && bar_picture->Image != nullptr && bar->X <= pointer.X &&
       pointer.X <= bar->X + bar_picture->Image->Width() && bar->Y <= pointer.Y &&
       pointer.Y <= bar->Y + bar_picture->Image->Height()) {
     const double at = pointer.SystemPointer().x - state.menuColumnX - kKnobShift;
     VolumeOf(state, row) = std::clamp(static_cast<int32_t>(std::nearbyint(at)), 0, kMaxVolume);
-    form.ApplySoundVolumes();
+    main_window.ApplySoundVolumes();
   }
   SetRequest(state.optionRequests, row, kHighlight);
 }
 
-void CycleDifficulty(TForm1& form) {
-  GameState& state = form.State();
-  PlayClickSound(form);
+void CycleDifficulty(MainWindow& main_window) {
+  GameState& state = main_window.State();
+  PlayClickSound(main_window);
   state.difficulty = state.difficulty >= kMaxDifficulty ? 0 : state.difficulty + 1;
   state.optionRequests[kDifficultyRow] = kHighlight;
   state.mouseButton = 0;
 }
 
-void CycleFullScreen(TForm1& form) {
-  GameState& state = form.State();
-  PlayClickSound(form);
+void CycleFullScreen(MainWindow& main_window) {
+  GameState& state = main_window.State();
+  PlayClickSound(main_window);
   state.fullScreen = state.fullScreen >= 1 ? 0 : state.fullScreen + 1;
   if (state.fullScreen == 0) {
-    form.FullMode();
+    main_window.FullMode();
   } else {
-    form.WindowMode();
+    main_window.WindowMode();
   }
   state.optionRequests[kFullScreenRow] = kHighlight;
   state.mouseButton = 0;

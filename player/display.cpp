@@ -11,51 +11,51 @@ constexpr int kScoreLabelGap = 50;
 constexpr int kIconGap = 25;  // between the icon row and the bottom edge, over the icon's height
 
 // Labels go while the abort input is held too, for the rest of the game.
-void RemoveLabelWhenDone(TImageSprite& label) {
-  TForm1& form = FormOf(label);
-  if (form.Input().Has(InputState::InputButton2)) label.Kill();
-  if (form.State().screenState != kPlaying) label.Kill();
+void RemoveLabelWhenDone(ImageSprite& label) {
+  MainWindow& main_window = WindowOf(label);
+  if (main_window.Input().Has(InputState::InputButton2)) label.Kill();
+  if (main_window.State().screenState != kPlaying) label.Kill();
 }
 
 }  // namespace
 
-void TLive::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
+void HealthLabel::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
   RemoveLabelWhenDone(*this);
 }
 
-void TScore::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
+void ScoreLabel::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
   RemoveLabelWhenDone(*this);
 }
 
-void TBonus::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  if (FormOf(*this).State().screenState != kPlaying) Kill();
+void LifeIcon::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  if (WindowOf(*this).State().screenState != kPlaying) Kill();
 }
 
-void CreateHealthAndScoreLabels(TForm1& form) {
-  const GameState& state = form.State();
-  const TDXImageList& start = form.Images("Start");
-  const TPictureItem& live_image = start.Item("live");
-  TLive& live = form.Engine().Spawn<TLive>();
+void CreateHealthAndScoreLabels(MainWindow& main_window) {
+  const GameState& state = main_window.State();
+  const ImageList& start = main_window.Images("Start");
+  const PictureItem& live_image = start.Item("live");
+  HealthLabel& live = main_window.Engine().Spawn<HealthLabel>();
   live.SetImage(live_image);
   live.X = kLabelMargin;
   live.Y = state.surfaceHeight - live_image.Height() - kLabelMargin;
   live.SetZ(-1);
 
-  const TPictureItem& scores_image = start.Item("scores");
-  TScore& score = form.Engine().Spawn<TScore>();
+  const PictureItem& scores_image = start.Item("scores");
+  ScoreLabel& score = main_window.Engine().Spawn<ScoreLabel>();
   score.SetImage(scores_image);
   score.X = scores_image.Width() + kScoreLabelGap;
   score.Y = live.Y;
   score.SetZ(-1);
 }
 
-void CreateLifeIcon(TForm1& form, int index) {
-  GameState& state = form.State();
-  const TPictureItem& image = form.Images(Holder::kShip, "ListBonus").Item("bonus1");
-  TBonus& icon = form.Engine().Spawn<TBonus>();
+void CreateLifeIcon(MainWindow& main_window, int index) {
+  GameState& state = main_window.State();
+  const PictureItem& image = main_window.Images(Holder::kShip, "ListBonus").Item("bonus1");
+  LifeIcon& icon = main_window.Engine().Spawn<LifeIcon>();
   icon.SetImage(image);
   icon.X = index * image.Width() + kLabelMargin;
   icon.Y = state.surfaceHeight - image.Height() - kIconGap;
@@ -65,10 +65,10 @@ void CreateLifeIcon(TForm1& form, int index) {
   state.lifeIcons[index] = icon.Serial();
 }
 
-void KillLifeIcon(TForm1& form, int index) {
-  GameState& state = form.State();
+void KillLifeIcon(MainWindow& main_window, int index) {
+  GameState& state = main_window.State();
   if (index < 0 || static_cast<size_t>(index) >= state.lifeIcons.size()) return;
-  if (TSprite* icon = form.Engine().Find(state.lifeIcons[index])) icon->Kill();
+  if (Sprite* icon = main_window.Engine().Find(state.lifeIcons[index])) icon->Kill();
   state.lifeIcons[index] = 0;
 }
 

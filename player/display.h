@@ -4,34 +4,34 @@
 
 namespace zephyrant {
 
-class TForm1;
+class MainWindow;
 
 // The health label `live`; the number beside it is drawn as text.
-class TLive final : public TImageSprite {
+class HealthLabel final : public ImageSprite {
  public:
-  explicit TLive(TSprite* parent) : TImageSprite(parent) {}
+  explicit HealthLabel(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 };
 
 // The score label `scores`; the number beside it is drawn as text.
-class TScore final : public TImageSprite {
+class ScoreLabel final : public ImageSprite {
  public:
-  explicit TScore(TSprite* parent) : TImageSprite(parent) {}
+  explicit ScoreLabel(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 };
 
 // A life icon: one per remaining ship, in a row above the labels.
-class TBonus final : public TImageSprite {
+class LifeIcon final : public ImageSprite {
  public:
-  explicit TBonus(TSprite* parent) : TImageSprite(parent) {}
+  explicit LifeIcon(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 };
 
 // The health and score labels at the bottom left.
-void CreateHealthAndScoreLabels(TForm1& form);
+void CreateHealthAndScoreLabels(MainWindow& main_window);
 // The life icon of lives-index `index`, kept in the life-icon table.
-void CreateLifeIcon(TForm1& form, int index);
+void CreateLifeIcon(MainWindow& main_window, int index);
 // Removes the life icon of lives-index `index`, if it is still there.
-void KillLifeIcon(TForm1& form, int index);
+void KillLifeIcon(MainWindow& main_window, int index);
 
 }  // namespace zephyrant

@@ -17,19 +17,19 @@ bool Expired(int& steps, int lifetime) {
 
 }  // namespace
 
-void TExp_Shell::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
+void ShellImpact::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
   if (Expired(steps_, kLifetime)) Kill();
 }
 
-void TExp_Rocket::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
+void RocketImpact::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
   if (Expired(steps_, kLifetime)) Kill();
 }
 
-void TExp_0::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  int& counter = FormOf(*this).State().explosionCounter;
+void Explosion::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  int& counter = WindowOf(*this).State().explosionCounter;
   counter += 1;
   if (counter >= kCounterLimit) {
     counter = 0;
@@ -38,10 +38,10 @@ void TExp_0::MoveStep(int move_count) {
 }
 
 template <class T>
-T& SpawnExplosion(TForm1& form, std::string_view image, double x, double y, int z,
+T& SpawnExplosion(MainWindow& main_window, std::string_view image, double x, double y, int z,
                   double frame_speed) {
-  T& explosion = form.Engine().Spawn<T>();
-  explosion.SetImage(form.Images(Holder::kExplosion, "Explosion").Item(image));
+  T& explosion = main_window.Engine().Spawn<T>();
+  explosion.SetImage(main_window.Images(Holder::kExplosion, "Explosion").Item(image));
   explosion.X = x;
   explosion.Y = y;
   explosion.SetZ(z);
@@ -50,10 +50,11 @@ T& SpawnExplosion(TForm1& form, std::string_view image, double x, double y, int 
   return explosion;
 }
 
-template TExp_Shell& SpawnExplosion<TExp_Shell>(TForm1&, std::string_view, double, double, int,
-                                                double);
-template TExp_Rocket& SpawnExplosion<TExp_Rocket>(TForm1&, std::string_view, double, double, int,
-                                                  double);
-template TExp_0& SpawnExplosion<TExp_0>(TForm1&, std::string_view, double, double, int, double);
+template ShellImpact& SpawnExplosion<ShellImpact>(MainWindow&, std::string_view, double, double,
+                                                  int, double);
+template RocketImpact& SpawnExplosion<RocketImpact>(MainWindow&, std::string_view, double, double,
+                                                    int, double);
+template Explosion& SpawnExplosion<Explosion>(MainWindow&, std::string_view, double, double, int,
+                                              double);
 
 }  // namespace zephyrant

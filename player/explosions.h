@@ -6,13 +6,13 @@
 
 namespace zephyrant {
 
-class TForm1;
+class MainWindow;
 
 // The impact of a shell, or of an enemy shot on the ship: 30 steps.
-class TExp_Shell final : public TImageSprite {
+class ShellImpact final : public ImageSprite {
  public:
   static constexpr int kLifetime = 30;
-  explicit TExp_Shell(TSprite* parent) : TImageSprite(parent) {}
+  explicit ShellImpact(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 
  private:
@@ -20,10 +20,10 @@ class TExp_Shell final : public TImageSprite {
 };
 
 // The impact of a rocket: 30 steps.
-class TExp_Rocket final : public TImageSprite {
+class RocketImpact final : public ImageSprite {
  public:
   static constexpr int kLifetime = 30;
-  explicit TExp_Rocket(TSprite* parent) : TImageSprite(parent) {}
+  explicit RocketImpact(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 
  private:
@@ -33,17 +33,17 @@ class TExp_Rocket final : public TImageSprite {
 // The large explosion of a ship, a small enemy or a boss. Every one alive
 // counts on the one shared explosion counter; the step that brings it to
 // 35 removes that explosion and starts the count again.
-class TExp_0 final : public TImageSprite {
+class Explosion final : public ImageSprite {
  public:
   static constexpr int kCounterLimit = 35;
-  explicit TExp_0(TSprite* parent) : TImageSprite(parent) {}
+  explicit Explosion(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 };
 
 // An explosion of the explosion list's picture `image`, played once at
 // `frame_speed`.
 template <class T>
-T& SpawnExplosion(TForm1& form, std::string_view image, double x, double y, int z,
+T& SpawnExplosion(MainWindow& main_window, std::string_view image, double x, double y, int z,
                   double frame_speed);
 
 }  // namespace zephyrant

@@ -13,17 +13,17 @@ constexpr double kPodsOffsetX = -5;
 constexpr double kPodsCreatedOffsetX = -6;
 constexpr double kPodsOffsetY = 25;
 
-const TPictureItem& BonusPicture(TForm1& form, const char* name) {
-  return form.Images(Holder::kShip, "ListBonus").Item(name);
+const PictureItem& BonusPicture(MainWindow& main_window, const char* name) {
+  return main_window.Images(Holder::kShip, "ListBonus").Item(name);
 }
 
 }  // namespace
 
-void TCannon::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  TForm1& form = FormOf(*this);
-  GameState& state = form.State();
-  if (form.Input().Has(InputState::InputButton2)) Kill();
+void CannonMount::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  MainWindow& main_window = WindowOf(*this);
+  GameState& state = main_window.State();
+  if (main_window.Input().Has(InputState::InputButton2)) Kill();
   if (state.screenState != kPlaying) Kill();
   if (state.livesIndex < 0) Kill();
   if (state.weaponLevel != 2) Kill();
@@ -32,16 +32,16 @@ void TCannon::MoveStep(int move_count) {
   SetZ(1);
   if (state.cannonFired == 1) {
     Kill();
-    CreateCannonMount(form, kFiringFrameSpeed);
+    CreateCannonMount(main_window, kFiringFrameSpeed);
     state.cannonFired = 0;
   }
 }
 
-void TCannon2::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  TForm1& form = FormOf(*this);
-  const GameState& state = form.State();
-  if (form.Input().Has(InputState::InputButton2)) Kill();
+void LaserMount::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  MainWindow& main_window = WindowOf(*this);
+  const GameState& state = main_window.State();
+  if (main_window.Input().Has(InputState::InputButton2)) Kill();
   if (state.screenState != kPlaying) Kill();
   if (state.livesIndex < 0) Kill();
   if (state.weaponLevel != 3) Kill();
@@ -50,11 +50,11 @@ void TCannon2::MoveStep(int move_count) {
   SetZ(-1);
 }
 
-void TRocet1::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  TForm1& form = FormOf(*this);
-  const GameState& state = form.State();
-  if (form.Input().Has(InputState::InputButton2)) Kill();
+void RocketPods::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  MainWindow& main_window = WindowOf(*this);
+  const GameState& state = main_window.State();
+  if (main_window.Input().Has(InputState::InputButton2)) Kill();
   if (state.rocketCount == 0) Kill();
   // Like the cannons they ride on the ship: rockets left over do not keep
   // them once the last ship is lost or play has ended.
@@ -64,10 +64,10 @@ void TRocet1::MoveStep(int move_count) {
   Y = state.heroY + kPodsOffsetY;
 }
 
-TCannon& CreateCannonMount(TForm1& form, double frame_speed) {
-  const GameState& state = form.State();
-  TCannon& cannon = form.Engine().Spawn<TCannon>();
-  cannon.SetImage(BonusPicture(form, "cannon2"));
+CannonMount& CreateCannonMount(MainWindow& main_window, double frame_speed) {
+  const GameState& state = main_window.State();
+  CannonMount& cannon = main_window.Engine().Spawn<CannonMount>();
+  cannon.SetImage(BonusPicture(main_window, "cannon2"));
   cannon.X = state.heroX + kCannonOffsetX;
   cannon.Y = state.heroY + kCannonOffsetY;
   cannon.FrameLooped = false;
@@ -76,19 +76,19 @@ TCannon& CreateCannonMount(TForm1& form, double frame_speed) {
   return cannon;
 }
 
-TCannon2& CreateLaserMount(TForm1& form) {
-  const GameState& state = form.State();
-  TCannon2& cannon = form.Engine().Spawn<TCannon2>();
-  cannon.SetImage(BonusPicture(form, "cannon3"));
+LaserMount& CreateLaserMount(MainWindow& main_window) {
+  const GameState& state = main_window.State();
+  LaserMount& cannon = main_window.Engine().Spawn<LaserMount>();
+  cannon.SetImage(BonusPicture(main_window, "cannon3"));
   cannon.X = state.heroX;
   cannon.Y = state.heroY + kLaserOffsetY;
   return cannon;
 }
 
-TRocet1& CreateRocketPods(TForm1& form) {
-  const GameState& state = form.State();
-  TRocet1& pods = form.Engine().Spawn<TRocet1>();
-  pods.SetImage(BonusPicture(form, "rocet3"));
+RocketPods& CreateRocketPods(MainWindow& main_window) {
+  const GameState& state = main_window.State();
+  RocketPods& pods = main_window.Engine().Spawn<RocketPods>();
+  pods.SetImage(BonusPicture(main_window, "rocet3"));
   pods.X = state.heroX + kPodsCreatedOffsetX;
   pods.Y = state.heroY + kPodsOffsetY;
   return pods;

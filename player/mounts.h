@@ -4,38 +4,38 @@
 
 namespace zephyrant {
 
-class TForm1;
+class MainWindow;
 
 // The double cannon on the ship at weapon level 2; every volley replaces it
 // with one that plays the firing frames once.
-class TCannon final : public TImageSprite {
+class CannonMount final : public ImageSprite {
  public:
   static constexpr double kIdleFrameSpeed = 0.5;
   static constexpr double kFiringFrameSpeed = 1;
-  explicit TCannon(TSprite* parent) : TImageSprite(parent) {}
+  explicit CannonMount(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 };
 
 // The laser cannon at weapon level 3, drawn under the ship.
-class TCannon2 final : public TImageSprite {
+class LaserMount final : public ImageSprite {
  public:
-  explicit TCannon2(TSprite* parent) : TImageSprite(parent) {}
+  explicit LaserMount(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 };
 
 // The rocket pods, shown while rockets remain and a ship is in play.
-class TRocet1 final : public TImageSprite {
+class RocketPods final : public ImageSprite {
  public:
-  explicit TRocet1(TSprite* parent) : TImageSprite(parent) {}
+  explicit RocketPods(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 };
 
 // A double cannon on the ship at hero X + 7, hero Y + 5.
-TCannon& CreateCannonMount(TForm1& form, double frame_speed);
+CannonMount& CreateCannonMount(MainWindow& main_window, double frame_speed);
 // The laser cannon under the ship at hero X, hero Y - 23.
-TCannon2& CreateLaserMount(TForm1& form);
+LaserMount& CreateLaserMount(MainWindow& main_window);
 // The rocket pods at hero X - 6, hero Y + 25 (they settle one pixel to the
 // right on their first step).
-TRocet1& CreateRocketPods(TForm1& form);
+RocketPods& CreateRocketPods(MainWindow& main_window);
 
 }  // namespace zephyrant

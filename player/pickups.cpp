@@ -36,7 +36,7 @@ double FrameSpeedOf(std::string_view picture) {
 }
 
 // The first cannon is likelier in the first three levels.
-int FirstCannonRoll(TRandom& random, int level_number) {
+int FirstCannonRoll(RandomGenerator& random, int level_number) {
   int r = random(100);
   if (level_number == 1) r = random(30);
   if (level_number == 2) r = random(50);
@@ -44,7 +44,7 @@ int FirstCannonRoll(TRandom& random, int level_number) {
   return r;
 }
 
-int SecondCannonRoll(TRandom& random, int level_number) {
+int SecondCannonRoll(RandomGenerator& random, int level_number) {
   int r = random(150);
   if (level_number == 1) r = random(50);
   if (level_number == 2) r = random(70);
@@ -53,10 +53,10 @@ int SecondCannonRoll(TRandom& random, int level_number) {
 }
 
 // Cannon pick-ups stay until taken or the game ends; they may fall on below the screen.
-void FallAsCannon(TImageSprite& pickup) {
-  TForm1& form = FormOf(pickup);
-  if (form.Input().Has(InputState::InputButton2)) pickup.Kill();
-  if (form.State().screenState != kPlaying) pickup.Kill();
+void FallAsCannon(ImageSprite& pickup) {
+  MainWindow& main_window = WindowOf(pickup);
+  if (main_window.Input().Has(InputState::InputButton2)) pickup.Kill();
+  if (main_window.State().screenState != kPlaying) pickup.Kill();
   pickup.Y += kFallSpeed;
   pickup.CheckHits();
 }
@@ -64,9 +64,9 @@ void FallAsCannon(TImageSprite& pickup) {
 }  // namespace
 
 template <class T>
-T& SpawnPickup(TForm1& form, std::string_view picture, double x, double y) {
-  T& pickup = form.Engine().template Spawn<T>();
-  pickup.SetImage(form.Images(Holder::kShip, "ListBonus").Item(picture));
+T& SpawnPickup(MainWindow& main_window, std::string_view picture, double x, double y) {
+  T& pickup = main_window.Engine().template Spawn<T>();
+  pickup.SetImage(main_window.Images(Holder::kShip, "ListBonus").Item(picture));
   pickup.X = x;
   pickup.Y = y;
   pickup.FrameSpeed = FrameSpeedOf(picture);
@@ -74,60 +74,60 @@ T& SpawnPickup(TForm1& form, std::string_view picture, double x, double y) {
   return pickup;
 }
 
-template TBonus1& SpawnPickup<TBonus1>(TForm1&, std::string_view, double, double);
-template TCannon1& SpawnPickup<TCannon1>(TForm1&, std::string_view, double, double);
-template TCannon3& SpawnPickup<TCannon3>(TForm1&, std::string_view, double, double);
+template BonusPickup& SpawnPickup<BonusPickup>(MainWindow&, std::string_view, double, double);
+template CannonPickup& SpawnPickup<CannonPickup>(MainWindow&, std::string_view, double, double);
+template LaserPickup& SpawnPickup<LaserPickup>(MainWindow&, std::string_view, double, double);
 
-void RollBonuses(TForm1& form, double x, double y) {
-  GameState& state = form.State();
-  TRandom& random = form.Random();
+void RollBonuses(MainWindow& main_window, double x, double y) {
+  GameState& state = main_window.State();
+  RandomGenerator& random = main_window.Random();
   const int extra_ship = random(250);
   if (extra_ship == 7 && state.livesIndex < kMostLivesForExtraShip) {
-    SpawnPickup<TBonus1>(form, "bonus2", x, y);
+    SpawnPickup<BonusPickup>(main_window, "bonus2", x, y);
     state.bonusKind = kExtraShip;
   }
   const int repair = random(100);
   if (repair == 10 && state.bonusKind == kNoBonus) {
-    SpawnPickup<TBonus1>(form, "bonus3", x, y);
+    SpawnPickup<BonusPickup>(main_window, "bonus3", x, y);
     state.bonusKind = kRepairKind;
   }
   const int points = random(250);
   if (points == 9 && state.bonusKind == kNoBonus) {
-    SpawnPickup<TBonus1>(form, "bonus4", x, y);
+    SpawnPickup<BonusPickup>(main_window, "bonus4", x, y);
     state.bonusKind = kPoints;
   }
   const int rockets = random(100);
   if (rockets == 5 && state.rocketCount < 1) {
-    SpawnPickup<TBonus1>(form, "rocet1", x, y);
+    SpawnPickup<BonusPickup>(main_window, "rocet1", x, y);
     state.rocketCount = kRocketBonus;
   }
   const int first_cannon = FirstCannonRoll(random, state.levelNumber);
   if (first_cannon == 1 && state.weaponLevel != 2 && state.weaponLevel != 3) {
-    SpawnPickup<TCannon1>(form, "cannon1", x, y);
+    SpawnPickup<CannonPickup>(main_window, "cannon1", x, y);
   }
   const int second_cannon = SecondCannonRoll(random, state.levelNumber);
   if (second_cannon == 3 && state.weaponLevel == 2) {
-    SpawnPickup<TCannon3>(form, "cannon3", x, y);
+    SpawnPickup<LaserPickup>(main_window, "cannon3", x, y);
   }
 }
 
-void TBonus1::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  const GameState& state = FormOf(*this).State();
+void BonusPickup::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  const GameState& state = WindowOf(*this).State();
   if (state.screenState != kPlaying) Kill();
   Y += kFallSpeed;
   CheckHits();
   if (Y >= state.surfaceHeight) Kill();
 }
 
-void TBonus1::OnHit(TSprite& other, bool&) {
-  if (!IsHero(other)) return;
-  TForm1& form = FormOf(*this);
-  GameState& state = form.State();
+void BonusPickup::OnHit(Sprite& other, bool&) {
+  if (!IsShip(other)) return;
+  MainWindow& main_window = WindowOf(*this);
+  GameState& state = main_window.State();
   Kill();
   if (state.bonusKind == kExtraShip) {
     state.livesIndex += 1;
-    CreateLifeIcon(form, state.livesIndex);
+    CreateLifeIcon(main_window, state.livesIndex);
     state.bonusKind = kNoBonus;
   }
   if (state.bonusKind == kRepairKind) {
@@ -140,35 +140,35 @@ void TBonus1::OnHit(TSprite& other, bool&) {
     state.bonusKind = kNoBonus;
   }
   if (state.rocketCount == kRocketBonus) {
-    CreateRocketPods(form);
+    CreateRocketPods(main_window);
     state.rocketCount = kRocketBonus - 1;
   }
 }
 
-void TCannon1::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
+void CannonPickup::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
   FallAsCannon(*this);
 }
 
-void TCannon1::OnHit(TSprite& other, bool&) {
-  if (!IsHero(other)) return;
-  TForm1& form = FormOf(*this);
+void CannonPickup::OnHit(Sprite& other, bool&) {
+  if (!IsShip(other)) return;
+  MainWindow& main_window = WindowOf(*this);
   Kill();
-  CreateCannonMount(form, TCannon::kIdleFrameSpeed);
-  form.State().weaponLevel = 2;
+  CreateCannonMount(main_window, CannonMount::kIdleFrameSpeed);
+  main_window.State().weaponLevel = 2;
 }
 
-void TCannon3::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
+void LaserPickup::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
   FallAsCannon(*this);
 }
 
-void TCannon3::OnHit(TSprite& other, bool&) {
-  if (!IsHero(other)) return;
-  TForm1& form = FormOf(*this);
+void LaserPickup::OnHit(Sprite& other, bool&) {
+  if (!IsShip(other)) return;
+  MainWindow& main_window = WindowOf(*this);
   Kill();
-  CreateLaserMount(form);
-  form.State().weaponLevel = 3;
+  CreateLaserMount(main_window);
+  main_window.State().weaponLevel = 3;
 }
 
 }  // namespace zephyrant

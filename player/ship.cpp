@@ -34,14 +34,14 @@ constexpr double kLaserRise = 37;
 constexpr double kRocketOffsetX = -5;
 constexpr double kRocketOffsetY = 10;
 
-const TDXImageList& ShellPictures(TForm1& form) {
-  return form.Images(Holder::kShip, "ListShell");
+const ImageList& ShellPictures(MainWindow& main_window) {
+  return main_window.Images(Holder::kShip, "ListShell");
 }
 
 template <class Flame>
-void CreateFlame(TForm1& form, double x, double y) {
-  Flame& flame = form.Engine().Spawn<Flame>();
-  flame.SetImage(form.Images(Holder::kShip, "Hero").Item("flame"));
+void CreateFlame(MainWindow& main_window, double x, double y) {
+  Flame& flame = main_window.Engine().Spawn<Flame>();
+  flame.SetImage(main_window.Images(Holder::kShip, "Hero").Item("flame"));
   flame.X = x;
   flame.Y = y;
   flame.FrameLooped = true;
@@ -49,11 +49,11 @@ void CreateFlame(TForm1& form, double x, double y) {
 }
 
 // Flames go with the ship, and also while the abort state is held.
-void FollowShip(TImageSprite& flame, double offset_x) {
-  TForm1& form = FormOf(flame);
-  const GameState& state = form.State();
-  if (form.Input().Has(InputState::InputButton2)) flame.Kill();
-  if (state.heroDamage >= THero::kDestroyingDamage || state.livesIndex < 0) flame.Kill();
+void FollowShip(ImageSprite& flame, double offset_x) {
+  MainWindow& main_window = WindowOf(flame);
+  const GameState& state = main_window.State();
+  if (main_window.Input().Has(InputState::InputButton2)) flame.Kill();
+  if (state.heroDamage >= Ship::kDestroyingDamage || state.livesIndex < 0) flame.Kill();
   if (state.screenState != kPlaying) flame.Kill();
   flame.X = state.heroX + offset_x;
   flame.Y = state.heroY + kFlameY;
@@ -61,21 +61,21 @@ void FollowShip(TImageSprite& flame, double offset_x) {
 
 }  // namespace
 
-void CreateShip(TForm1& form) {
-  GameState& state = form.State();
-  THero& hero = form.Engine().Spawn<THero>();
-  hero.SetImage(form.Images(Holder::kShip, "Hero").Item("hero"));
+void CreateShip(MainWindow& main_window) {
+  GameState& state = main_window.State();
+  Ship& hero = main_window.Engine().Spawn<Ship>();
+  hero.SetImage(main_window.Images(Holder::kShip, "Hero").Item("hero"));
   hero.X = state.surfaceWidth / 2;
   hero.Y = state.surfaceHeight;
   state.heroX = hero.X;
   state.heroY = hero.Y;
-  CreateFlame<TFlame1>(form, hero.X - kFlameStartOffsetX, hero.Y - kFlameStartOffsetY);
-  CreateFlame<TFlame2>(form, hero.X + kFlameStartOffsetX, hero.Y - kFlameStartOffsetY);
+  CreateFlame<LeftFlame>(main_window, hero.X - kFlameStartOffsetX, hero.Y - kFlameStartOffsetY);
+  CreateFlame<RightFlame>(main_window, hero.X + kFlameStartOffsetX, hero.Y - kFlameStartOffsetY);
 }
 
-void THero::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  if (FormOf(*this).State().screenState != kPlaying) Kill();
+void Ship::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  if (WindowOf(*this).State().screenState != kPlaying) Kill();
   CheckLevelEnd();
   CheckGameWon();
   PutOutCompleteBanner();
@@ -86,14 +86,14 @@ void THero::MoveStep(int move_count) {
   Glide();
   Fire();
   fire_clock_ += kFireClockStep;
-  GameState& state = FormOf(*this).State();
+  GameState& state = WindowOf(*this).State();
   state.heroX = X;
   state.heroY = Y;
   CheckHits();
 }
 
-void THero::CheckLevelEnd() {
-  GameState& state = FormOf(*this).State();
+void Ship::CheckLevelEnd() {
+  GameState& state = WindowOf(*this).State();
   if (state.enemiesGone < state.levelQuota + 1) return;
   state.levelPhase = 1;
   state.levelNumber += 1;
@@ -101,52 +101,52 @@ void THero::CheckLevelEnd() {
   state.bossHits = kClearingBossHits;
 }
 
-void THero::CheckGameWon() {
-  TForm1& form = FormOf(*this);
-  GameState& state = form.State();
+void Ship::CheckGameWon() {
+  MainWindow& main_window = WindowOf(*this);
+  GameState& state = main_window.State();
   if (state.levelNumber != kLastLevel + 1) return;
   state.levelNumber = 1;
   state.bossHits = kClearingBossHits;
   state.heroDamage = 0;
-  form.HiScores();
-  CreateNameEntryCursor(form, kEndedGameCursorSpeed);
+  main_window.HiScores();
+  CreateNameEntryCursor(main_window, kEndedGameCursorSpeed);
 }
 
-void THero::PutOutCompleteBanner() {
-  TForm1& form = FormOf(*this);
-  GameState& state = form.State();
+void Ship::PutOutCompleteBanner() {
+  MainWindow& main_window = WindowOf(*this);
+  GameState& state = main_window.State();
   if (state.levelPhase != 1) return;
   state.levelPhase = 2;
-  const TPictureItem& complete = form.Images("Start").Item("complete");
-  TLevel& banner = form.Engine().Spawn<TLevel>();
+  const PictureItem& complete = main_window.Images("Start").Item("complete");
+  LevelBanner& banner = main_window.Engine().Spawn<LevelBanner>();
   banner.SetImage(complete);
   banner.X = state.surfaceWidth / 2 - complete.Width() / 2.0;
   banner.Y = -complete.Height();
 }
 
-void THero::CheckDestroyed() {
-  TForm1& form = FormOf(*this);
-  GameState& state = form.State();
+void Ship::CheckDestroyed() {
+  MainWindow& main_window = WindowOf(*this);
+  GameState& state = main_window.State();
   if (state.heroDamage < kDestroyingDamage) return;
-  SpawnExplosion<TExp_0>(form, "Exp", X, Y - Height, 1, kExplosionFrameSpeed);
-  form.PlayShellSound("hero_dead_exp");
-  KillLifeIcon(form, state.livesIndex);
+  SpawnExplosion<Explosion>(main_window, "Exp", X, Y - Height, 1, kExplosionFrameSpeed);
+  main_window.PlayEffectSound("hero_dead_exp");
+  KillLifeIcon(main_window, state.livesIndex);
   state.livesIndex -= 1;
   state.heroDamage = 0;
   Kill();
-  if (state.livesIndex >= 0) CreateShip(form);
+  if (state.livesIndex >= 0) CreateShip(main_window);
   // The weapon survives one step lower; the double cannon goes back on.
   state.weaponLevel -= 1;
-  if (state.weaponLevel == 2) CreateCannonMount(form, TCannon::kIdleFrameSpeed);
+  if (state.weaponLevel == 2) CreateCannonMount(main_window, CannonMount::kIdleFrameSpeed);
   if (state.weaponLevel < 1) state.weaponLevel = 1;
 }
 
-void THero::CheckGameOver() {
-  TForm1& form = FormOf(*this);
-  GameState& state = form.State();
+void Ship::CheckGameOver() {
+  MainWindow& main_window = WindowOf(*this);
+  GameState& state = main_window.State();
   if (state.livesIndex >= 0) return;
-  const TPictureItem& over = form.Images("Start").Item("ower");
-  TGame& banner = form.Engine().Spawn<TGame>();
+  const PictureItem& over = main_window.Images("Start").Item("ower");
+  GameOverBanner& banner = main_window.Engine().Spawn<GameOverBanner>();
   banner.SetImage(over);
   banner.X = state.surfaceWidth / 2 - over.Width() / 2.0;
   banner.Y = -over.Height();
@@ -154,21 +154,21 @@ void THero::CheckGameOver() {
   Kill();
 }
 
-void THero::Steer() {
-  TForm1& form = FormOf(*this);
-  const GameState& state = form.State();
+void Ship::Steer() {
+  MainWindow& main_window = WindowOf(*this);
+  const GameState& state = main_window.State();
   const int width = state.surfaceWidth;
   const int height = state.surfaceHeight;
   // A ship still climbing in cannot be steered.
   if (Y >= height - Height - kEntryLine) return;
-  const TDXInput& input = form.Input();
+  const InputDevices& input = main_window.Input();
   const double speed = kBaseSpeed + state.speedSetting / kSpeedDivisor;
   if (input.Has(InputState::InputLeft)) speed_x_ = -speed;
   if (input.Has(InputState::InputRight)) speed_x_ = speed;
   if (input.Has(InputState::InputUp)) speed_y_ = -speed;
   if (input.Has(InputState::InputDown)) speed_y_ = speed;
   // The pointer lives in surface pixels, so the window's own corner is the origin.
-  Display& display = form.Services().display;
+  Display& display = main_window.Services().display;
   Point cursor = display.PointerPosition();
   cursor.x = std::clamp(cursor.x, 0, std::max(0, width - Width));
   cursor.y = std::clamp(cursor.y, 0, std::max(0, height - Height - kPlayfieldBottomMargin));
@@ -185,21 +185,21 @@ void THero::Steer() {
   display.WarpPointer(static_cast<int>(std::nearbyint(X)), static_cast<int>(std::nearbyint(Y)));
 }
 
-void THero::Climb() {
-  const GameState& state = FormOf(*this).State();
+void Ship::Climb() {
+  const GameState& state = WindowOf(*this).State();
   if (Y >= state.surfaceHeight - Height - kEntryLine) Y -= kEntryClimb;
 }
 
-void THero::Glide() {
-  const TDXInput& input = FormOf(*this).Input();
+void Ship::Glide() {
+  const InputDevices& input = WindowOf(*this).Input();
   if (input.MouseDx() == 0) speed_x_ /= 2;
   if (input.MouseDy() == 0) speed_y_ /= 2;
 }
 
-void THero::Fire() {
-  TForm1& form = FormOf(*this);
-  GameState& state = form.State();
-  const TDXInput& input = form.Input();
+void Ship::Fire() {
+  MainWindow& main_window = WindowOf(*this);
+  GameState& state = main_window.State();
+  const InputDevices& input = main_window.Input();
   if ((input.Has(InputState::InputButton3) || state.mouseButton == 1) &&
       fire_clock_ - last_shot_clock_ >= kFireGap) {
     FireVolley();
@@ -214,12 +214,12 @@ void THero::Fire() {
   }
 }
 
-void THero::FireVolley() {
-  TForm1& form = FormOf(*this);
-  GameState& state = form.State();
-  const TDXImageList& pictures = ShellPictures(form);
-  auto shell_at = [&](const TPictureItem& picture, double x, double y) -> TShell& {
-    TShell& shell = form.Engine().Spawn<TShell>();
+void Ship::FireVolley() {
+  MainWindow& main_window = WindowOf(*this);
+  GameState& state = main_window.State();
+  const ImageList& pictures = ShellPictures(main_window);
+  auto shell_at = [&](const PictureItem& picture, double x, double y) -> ShipShell& {
+    ShipShell& shell = main_window.Engine().Spawn<ShipShell>();
     shell.SetImage(picture);
     shell.X = x;
     shell.Y = y;
@@ -227,30 +227,30 @@ void THero::FireVolley() {
   };
   switch (state.weaponLevel) {
     case 1: {
-      const TPictureItem& picture = pictures.Item("shell");
-      TShell& shell = shell_at(picture, X + Width / 2.0 - picture.Width() / 2.0, Y);
+      const PictureItem& picture = pictures.Item("shell");
+      ShipShell& shell = shell_at(picture, X + Width / 2.0 - picture.Width() / 2.0, Y);
       shell.PixelExact = true;
-      form.PlayShellSound("hero_shell");
+      main_window.PlayEffectSound("hero_shell");
       break;
     }
     case 2: {
-      const TPictureItem& picture = pictures.Item("shell");
+      const PictureItem& picture = pictures.Item("shell");
       state.cannonFired = 1;
       shell_at(picture, X + kCannonLeftX, Y);
-      form.PlayShellSound("hero_shell");
+      main_window.PlayEffectSound("hero_shell");
       shell_at(picture, X + kCannonRightX, Y);
-      form.PlayShellSound("hero_shell");
+      main_window.PlayEffectSound("hero_shell");
       break;
     }
     case 3: {
       // Three laser bolts in a column above the nose.
-      const TPictureItem& picture = pictures.Item("shell_can");
+      const PictureItem& picture = pictures.Item("shell_can");
       for (int i = 0; i < 3; ++i) {
-        TShell& bolt = shell_at(picture, X + Width / 2.0 - picture.Width() / 2.0,
-                                Y - kLaserRise - 3 * i * picture.Height());
+        ShipShell& bolt = shell_at(picture, X + Width / 2.0 - picture.Width() / 2.0,
+                                   Y - kLaserRise - 3 * i * picture.Height());
         bolt.FrameLooped = true;
         bolt.FrameSpeed = 5;
-        form.PlayShellSound("hero_lazer");
+        main_window.PlayEffectSound("hero_lazer");
       }
       break;
     }
@@ -259,27 +259,27 @@ void THero::FireVolley() {
   }
 }
 
-void THero::FireRockets() {
-  TForm1& form = FormOf(*this);
-  const TPictureItem& picture = ShellPictures(form).Item("rocet");
+void Ship::FireRockets() {
+  MainWindow& main_window = WindowOf(*this);
+  const PictureItem& picture = ShellPictures(main_window).Item("rocet");
   for (double x : {X + kRocketOffsetX, X + Width + kRocketOffsetX}) {
-    TRocet& rocket = form.Engine().Spawn<TRocet>();
+    Rocket& rocket = main_window.Engine().Spawn<Rocket>();
     rocket.SetImage(picture);
     rocket.X = x;
     rocket.Y = Y + kRocketOffsetY;
     rocket.FrameLooped = true;
     rocket.FrameSpeed = 1;
-    form.PlayShellSound("hero_rocet");
+    main_window.PlayEffectSound("hero_rocet");
   }
 }
 
-void TFlame1::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
+void LeftFlame::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
   FollowShip(*this, kLeftFlameX);
 }
 
-void TFlame2::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
+void RightFlame::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
   FollowShip(*this, kRightFlameX);
 }
 

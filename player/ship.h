@@ -4,18 +4,18 @@
 
 namespace zephyrant {
 
-class TForm1;
+class MainWindow;
 
 // The player's ship: reads the controls, keeps to the playfield, fires, and
 // runs the game-wide checks for a level's end, victory, destruction and game over.
-class THero final : public TImageSprite {
+class Ship final : public ImageSprite {
  public:
   static constexpr int kFireClockStep = 5;
   static constexpr int kFireGap = 70;  // a volley or rocket pair every 14 steps at most
   static constexpr double kEntryClimb = 3;
   static constexpr double kDestroyingDamage = 10;
 
-  explicit THero(TSprite* parent) : TImageSprite(parent) {}
+  explicit Ship(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 
   int FireClock() const { return fire_clock_; }
@@ -44,26 +44,26 @@ class THero final : public TImageSprite {
 };
 
 // An exhaust flame under the ship's left nozzle.
-class TFlame1 final : public TImageSprite {
+class LeftFlame final : public ImageSprite {
  public:
-  explicit TFlame1(TSprite* parent) : TImageSprite(parent) {}
+  explicit LeftFlame(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 };
 
 // An exhaust flame under the ship's right nozzle.
-class TFlame2 final : public TImageSprite {
+class RightFlame final : public ImageSprite {
  public:
-  explicit TFlame2(TSprite* parent) : TImageSprite(parent) {}
+  explicit RightFlame(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 };
 
 // Whether a sprite is the player's ship: what pick-ups and enemy shots react to.
-inline bool IsHero(const TSprite& sprite) {
-  return dynamic_cast<const THero*>(&sprite) != nullptr;
+inline bool IsShip(const Sprite& sprite) {
+  return dynamic_cast<const Ship*>(&sprite) != nullptr;
 }
 
 // A new ship just below the playfield, with its two flames; hero X and
 // hero Y take its position.
-void CreateShip(TForm1& form);
+void CreateShip(MainWindow& main_window);
 
 }  // namespace zephyrant

@@ -18,11 +18,11 @@ constexpr double kImpactFrameSpeed = 0.5;
 
 }  // namespace
 
-void TShell::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  TForm1& form = FormOf(*this);
-  GameState& state = form.State();
-  if (form.Input().Has(InputState::InputButton2)) Kill();
+void ShipShell::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  MainWindow& main_window = WindowOf(*this);
+  GameState& state = main_window.State();
+  if (main_window.Input().Has(InputState::InputButton2)) Kill();
   if (state.screenState != kPlaying) Kill();
   // Every shell in flight climbs at the current weapon level's speed.
   const double climb = state.weaponLevel == 3 ? kLaserClimb : kShellClimb;
@@ -37,27 +37,27 @@ void TShell::MoveStep(int move_count) {
   CheckHits();
 }
 
-void TShell::OnHit(TSprite& other, bool&) {
-  TForm1& form = FormOf(*this);
-  GameState& state = form.State();
+void ShipShell::OnHit(Sprite& other, bool&) {
+  MainWindow& main_window = WindowOf(*this);
+  GameState& state = main_window.State();
   if (IsBoss(other)) {
-    SpawnExplosion<TExp_Shell>(form, "ExpShell", X, Y - kImpactRise, 1, kImpactFrameSpeed);
-    form.PlayShellSound("hero_shell_exp");
+    SpawnExplosion<ShellImpact>(main_window, "ExpShell", X, Y - kImpactRise, 1, kImpactFrameSpeed);
+    main_window.PlayEffectSound("hero_shell_exp");
     Kill();
     state.bossHits += 1;
   } else if (IsSmallEnemy(other)) {
-    SpawnExplosion<TExp_Shell>(form, "ExpShell", X, Y - kImpactRise, 1, kImpactFrameSpeed);
-    form.PlayShellSound("hero_shell_exp");
+    SpawnExplosion<ShellImpact>(main_window, "ExpShell", X, Y - kImpactRise, 1, kImpactFrameSpeed);
+    main_window.PlayEffectSound("hero_shell_exp");
     state.shellHitFlag = 1;
-    RollBonuses(form, X, Y + Height);
+    RollBonuses(main_window, X, Y + Height);
   }
 }
 
-void TRocet::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  TForm1& form = FormOf(*this);
-  const GameState& state = form.State();
-  if (form.Input().Has(InputState::InputButton2)) Kill();
+void Rocket::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  MainWindow& main_window = WindowOf(*this);
+  const GameState& state = main_window.State();
+  if (main_window.Input().Has(InputState::InputButton2)) Kill();
   if (state.screenState != kPlaying) Kill();
   Y -= kRocketClimb + state.speedSetting / kSpeedDivisor;
   // The tick after its first small enemy, the rocket is spent.
@@ -70,16 +70,18 @@ void TRocet::MoveStep(int move_count) {
   CheckHits();
 }
 
-void TRocet::OnHit(TSprite& other, bool&) {
-  TForm1& form = FormOf(*this);
+void Rocket::OnHit(Sprite& other, bool&) {
+  MainWindow& main_window = WindowOf(*this);
   if (IsBoss(other)) {
-    SpawnExplosion<TExp_Rocket>(form, "ExpRocket", X, Y - kImpactRise, 1, kImpactFrameSpeed);
-    form.PlayShellSound("hero_rocet_exp");
-    form.State().bossHits += kBossHits;
+    SpawnExplosion<RocketImpact>(main_window, "ExpRocket", X, Y - kImpactRise, 1,
+                                 kImpactFrameSpeed);
+    main_window.PlayEffectSound("hero_rocet_exp");
+    main_window.State().bossHits += kBossHits;
     Kill();
   } else if (IsSmallEnemy(other)) {
-    SpawnExplosion<TExp_Rocket>(form, "ExpRocket", X, Y - kImpactRise, 0, kImpactFrameSpeed);
-    form.PlayShellSound("hero_rocet_exp");
+    SpawnExplosion<RocketImpact>(main_window, "ExpRocket", X, Y - kImpactRise, 0,
+                                 kImpactFrameSpeed);
+    main_window.PlayEffectSound("hero_rocet_exp");
     hit_counter_ += 1;
   }
 }

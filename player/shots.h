@@ -6,21 +6,21 @@ namespace zephyrant {
 
 // A shell or laser bolt: climbs straight up; a boss loses a hit at once, a
 // small enemy counts the hit in its own pass.
-class TShell final : public TImageSprite {
+class ShipShell final : public ImageSprite {
  public:
-  explicit TShell(TSprite* parent) : TImageSprite(parent) {}
+  explicit ShipShell(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
-  void OnHit(TSprite& other, bool& done) override;
+  void OnHit(Sprite& other, bool& done) override;
 };
 
 // A rocket: climbs fast, is worth five shells on a boss, and flies on
 // through a cluster of small enemies for the rest of the tick it first hits one.
-class TRocet final : public TImageSprite {
+class Rocket final : public ImageSprite {
  public:
   static constexpr int kBossHits = 5;
-  explicit TRocet(TSprite* parent) : TImageSprite(parent) {}
+  explicit Rocket(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
-  void OnHit(TSprite& other, bool& done) override;
+  void OnHit(Sprite& other, bool& done) override;
   int HitCounter() const { return hit_counter_; }
 
  private:

@@ -1,7 +1,7 @@
 #include "enemies/bosses/boss_1.h"
 
-#include "enemies/bosses/boss_shell_frame.h"
-#include "enemies/bosses/boss_shells_1.h"
+#include "enemies/bosses/boss_1_shots.h"
+#include "enemies/bosses/boss_shot_frame.h"
 
 namespace zephyrant {
 
@@ -31,10 +31,10 @@ constexpr double kLaserLaunchY = 10;
 
 }  // namespace
 
-void TBoss1::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
+void Boss1::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
   frame_.Hover(*this, kRules);
-  TRandom& random = FormOf(*this).Random();
+  RandomGenerator& random = WindowOf(*this).Random();
   int roll = random(kRocketChance);
   if (roll == kRocketRoll && frame_.CooledDown(kRocketCoolDown)) FireRocket();
   roll = random(kLaserChance);
@@ -44,36 +44,37 @@ void TBoss1::MoveStep(int move_count) {
   frame_.Settle(*this);
 }
 
-void TBoss1::FireRocket() {
-  TForm1& form = FormOf(*this);
-  auto& rocket = LaunchBossShot<TBossShell1_1>(form, BossShotPicture(form, "rocet_1"),
-                                               X + Width / 2.0, Y + Height + kBelowHull);
+void Boss1::FireRocket() {
+  MainWindow& main_window = WindowOf(*this);
+  auto& rocket =
+      LaunchBossShot<Boss1HomingRocket>(main_window, BossShotPicture(main_window, "rocet_1"),
+                                        X + Width / 2.0, Y + Height + kBelowHull);
   rocket.FrameLooped = true;
   rocket.FrameSpeed = kRocketFrameSpeed;
   rocket.PixelExact = true;
-  form.PlayShellSound("hero_rocet");
+  main_window.PlayEffectSound("hero_rocet");
   frame_.Fired();
 }
 
-void TBoss1::FireLaser() {
-  TForm1& form = FormOf(*this);
-  auto& laser = LaunchBossShot<TBossShell1_2>(form, BossShotPicture(form, "shell1_1"),
-                                              X + kLaserLaunchX, kLaserLaunchY);
+void Boss1::FireLaser() {
+  MainWindow& main_window = WindowOf(*this);
+  auto& laser = LaunchBossShot<Boss1ChargedLaser>(
+      main_window, BossShotPicture(main_window, "shell1_1"), X + kLaserLaunchX, kLaserLaunchY);
   laser.FrameLooped = true;
   laser.FrameSpeed = kLaserFrameSpeed;
   laser.PixelExact = true;
   laser.Age = 0;
-  form.PlayShellSound("little_lazer");
+  main_window.PlayEffectSound("little_lazer");
   frame_.Fired();
 }
 
-void TBoss1::FireBolts() {
-  TForm1& form = FormOf(*this);
-  const TPictureItem& picture = BossShotPicture(form, "shell1_0");
+void Boss1::FireBolts() {
+  MainWindow& main_window = WindowOf(*this);
+  const PictureItem& picture = BossShotPicture(main_window, "shell1_0");
   for (const double x : {X + kWingInset, X + Width - kWingInset}) {
-    auto& bolt = LaunchBossShot<TBossShell1_0>(form, picture, x, Y + Height + kBelowHull);
+    auto& bolt = LaunchBossShot<Boss1FallingBolt>(main_window, picture, x, Y + Height + kBelowHull);
     bolt.PixelExact = true;
-    form.PlayShellSound("little_shell");
+    main_window.PlayEffectSound("little_shell");
   }
   frame_.Fired();
 }

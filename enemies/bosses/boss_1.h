@@ -7,11 +7,11 @@ namespace zephyrant {
 
 // The boss of the first level set: slow, with homing rockets, a charged
 // laser and pairs of falling bolts, each on its own roll.
-class TBoss1 final : public TImageSprite, public BossKind {
+class Boss1 final : public ImageSprite, public BossKind {
  public:
   static constexpr BossRules kRules{3, 100};
 
-  explicit TBoss1(TSprite* parent) : TImageSprite(parent) {}
+  explicit Boss1(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 
   const BossFrame& Frame() const { return frame_; }

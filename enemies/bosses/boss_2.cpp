@@ -1,7 +1,7 @@
 #include "enemies/bosses/boss_2.h"
 
-#include "enemies/bosses/boss_shell_frame.h"
-#include "enemies/bosses/boss_shells_2.h"
+#include "enemies/bosses/boss_2_shots.h"
+#include "enemies/bosses/boss_shot_frame.h"
 
 namespace zephyrant {
 
@@ -25,43 +25,43 @@ constexpr double kEmitterY = 120;
 
 }  // namespace
 
-void TBoss2::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
-  GameState& state = FormOf(*this).State();
+void Boss2::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
+  GameState& state = WindowOf(*this).State();
   // Every beam sprite is gone by the time a boss arrives, but a beam cut
   // short when the last fight ended (the boss fell or play stopped mid-beam)
   // left its segment count behind, and a count that is not 0 holds back
   // every beam. A new boss starts with none under way.
   if (frame_.Clock() == 0) state.beamCount = 0;
   frame_.Hover(*this, kRules);
-  const int roll = FormOf(*this).Random()(kVolleyChance);
+  const int roll = WindowOf(*this).Random()(kVolleyChance);
   if (roll == kRocketRoll && frame_.CooledDown(kRocketCoolDown)) FireRockets();
   // One beam at a time.
   if (roll == kBeamRoll && state.beamCount == 0 && frame_.CooledDown(kBeamCoolDown)) FireBeam();
   frame_.Settle(*this);
 }
 
-void TBoss2::FireRockets() {
-  TForm1& form = FormOf(*this);
-  const TPictureItem& picture = BossShotPicture(form, "rocet_1");
+void Boss2::FireRockets() {
+  MainWindow& main_window = WindowOf(*this);
+  const PictureItem& picture = BossShotPicture(main_window, "rocet_1");
   for (const double x : {X + kLeftTubeX, X + kRightTubeX}) {
-    auto& rocket = LaunchBossShot<TBossShell2_1>(form, picture, x, Y + kTubeY);
+    auto& rocket = LaunchBossShot<Boss2ThrownRocket>(main_window, picture, x, Y + kTubeY);
     rocket.FrameLooped = false;
     rocket.FrameSpeed = kRocketFrameSpeed;
     // Thrown sideways with the boss's own drift.
     rocket.DriftX = frame_.VX();
-    form.PlayShellSound("hero_rocet");
+    main_window.PlayEffectSound("hero_rocet");
   }
   frame_.Fired();
 }
 
-void TBoss2::FireBeam() {
-  TForm1& form = FormOf(*this);
-  auto& emitter = LaunchBossShot<TBossShell2_0>(form, BossShotPicture(form, "shell2_2"),
-                                                X + kEmitterX, Y + kEmitterY);
+void Boss2::FireBeam() {
+  MainWindow& main_window = WindowOf(*this);
+  auto& emitter = LaunchBossShot<Boss2BeamEmitter>(
+      main_window, BossShotPicture(main_window, "shell2_2"), X + kEmitterX, Y + kEmitterY);
   emitter.FrameLooped = true;
   emitter.FrameSpeed = kEmitterFrameSpeed;
-  form.PlayShellSound("little_lazer");
+  main_window.PlayEffectSound("little_lazer");
   frame_.Fired();
 }
 

@@ -7,11 +7,11 @@ namespace zephyrant {
 
 // The boss of the second level set: quick on its feet, with rocket pairs
 // thrown along its drift and a beam laid toward the ship.
-class TBoss2 final : public TImageSprite, public BossKind {
+class Boss2 final : public ImageSprite, public BossKind {
  public:
   static constexpr BossRules kRules{5, 150};
 
-  explicit TBoss2(TSprite* parent) : TImageSprite(parent) {}
+  explicit Boss2(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 
   const BossFrame& Frame() const { return frame_; }

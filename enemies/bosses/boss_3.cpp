@@ -1,8 +1,8 @@
 #include "enemies/bosses/boss_3.h"
 
 #include "enemies/aim.h"
-#include "enemies/bosses/boss_shell_frame.h"
-#include "enemies/bosses/boss_shells_3.h"
+#include "enemies/bosses/boss_3_shots.h"
+#include "enemies/bosses/boss_shot_frame.h"
 
 namespace zephyrant {
 
@@ -25,36 +25,36 @@ constexpr double kBoltFrameSpeed = 0.2;
 
 }  // namespace
 
-void TBoss3::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
+void Boss3::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
   frame_.Hover(*this, kRules);
-  const int roll = FormOf(*this).Random()(kVolleyChance);
+  const int roll = WindowOf(*this).Random()(kVolleyChance);
   if (roll == kBombRoll && frame_.CooledDown(kBombCoolDown)) DropBombs();
   if (roll == kBoltRoll && frame_.CooledDown(kBoltCoolDown)) FireAimedBolt();
   frame_.Settle(*this);
 }
 
-void TBoss3::DropBombs() {
-  TForm1& form = FormOf(*this);
-  const TPictureItem& picture = BossShotPicture(form, "shell3_0");
+void Boss3::DropBombs() {
+  MainWindow& main_window = WindowOf(*this);
+  const PictureItem& picture = BossShotPicture(main_window, "shell3_0");
   for (const double x : {X, X + Width - kRightBayInset}) {
-    LaunchBossShot<TBossShell3_0>(form, picture, x, Y + kBayY);
-    form.PlayShellSound("hero_rocet");
+    LaunchBossShot<Boss3Bomb>(main_window, picture, x, Y + kBayY);
+    main_window.PlayEffectSound("hero_rocet");
   }
   frame_.Fired();
 }
 
-void TBoss3::FireAimedBolt() {
-  TForm1& form = FormOf(*this);
-  const GameState& state = form.State();
-  auto& bolt =
-      LaunchBossShot<TBossShell3_1>(form, BossShotPicture(form, "shell3_1"), X + kGunX, Y + kGunY);
+void Boss3::FireAimedBolt() {
+  MainWindow& main_window = WindowOf(*this);
+  const GameState& state = main_window.State();
+  auto& bolt = LaunchBossShot<Boss3AimedBolt>(main_window, BossShotPicture(main_window, "shell3_1"),
+                                              X + kGunX, Y + kGunY);
   // Drawn above the boss while it clears it.
   bolt.SetZ(1);
   bolt.FrameLooped = true;
   bolt.FrameSpeed = kBoltFrameSpeed;
   bolt.Aim = AimToward(state.heroX - X - kGunX, state.heroY - Y + kAimRise, bolt.Aim);
-  form.PlayShellSound("hero_lazer");
+  main_window.PlayEffectSound("hero_lazer");
   frame_.Fired();
 }
 

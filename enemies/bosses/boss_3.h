@@ -7,11 +7,11 @@ namespace zephyrant {
 
 // The boss of the third level set: wide and slow, dropping bombs that burst
 // into pellets near the bottom, and firing bolts aimed at the ship.
-class TBoss3 final : public TImageSprite, public BossKind {
+class Boss3 final : public ImageSprite, public BossKind {
  public:
   static constexpr BossRules kRules{3, 200};
 
-  explicit TBoss3(TSprite* parent) : TImageSprite(parent) {}
+  explicit Boss3(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 
   const BossFrame& Frame() const { return frame_; }

@@ -4,8 +4,8 @@
 #include <numbers>
 
 #include "enemies/aim.h"
-#include "enemies/bosses/boss_shell_frame.h"
-#include "enemies/bosses/boss_shells_4.h"
+#include "enemies/bosses/boss_4_shots.h"
+#include "enemies/bosses/boss_shot_frame.h"
 
 namespace zephyrant {
 
@@ -30,15 +30,15 @@ constexpr double kLaserFrameSpeed = 1.0;
 
 }  // namespace
 
-int TBoss4::FanAim(int i, int first_aim) {
+int Boss4::FanAim(int i, int first_aim) {
   return static_cast<int>(std::nearbyint(i * kFanStep / kRadiansPerAim + first_aim));
 }
 
-void TBoss4::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
+void Boss4::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
   frame_.Hover(*this, kRules);
-  const double middle = FormOf(*this).State().surfaceWidth / 2.0;
-  const int roll = FormOf(*this).Random()(kVolleyChance);
+  const double middle = WindowOf(*this).State().surfaceWidth / 2.0;
+  const int roll = WindowOf(*this).Random()(kVolleyChance);
   if (roll == kFanRoll) {
     // In the right half it sprays down and to the left from its left wing,
     // in the left half down and to the right from its right wing; right at
@@ -52,23 +52,23 @@ void TBoss4::MoveStep(int move_count) {
   frame_.Settle(*this);
 }
 
-void TBoss4::FireFan(double x, int first_aim) {
-  TForm1& form = FormOf(*this);
+void Boss4::FireFan(double x, int first_aim) {
+  MainWindow& main_window = WindowOf(*this);
   for (int i = 0; i < kFanPellets; ++i) {
-    const int look = form.Random()(kPelletLooks);
-    auto& pellet =
-        LaunchBossShot<TBossShell4_1>(form, PelletPicture(form, look), x, Y + Height - kGunRise);
+    const int look = main_window.Random()(kPelletLooks);
+    auto& pellet = LaunchBossShot<Boss4FanPellet>(main_window, PelletPicture(main_window, look), x,
+                                                  Y + Height - kGunRise);
     pellet.Aim = FanAim(i, first_aim);
-    form.PlayShellSound("little_shell");
+    main_window.PlayEffectSound("little_shell");
   }
   frame_.Fired();
 }
 
-void TBoss4::FireLaser() {
-  TForm1& form = FormOf(*this);
+void Boss4::FireLaser() {
+  MainWindow& main_window = WindowOf(*this);
   // This laser charges silently and sounds only when it takes its aim.
-  auto& laser = LaunchBossShot<TBossShell4_2>(form, BossShotPicture(form, "shell3_1"),
-                                              X + kLaserLaunchX, kLaserLaunchY);
+  auto& laser = LaunchBossShot<Boss4ChargedLaser>(
+      main_window, BossShotPicture(main_window, "shell3_1"), X + kLaserLaunchX, kLaserLaunchY);
   laser.FrameLooped = true;
   laser.FrameSpeed = kLaserFrameSpeed;
   laser.Age = 0;

@@ -7,7 +7,7 @@ namespace zephyrant {
 
 // The boss of the fourth level set: sprays fans of pellets toward the middle
 // of the surface from whichever half it is in, and fires a charged laser.
-class TBoss4 final : public TImageSprite, public BossKind {
+class Boss4 final : public ImageSprite, public BossKind {
  public:
   static constexpr BossRules kRules{3, 250};
   static constexpr int kFanPellets = 11;
@@ -15,7 +15,7 @@ class TBoss4 final : public TImageSprite, public BossKind {
   static constexpr int kLeftwardFan = 60;
   static constexpr int kRightwardFan = 30;
 
-  explicit TBoss4(TSprite* parent) : TImageSprite(parent) {}
+  explicit Boss4(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 
   const BossFrame& Frame() const { return frame_; }

@@ -1,7 +1,7 @@
 #include "enemies/bosses/boss_5.h"
 
-#include "enemies/bosses/boss_shell_frame.h"
-#include "enemies/bosses/boss_shells_5.h"
+#include "enemies/bosses/boss_5_shots.h"
+#include "enemies/bosses/boss_shot_frame.h"
 
 namespace zephyrant {
 
@@ -25,45 +25,45 @@ constexpr double kLaserRise = 7;  // above the lower edge
 
 }  // namespace
 
-void TBoss5::MoveStep(int move_count) {
-  TImageSprite::MoveStep(move_count);
+void Boss5::MoveStep(int move_count) {
+  ImageSprite::MoveStep(move_count);
   frame_.Hover(*this, kRules);
-  const int roll = FormOf(*this).Random()(kVolleyChance);
+  const int roll = WindowOf(*this).Random()(kVolleyChance);
   if (roll == kRocketRoll && frame_.CooledDown(kRocketCoolDown)) FireRockets();
   if (roll == kLaserRoll && frame_.CooledDown(kLaserCoolDown)) FireLaser();
   if (roll == kBoltRoll && frame_.CooledDown(kBoltCoolDown)) FireBolts();
   frame_.Settle(*this);
 }
 
-void TBoss5::FireRockets() {
-  TForm1& form = FormOf(*this);
-  const TPictureItem& picture = BossShotPicture(form, "rocet_1");
+void Boss5::FireRockets() {
+  MainWindow& main_window = WindowOf(*this);
+  const PictureItem& picture = BossShotPicture(main_window, "rocet_1");
   for (const double x : {X + kWingInset, X + Width - kWingInset}) {
-    auto& rocket = LaunchBossShot<TBossShell5_1>(form, picture, x, Y + kWingY);
+    auto& rocket = LaunchBossShot<Boss5HomingRocket>(main_window, picture, x, Y + kWingY);
     rocket.FrameLooped = true;
     rocket.FrameSpeed = kRocketFrameSpeed;
-    form.PlayShellSound("hero_rocet");
+    main_window.PlayEffectSound("hero_rocet");
   }
   frame_.Fired();
 }
 
-void TBoss5::FireLaser() {
-  TForm1& form = FormOf(*this);
+void Boss5::FireLaser() {
+  MainWindow& main_window = WindowOf(*this);
   // Silent until it takes its aim.
-  auto& laser = LaunchBossShot<TBossShell5_2>(form, BossShotPicture(form, "shell3_1"), X + kLaserX,
-                                              Y + Height - kLaserRise);
+  auto& laser = LaunchBossShot<Boss5ChargedLaser>(
+      main_window, BossShotPicture(main_window, "shell3_1"), X + kLaserX, Y + Height - kLaserRise);
   laser.FrameLooped = true;
   laser.FrameSpeed = kLaserFrameSpeed;
   laser.Age = 0;
   frame_.Fired();
 }
 
-void TBoss5::FireBolts() {
-  TForm1& form = FormOf(*this);
-  const TPictureItem& picture = BossShotPicture(form, "shell1_0");
+void Boss5::FireBolts() {
+  MainWindow& main_window = WindowOf(*this);
+  const PictureItem& picture = BossShotPicture(main_window, "shell1_0");
   for (const double x : {X + kWingInset, X + Width - kWingInset}) {
-    LaunchBossShot<TBossShell5_0>(form, picture, x, Y + kWingY);
-    form.PlayShellSound("hero_rocet");
+    LaunchBossShot<Boss5FallingBolt>(main_window, picture, x, Y + kWingY);
+    main_window.PlayEffectSound("hero_rocet");
   }
   frame_.Fired();
 }

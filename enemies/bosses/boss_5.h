@@ -7,11 +7,11 @@ namespace zephyrant {
 
 // The last boss: homing rocket pairs, a charged laser from under its hull
 // and pairs of falling bolts, one roll a step choosing among them.
-class TBoss5 final : public TImageSprite, public BossKind {
+class Boss5 final : public ImageSprite, public BossKind {
  public:
   static constexpr BossRules kRules{3, 300};
 
-  explicit TBoss5(TSprite* parent) : TImageSprite(parent) {}
+  explicit Boss5(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int move_count) override;
 
   const BossFrame& Frame() const { return frame_; }

@@ -12,14 +12,14 @@ namespace {
 constexpr int kTurnPatience = 70;
 constexpr int kTurnSpread = 100;
 constexpr double kTurnTimerStart = 5;
-enum TurnKind { kTowardHero = 0, kLeft = 1, kRight = 2, kTurnKinds = 3 };
+enum TurnKind { kTowardShip = 0, kLeft = 1, kRight = 2, kTurnKinds = 3 };
 
 constexpr double kDeathFrameSpeed = 0.5;
 
 }  // namespace
 
-void BossFrame::Hover(TImageSprite& boss, const BossRules& rules) {
-  GameState& state = FormOf(boss).State();
+void BossFrame::Hover(ImageSprite& boss, const BossRules& rules) {
+  GameState& state = WindowOf(boss).State();
   if (state.screenState != kPlaying) boss.Kill();
   // The player's shots count the hits; the boss only reads the total. An
   // aborted game leaves 500 hits, so a boss removed then still falls.
@@ -33,17 +33,17 @@ void BossFrame::Hover(TImageSprite& boss, const BossRules& rules) {
   state.bossY = boss.Y;
 }
 
-void BossFrame::Settle(TImageSprite& boss) {
+void BossFrame::Settle(ImageSprite& boss) {
   // The clock counts steps, whatever the lag.
   clock_ += kClockStep;
   boss.CheckHits();
 }
 
-void BossFrame::Die(TImageSprite& boss, const BossRules& rules) {
-  TForm1& form = FormOf(boss);
-  GameState& state = form.State();
-  SpawnExplosion<TExp_0>(form, "ExpBoss", boss.X, boss.Y, 1, kDeathFrameSpeed);
-  form.PlayShellSound("little_exp");
+void BossFrame::Die(ImageSprite& boss, const BossRules& rules) {
+  MainWindow& main_window = WindowOf(boss);
+  GameState& state = main_window.State();
+  SpawnExplosion<Explosion>(main_window, "ExpBoss", boss.X, boss.Y, 1, kDeathFrameSpeed);
+  main_window.PlayEffectSound("little_exp");
   // A boss is worth its threshold, however far a last rocket carried the count.
   state.score += rules.threshold;
   state.levelPhase = 1;
@@ -51,15 +51,15 @@ void BossFrame::Die(TImageSprite& boss, const BossRules& rules) {
   boss.Kill();
 }
 
-void BossFrame::DecideTurn(const TImageSprite& boss, double side_speed) {
-  TForm1& form = FormOf(boss);
-  const int roll = form.Random()(kTurnSpread) + kTurnPatience;
+void BossFrame::DecideTurn(const ImageSprite& boss, double side_speed) {
+  MainWindow& main_window = WindowOf(boss);
+  const int roll = main_window.Random()(kTurnSpread) + kTurnPatience;
   if (roll < turn_timer_) {
-    const int kind = form.Random()(kTurnKinds);
+    const int kind = main_window.Random()(kTurnKinds);
     switch (kind) {
-      case kTowardHero: {
+      case kTowardShip: {
         // Straight above the ship, it keeps its course.
-        const double hero_x = form.State().heroX;
+        const double hero_x = main_window.State().heroX;
         if (boss.X < hero_x) vx_ = side_speed;
         if (boss.X > hero_x) vx_ = -side_speed;
         break;

@@ -22,9 +22,9 @@ class BossFrame {
   // Everything before the volleys: removal when play stops, death at the
   // threshold, the turn decision, the edge bounce, the drift, and telling
   // the shots tied to the boss where it now stands.
-  void Hover(TImageSprite& boss, const BossRules& rules);
+  void Hover(ImageSprite& boss, const BossRules& rules);
   // Everything after the volleys: the clock and the hit pass.
-  void Settle(TImageSprite& boss);
+  void Settle(ImageSprite& boss);
 
   // A volley needs this much clock since the last volley of any kind.
   bool CooledDown(int cool_down) const { return clock_ - last_shot_ >= cool_down; }
@@ -37,8 +37,8 @@ class BossFrame {
   double TurnTimer() const { return turn_timer_; }
 
  private:
-  void Die(TImageSprite& boss, const BossRules& rules);
-  void DecideTurn(const TImageSprite& boss, double side_speed);
+  void Die(ImageSprite& boss, const BossRules& rules);
+  void DecideTurn(const ImageSprite& boss, double side_speed);
 
   int clock_ = 0;
   int last_shot_ = 0;

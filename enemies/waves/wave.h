@@ -12,25 +12,25 @@ namespace zephyrant {
 
 class Wave {
  public:
-  explicit Wave(TForm1& form);
+  explicit Wave(MainWindow& main_window);
 
   static constexpr int W = kSurfaceWidth;
   static constexpr int H = kSurfaceHeight;
 
-  TForm1& form;
+  MainWindow& main_window;
   GameState& state;
-  TRandom& random;
+  RandomGenerator& random;
   const int n1;  // 5, 10 or 15 by difficulty
   const int n2;  // 2, 8 or 12 by difficulty
 
-  const TPictureItem& Picture(std::string_view name) const;
-  const TPictureItem& Level4Picture(int index) const;
+  const PictureItem& Picture(std::string_view name) const;
+  const PictureItem& Level4Picture(int index) const;
 
   // A small enemy of class T at (x, y), as the scripts place them: picture,
   // position, size and the pixel test, nothing else.
   template <class T>
-  T& Enemy(const TPictureItem& picture, double x, double y, bool pixel_exact) {
-    T& enemy = form.Engine().Spawn<T>();
+  T& Enemy(const PictureItem& picture, double x, double y, bool pixel_exact) {
+    T& enemy = main_window.Engine().Spawn<T>();
     enemy.SetImage(picture);
     enemy.X = x;
     enemy.Y = y;
@@ -42,8 +42,8 @@ class Wave {
   // around the middle and height y.
   template <class T>
   T& Boss(int index, double y) {
-    T& boss = form.Engine().Spawn<T>();
-    boss.SetImage(form.Images(Holder::kBoss, "Boss").Item(index));
+    T& boss = main_window.Engine().Spawn<T>();
+    boss.SetImage(main_window.Images(Holder::kBoss, "Boss").Item(index));
     const int left = random(200);
     const int right = random(200);
     boss.X = W / 2 - left + right;
@@ -97,7 +97,7 @@ void Level35(Wave& wave);
 
 // Two files of enemies marching in from both sides (levels 3, 10, 31).
 template <class T>
-void FilesFromBothSides(Wave& wave, const TPictureItem& picture) {
+void FilesFromBothSides(Wave& wave, const PictureItem& picture) {
   const int w = picture.Width();
   for (int i = 0; i <= wave.n1; ++i) {
     wave.Enemy<T>(picture, Wave::W + Wave::W * i / 2.0, 0, true);
@@ -107,7 +107,7 @@ void FilesFromBothSides(Wave& wave, const TPictureItem& picture) {
 
 // Two streams spaced `gap` apart, from the left and the right (levels 5, 12, 33).
 template <class T>
-void StreamsFromBothSides(Wave& wave, const TPictureItem& picture, int gap) {
+void StreamsFromBothSides(Wave& wave, const PictureItem& picture, int gap) {
   for (int i = 0; i <= wave.n1; ++i) {
     wave.Enemy<T>(picture, -gap * i, 0, true);
     wave.Enemy<T>(picture, Wave::W + gap * i, 0, true);
@@ -116,7 +116,7 @@ void StreamsFromBothSides(Wave& wave, const TPictureItem& picture, int gap) {
 
 // Two rows at height 50, one off each side (levels 2, 16).
 template <class T>
-void RowsAtFifty(Wave& wave, const TPictureItem& picture) {
+void RowsAtFifty(Wave& wave, const PictureItem& picture) {
   const int w = picture.Width();
   for (int i = 0; i <= wave.n2; ++i) {
     wave.Enemy<T>(picture, Wave::W + 2 * i * w, 50, true);
@@ -128,8 +128,8 @@ void RowsAtFifty(Wave& wave, const TPictureItem& picture) {
 // below the left edge (levels 18 and 32), for the two classes given.
 template <class Horizontal, class Vertical>
 void CrossingBars(Wave& wave, int i) {
-  const TPictureItem& across = wave.Picture("little_boss_4_18");
-  const TPictureItem& upright = wave.Picture("little_boss_8_18");
+  const PictureItem& across = wave.Picture("little_boss_4_18");
+  const PictureItem& upright = wave.Picture("little_boss_8_18");
   const int aw = across.Width();
   const int ah = across.Height();
   const int uw = upright.Width();

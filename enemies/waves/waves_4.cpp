@@ -4,7 +4,7 @@
 #include <array>
 
 #include "enemies/bosses/boss_4.h"
-#include "enemies/set4/little_boss_4.h"
+#include "enemies/set4/set4_enemy.h"
 #include "enemies/waves/wave.h"
 
 namespace zephyrant {
@@ -12,10 +12,10 @@ namespace zephyrant {
 void Level22(Wave& wave) {
   constexpr int kRoundMines = 5;
   for (int i = 0; i <= 2 * wave.n1; ++i) {
-    const TPictureItem& picture = wave.Level4Picture(wave.random(kRoundMines));
+    const PictureItem& picture = wave.Level4Picture(wave.random(kRoundMines));
     const int x = wave.random(Wave::W - picture.Width());
     const int y = wave.random(Wave::H);
-    wave.Enemy<TLittleBoss4>(picture, x, -y, false);
+    wave.Enemy<Set4Enemy>(picture, x, -y, false);
   }
   wave.state.levelQuota = 2 * wave.n1;
 }
@@ -25,42 +25,42 @@ void Level23(Wave& wave) {
   constexpr int kLongMines = 4;
   constexpr int kMargin = 5;
   for (int i = 0; i <= 3 * wave.n1; ++i) {
-    const TPictureItem& picture = wave.Level4Picture(kFirstLongMine + wave.random(kLongMines));
+    const PictureItem& picture = wave.Level4Picture(kFirstLongMine + wave.random(kLongMines));
     const int x = wave.random(Wave::W - picture.Width() - kMargin);
     const int y = wave.random(5 * Wave::H);
-    wave.Enemy<TLittleBoss4>(picture, kMargin + x, -y, true);
+    wave.Enemy<Set4Enemy>(picture, kMargin + x, -y, true);
   }
   wave.state.levelQuota = 3 * wave.n1;
 }
 
 void Level24(Wave& wave) {
-  const TPictureItem& picture = wave.Picture("little_boss_6");
+  const PictureItem& picture = wave.Picture("little_boss_6");
   const int w = picture.Width();
   const int h = picture.Height();
   for (int i = 0; i <= wave.n1; ++i) {
     const double x = Wave::W + 1.5 * i * w;
-    wave.Enemy<TLittleBoss4>(picture, x, 0, true);
-    wave.Enemy<TLittleBoss4>(picture, x + w / 2.0, h, true);
-    wave.Enemy<TLittleBoss4>(picture, x + w, 2 * h, true);
+    wave.Enemy<Set4Enemy>(picture, x, 0, true);
+    wave.Enemy<Set4Enemy>(picture, x + w / 2.0, h, true);
+    wave.Enemy<Set4Enemy>(picture, x + w, 2 * h, true);
   }
   wave.state.levelQuota = 3 * wave.n1 + 2;
 }
 
 void Level25(Wave& wave) {
-  const TPictureItem& bar = wave.Picture("little_boss_4_18");
+  const PictureItem& bar = wave.Picture("little_boss_4_18");
   const int w = bar.Width();
   const int h = bar.Height();
   for (int i = 0; i <= wave.n1; ++i) {
-    wave.Enemy<TLittleBoss4>(bar, (Wave::W - w) - (i * w) / 2.0, -2 * i * h, true);
-    wave.Enemy<TLittleBoss4>(bar, (i * w) / 2.0, h - 2 * i * h, true);
+    wave.Enemy<Set4Enemy>(bar, (Wave::W - w) - (i * w) / 2.0, -2 * i * h, true);
+    wave.Enemy<Set4Enemy>(bar, (i * w) / 2.0, h - 2 * i * h, true);
   }
   wave.state.levelQuota = 2 * wave.n1 + 1;
 }
 
 void Level26(Wave& wave) {
-  const TPictureItem& picture = wave.Picture("little_boss_26");
+  const PictureItem& picture = wave.Picture("little_boss_26");
   // Each enemy's column is its place in the ring, which it works out on its first step.
-  for (int i = 0; i <= 2 * wave.n1; ++i) wave.Enemy<TLittleBoss4>(picture, i, 100, true);
+  for (int i = 0; i <= 2 * wave.n1; ++i) wave.Enemy<Set4Enemy>(picture, i, 100, true);
   wave.state.levelQuota = 2 * wave.n1;
 }
 
@@ -78,7 +78,7 @@ void Level27(Wave& wave) {
     double heights;
   };
   constexpr Stray kStrays[] = {{1, 2, 3.3, -9}, {3, 2, 2, -9}, {1, 5, 10, -6}, {4, 6, 1.43, -9}};
-  const TPictureItem& picture = wave.Picture("little_boss_20_27");
+  const PictureItem& picture = wave.Picture("little_boss_20_27");
   const int span = Wave::W - picture.Width();
   const int h = picture.Height();
   for (int i = 0; i < kPasses; ++i) {
@@ -90,7 +90,7 @@ void Level27(Wave& wave) {
         x = span / stray.span_divisor;
         y = stray.heights * h;
       }
-      wave.Enemy<TLittleBoss4>(picture, x, y, true);
+      wave.Enemy<Set4Enemy>(picture, x, y, true);
     }
   }
   wave.BonusShower();
@@ -98,7 +98,7 @@ void Level27(Wave& wave) {
 }
 
 void Level28(Wave& wave) {
-  wave.Boss<TBoss4>(3, 5);
+  wave.Boss<Boss4>(3, 5);
 }
 
 }  // namespace zephyrant

@@ -117,8 +117,8 @@ std::optional<MouseButton> ButtonOf(Uint8 button) {
 // Turns SDL's events into the main window's handlers.
 class EventHandler {
  public:
-  EventHandler(TForm1& form, SdlDisplay& display, SdlInput& input)
-      : form_(form), display_(display), input_(input) {}
+  EventHandler(MainWindow& main_window, SdlDisplay& display, SdlInput& input)
+      : main_window_(main_window), display_(display), input_(input) {}
 
   // False when the run must end at once.
   bool Handle(const SDL_Event& event) {
@@ -132,9 +132,9 @@ class EventHandler {
         if (event.type == SDL_MOUSEBUTTONDOWN) input_.OnMouseButtonDown(event.button.button);
         if (const auto button = ButtonOf(event.button.button)) {
           if (event.type == SDL_MOUSEBUTTONDOWN) {
-            form_.DXDrawMouseDown(*button);
+            main_window_.OnMouseDown(*button);
           } else {
-            form_.DXDrawMouseUp(*button);
+            main_window_.OnMouseUp(*button);
           }
         }
         return true;
@@ -152,7 +152,7 @@ class EventHandler {
       case SDL_TEXTINPUT:
         for (const char* c = event.text.text; *c != '\0'; ++c) {
           // Letters and digits are all the game types; other scripts pass by.
-          if (static_cast<unsigned char>(*c) < 0x80) form_.FormKeyPress(*c);
+          if (static_cast<unsigned char>(*c) < 0x80) main_window_.OnKeyPress(*c);
         }
         return true;
       case SDL_KEYMAPCHANGED:
@@ -187,10 +187,10 @@ class EventHandler {
       case SDL_WINDOWEVENT_CLOSE:
         return false;
       case SDL_WINDOWEVENT_FOCUS_GAINED:
-        form_.SetApplicationActive(true);
+        main_window_.SetApplicationActive(true);
         return true;
       case SDL_WINDOWEVENT_FOCUS_LOST:
-        form_.SetApplicationActive(false);
+        main_window_.SetApplicationActive(false);
         return true;
       case SDL_WINDOWEVENT_EXPOSED:
         // A paused game draws no frames, so the last one is shown again.
@@ -204,26 +204,27 @@ class EventHandler {
   void HandleKey(SDL_Keycode code) {
     // Keys the game has no use for still count as "any key".
     const Key key = KeyFromKeycode(code);
-    form_.FormKeyDown(key);
+    main_window_.OnKeyDown(key);
     // Backspace types no text, but name entry treats it as a typed key.
-    if (key == Key::kBackSpace && !form_.Terminated()) form_.FormKeyPress('\b');
+    if (key == Key::kBackSpace && !main_window_.Terminated()) main_window_.OnKeyPress('\b');
   }
 
-  TForm1& form_;
+  MainWindow& main_window_;
   SdlDisplay& display_;
   SdlInput& input_;
 };
 
 // The gamepad's presses reach the key handler like the keyboard's. Out of
 // the foreground the pad counts as gone, so nothing held then is pressed later.
-void PressPadKeys(TForm1& form, SdlInput& input, PadMenuKeys& pad_keys, std::vector<Key>& keys) {
+void PressPadKeys(MainWindow& main_window, SdlInput& input, PadMenuKeys& pad_keys,
+                  std::vector<Key>& keys) {
   keys.clear();
   const PadMenuReading pad =
       input.IsForeground() ? input.Joysticks().ReadFirstForMenus() : PadMenuReading{};
   pad_keys.Read(pad, SDL_GetTicks(), keys);
   for (const Key key : keys) {
-    if (form.Terminated()) return;
-    form.FormKeyDown(key);
+    if (main_window.Terminated()) return;
+    main_window.OnKeyDown(key);
   }
 }
 
@@ -235,24 +236,24 @@ int Sooner(int a, int b) {
 
 // Runs until the game terminates itself or the window or system asks it to
 // end; either way nothing more is done for the game on the way out.
-void RunMessageLoop(TForm1& form, SdlDisplay& display, SdlInput& input) {
-  EventHandler handler(form, display, input);
+void RunMessageLoop(MainWindow& main_window, SdlDisplay& display, SdlInput& input) {
+  EventHandler handler(main_window, display, input);
   PadMenuKeys pad_keys;
   std::vector<Key> keys;
-  while (!form.Terminated()) {
+  while (!main_window.Terminated()) {
     // Sleep until an event comes, a timer of the game is due or a held
     // gamepad direction repeats.
-    const int wait = Sooner(form.MsUntilNextTick(), pad_keys.MsUntilRepeat(SDL_GetTicks()));
+    const int wait = Sooner(main_window.MsUntilNextTick(), pad_keys.MsUntilRepeat(SDL_GetTicks()));
     SDL_Event event;
     int pending = wait < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, wait);
-    while (pending != 0 && !form.Terminated()) {
+    while (pending != 0 && !main_window.Terminated()) {
       if (!handler.Handle(event)) return;
       pending = SDL_PollEvent(&event);
     }
-    if (form.Terminated()) return;
-    PressPadKeys(form, input, pad_keys, keys);
-    if (form.Terminated()) return;
-    form.Idle();
+    if (main_window.Terminated()) return;
+    PressPadKeys(main_window, input, pad_keys, keys);
+    if (main_window.Terminated()) return;
+    main_window.Idle();
   }
 }
 
@@ -276,13 +277,13 @@ int RunGame(int argc, char** argv) {
   try {
     // Every asset loads before the settings store is even opened, so a run
     // that cannot start leaves the player's settings as they were.
-    TAssets assets(FindAssetFolder(ExecutablePath(argc, argv)), audio, nullptr);
+    AssetLibrary assets(FindAssetFolder(ExecutablePath(argc, argv)), audio, nullptr);
     SettingsFile settings(DefaultSettingsFolder());
     Platform platform{clock, display, audio, input, settings, urls};
-    TForm1 form(platform, assets);
-    form.FormCreate();
+    MainWindow main_window(platform, assets);
+    main_window.StartUp();
     SDL_StartTextInput();
-    RunMessageLoop(form, display, input);
+    RunMessageLoop(main_window, display, input);
   } catch (const std::exception& error) {
     return Fail(&display, error.what());
   }

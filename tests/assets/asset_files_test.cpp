@@ -239,7 +239,7 @@ TEST(AssetSounds, EverySoundIsStereoAtItsRateDepthAndLengthToTheHundredth) {
 }
 
 TEST(AssetSounds, MusicLoopsWithoutAClick) {
-  const Pcm pcm{ReadWav(kAssets + "/main/DXWaveMusic/00_music1.wav")};
+  const Pcm pcm{ReadWav(kAssets + "/main/Music/00_music1.wav")};
   ASSERT_GT(pcm.Frames(), 1000);
   for (int channel = 0; channel < 2; ++channel) {
     std::vector<int> steps;

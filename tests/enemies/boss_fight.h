@@ -20,7 +20,7 @@ class BossFight : public Play {
  public:
   explicit BossFight(int level) {
     StartGame();
-    Form().TimerLevel().SetEnabled(false);
+    Window().TimerLevel().SetEnabled(false);
     StepUntilShipIsIn();
     State().levelNumber = level;
   }
@@ -35,23 +35,23 @@ class BossFight : public Play {
     return Place<Shot>(Holder::kBoss, "ListShell", image, x, y);
   }
 
-  THero& Hero() { return Only<THero>(); }
+  Ship& PlayerShip() { return Only<Ship>(); }
 
   // The ship stays where it is put while nothing steers it.
-  void PutHero(double x, double y) {
-    Hero().X = x;
-    Hero().Y = y;
+  void PutShip(double x, double y) {
+    PlayerShip().X = x;
+    PlayerShip().Y = y;
     State().heroX = x;
     State().heroY = y;
   }
 
   // Seeds the generator so that the next draws satisfy `deal`, which makes
   // them in the order the game will.
-  void Deal(const std::function<bool(TRandom&)>& deal) {
+  void Deal(const std::function<bool(RandomGenerator&)>& deal) {
     for (uint32_t seed = 1; seed < 50'000'000; ++seed) {
-      TRandom trial(seed);
+      RandomGenerator trial(seed);
       if (deal(trial)) {
-        Form().Random().SetSeed(seed);
+        Window().Random().SetSeed(seed);
         return;
       }
     }
@@ -70,7 +70,8 @@ class BossFight : public Play {
 
   uint32_t LastSerial() {
     uint32_t last = 0;
-    for (const TSprite* sprite : Form().Engine().Sprites()) last = std::max(last, sprite->Serial());
+    for (const Sprite* sprite : Window().Engine().Sprites())
+      last = std::max(last, sprite->Serial());
     return last;
   }
 };

@@ -6,15 +6,15 @@
 #include <cmath>
 
 #include "enemies/bosses/boss_1.h"
+#include "enemies/bosses/boss_1_shots.h"
 #include "enemies/bosses/boss_2.h"
+#include "enemies/bosses/boss_2_shots.h"
 #include "enemies/bosses/boss_3.h"
+#include "enemies/bosses/boss_3_shots.h"
 #include "enemies/bosses/boss_4.h"
+#include "enemies/bosses/boss_4_shots.h"
 #include "enemies/bosses/boss_5.h"
-#include "enemies/bosses/boss_shells_1.h"
-#include "enemies/bosses/boss_shells_2.h"
-#include "enemies/bosses/boss_shells_3.h"
-#include "enemies/bosses/boss_shells_4.h"
-#include "enemies/bosses/boss_shells_5.h"
+#include "enemies/bosses/boss_5_shots.h"
 #include "player/explosions.h"
 #include "player/shots.h"
 #include "tests/enemies/boss_fight.h"
@@ -31,19 +31,19 @@ struct Look {
 template <class Boss>
 constexpr Look kLook{};
 template <>
-constexpr Look kLook<TBoss1>{"boss1", 7, 100, 120, 3, 10};
+constexpr Look kLook<Boss1>{"boss1", 7, 100, 120, 3, 10};
 template <>
-constexpr Look kLook<TBoss2>{"boss2", 14, 150, 105, 5, 20};
+constexpr Look kLook<Boss2>{"boss2", 14, 150, 105, 5, 20};
 template <>
-constexpr Look kLook<TBoss3>{"boss3", 21, 200, 170, 3, 20};
+constexpr Look kLook<Boss3>{"boss3", 21, 200, 170, 3, 20};
 template <>
-constexpr Look kLook<TBoss4>{"boss4", 28, 250, 100, 3, 5};
+constexpr Look kLook<Boss4>{"boss4", 28, 250, 100, 3, 5};
 template <>
-constexpr Look kLook<TBoss5>{"boss5", 35, 300, 120, 3, 5};
+constexpr Look kLook<Boss5>{"boss5", 35, 300, 120, 3, 5};
 
 template <class Boss>
 class EveryBoss : public ::testing::Test {};
-using Bosses = ::testing::Types<TBoss1, TBoss2, TBoss3, TBoss4, TBoss5>;
+using Bosses = ::testing::Types<Boss1, Boss2, Boss3, Boss4, Boss5>;
 TYPED_TEST_SUITE(EveryBoss, Bosses);
 
 // Steps while keeping the ship alive, so that no game over ends the fight.
@@ -99,7 +99,7 @@ TYPED_TEST(EveryBoss, FallsAtItsThresholdWorthExactlyThatMuch) {
   EXPECT_EQ(fight.State().score, 1000 + E.threshold);
   EXPECT_EQ(fight.State().levelNumber, E.level + 1);
   EXPECT_EQ(fight.State().levelPhase, 1);
-  const TExp_0& blast = fight.template Only<TExp_0>();
+  const Explosion& blast = fight.template Only<Explosion>();
   EXPECT_EQ(blast.Image->Name, "ExpBoss");
   EXPECT_EQ(blast.X, 300);
   EXPECT_EQ(blast.Y, E.y);
@@ -110,21 +110,21 @@ TYPED_TEST(EveryBoss, FallsAtItsThresholdWorthExactlyThatMuch) {
 
 TEST(BossDeath, ShellsBringTheBossDownOnItsNextStep) {
   BossFight fight(7);
-  fight.PutHero(700, 516);
-  fight.PlaceBoss<TBoss1>("boss1", 300, 10);
+  fight.PutShip(700, 516);
+  fight.PlaceBoss<Boss1>("boss1", 300, 10);
   fight.State().bossHits = 99;
-  fight.Place<TShell>(Holder::kShip, "ListShell", "shell", 350, 130);
+  fight.Place<ShipShell>(Holder::kShip, "ListShell", "shell", 350, 130);
   fight.Step();
   EXPECT_EQ(fight.State().bossHits, 100);
-  EXPECT_EQ(fight.Alive<TBoss1>().size(), 1u);
+  EXPECT_EQ(fight.Alive<Boss1>().size(), 1u);
   fight.Step();
-  EXPECT_TRUE(fight.Alive<TBoss1>().empty());
+  EXPECT_TRUE(fight.Alive<Boss1>().empty());
   EXPECT_EQ(fight.State().levelNumber, 8);
 }
 
 TEST(BossDeath, TheLastBossWinsTheGame) {
   BossFight fight(35);
-  fight.PlaceBoss<TBoss5>("boss5", 300, 5);
+  fight.PlaceBoss<Boss5>("boss5", 300, 5);
   fight.State().bossHits = 300;
   fight.Step(2);
   EXPECT_EQ(fight.State().levelNumber, 1);
@@ -133,21 +133,21 @@ TEST(BossDeath, TheLastBossWinsTheGame) {
 
 TEST(BossDeath, LeavesQuietlyWhenPlayStopsButFallsAfterAnAbort) {
   BossFight quiet(7);
-  quiet.PlaceBoss<TBoss1>("boss1", 300, 10);
+  quiet.PlaceBoss<Boss1>("boss1", 300, 10);
   quiet.State().screenState = kMainMenu;
   quiet.Step();
-  EXPECT_TRUE(quiet.Alive<TBoss1>().empty());
-  EXPECT_TRUE(quiet.Alive<TExp_0>().empty());
+  EXPECT_TRUE(quiet.Alive<Boss1>().empty());
+  EXPECT_TRUE(quiet.Alive<Explosion>().empty());
   EXPECT_EQ(quiet.State().levelNumber, 7);
 
   // Aborting leaves 500 hits behind, so the boss still falls as it goes.
   BossFight aborted(7);
-  aborted.PlaceBoss<TBoss1>("boss1", 300, 10);
+  aborted.PlaceBoss<Boss1>("boss1", 300, 10);
   aborted.State().screenState = kMainMenu;
   aborted.State().bossHits = 500;
   const int score = aborted.State().score;
   aborted.Step();
-  EXPECT_TRUE(aborted.Alive<TBoss1>().empty());
+  EXPECT_TRUE(aborted.Alive<Boss1>().empty());
   EXPECT_EQ(aborted.State().score, score + 100);
   EXPECT_EQ(aborted.State().levelNumber, 8);
 }
@@ -156,12 +156,12 @@ TEST(BossDeath, LeavesQuietlyWhenPlayStopsButFallsAfterAnAbort) {
 TEST(BossTurns, TurnTowardTheShipOrKeepCourseRightAboveIt) {
   for (const double hero_x : {500.0, 100.0, 300.0}) {
     BossFight fight(7);
-    fight.PutHero(hero_x, 516);
-    auto& boss = fight.PlaceBoss<TBoss1>("boss1", 300, 10);
+    fight.PutShip(hero_x, 516);
+    auto& boss = fight.PlaceBoss<Boss1>("boss1", 300, 10);
     Endure(fight, 66);
     // Step 68 is the first that may turn: the lowest roll does, toward the
     // ship; the same roll a step earlier does not.
-    const auto lowest_toward_ship = [](TRandom& r) { return r(100) == 0 && r(3) == 0; };
+    const auto lowest_toward_ship = [](RandomGenerator& r) { return r(100) == 0 && r(3) == 0; };
     fight.Deal(lowest_toward_ship);
     fight.Step();
     ASSERT_EQ(boss.X, 300);
@@ -174,30 +174,30 @@ TEST(BossTurns, TurnTowardTheShipOrKeepCourseRightAboveIt) {
 
 TEST(Boss1Volleys, EachWeaponWaitsForItsCoolDownAndOneVolleyHoldsBackTheRest) {
   BossFight fight(7);
-  fight.PutHero(700, 516);
-  fight.PlaceBoss<TBoss1>("boss1", 300, 10);
+  fight.PutShip(700, 516);
+  fight.PlaceBoss<Boss1>("boss1", 300, 10);
   fight.Step(20);
   fight.SoundsPlayed();
   uint32_t mark = fight.LastSerial();
   // Step 21: all three rolls hit, but only the bolts have cooled down.
-  fight.Deal([](TRandom& r) {
+  fight.Deal([](RandomGenerator& r) {
     r(100);
     return r(100) == 1 && r(150) == 5 && r(150) == 7;
   });
   fight.Step();
-  const auto bolts = fight.NewSince<TBossShell1_0>(mark);
+  const auto bolts = fight.NewSince<Boss1FallingBolt>(mark);
   ASSERT_EQ(bolts.size(), 2u);
   EXPECT_EQ(bolts[0]->X, 310);
   EXPECT_EQ(bolts[1]->X, 410);
   EXPECT_EQ(bolts[0]->Y, 138);
   EXPECT_TRUE(bolts[0]->PixelExact);
-  EXPECT_TRUE(fight.Alive<TBossShell1_1>().empty());
-  EXPECT_TRUE(fight.Alive<TBossShell1_2>().empty());
+  EXPECT_TRUE(fight.Alive<Boss1HomingRocket>().empty());
+  EXPECT_TRUE(fight.Alive<Boss1ChargedLaser>().empty());
   EXPECT_EQ(Count(fight.SoundsPlayed(), "little_shell"), 2);
 
   // Step 61, 40 steps on: a quiet wait, then the rocket and the bolts both
   // roll to fire and the rocket, first in line, holds back the bolts.
-  fight.Deal([](TRandom& r) {
+  fight.Deal([](RandomGenerator& r) {
     for (int step = 22; step <= 60; ++step) {
       r(100);
       r(100);
@@ -210,26 +210,26 @@ TEST(Boss1Volleys, EachWeaponWaitsForItsCoolDownAndOneVolleyHoldsBackTheRest) {
   });
   mark = fight.LastSerial();
   fight.Step(40);
-  const TBossShell1_1& rocket = fight.Only<TBossShell1_1>();
+  const Boss1HomingRocket& rocket = fight.Only<Boss1HomingRocket>();
   EXPECT_EQ(rocket.X, 360);
   EXPECT_EQ(rocket.Y, 138);
   EXPECT_TRUE(rocket.FrameLooped);
   EXPECT_DOUBLE_EQ(rocket.FrameSpeed, 1.0 / 3);
-  EXPECT_TRUE(fight.NewSince<TBossShell1_0>(mark).empty());
-  EXPECT_TRUE(fight.Alive<TBossShell1_2>().empty());
+  EXPECT_TRUE(fight.NewSince<Boss1FallingBolt>(mark).empty());
+  EXPECT_TRUE(fight.Alive<Boss1ChargedLaser>().empty());
 }
 
 TEST(Boss1Volleys, TheLaserIsLaunchedHighOnTheBoss) {
   BossFight fight(7);
-  fight.PlaceBoss<TBoss1>("boss1", 300, 10);
+  fight.PlaceBoss<Boss1>("boss1", 300, 10);
   fight.Step(30);
-  fight.Deal([](TRandom& r) {
+  fight.Deal([](RandomGenerator& r) {
     r(100);
     return r(100) != 1 && r(150) == 5;
   });
   fight.SoundsPlayed();
   fight.Step();
-  const TBossShell1_2& laser = fight.Only<TBossShell1_2>();
+  const Boss1ChargedLaser& laser = fight.Only<Boss1ChargedLaser>();
   EXPECT_EQ(laser.X, 320);
   EXPECT_EQ(laser.Y, 10);
   EXPECT_EQ(laser.Image->Name, "shell1_1");
@@ -238,13 +238,13 @@ TEST(Boss1Volleys, TheLaserIsLaunchedHighOnTheBoss) {
 
 TEST(Boss2Volleys, RocketsCarryTheDriftAndABeamWaitsForTheLastOne) {
   BossFight fight(14);
-  fight.PutHero(700, 516);
-  auto& boss = fight.PlaceBoss<TBoss2>("boss2", 0, 20);
+  fight.PutShip(700, 516);
+  auto& boss = fight.PlaceBoss<Boss2>("boss2", 0, 20);
   fight.Step(30);
-  fight.Deal([](TRandom& r) { return r(100) >= 0 && r(150) == 1; });
+  fight.Deal([](RandomGenerator& r) { return r(100) >= 0 && r(150) == 1; });
   fight.Step();
   EXPECT_EQ(boss.X, 155);
-  const auto rockets = fight.Alive<TBossShell2_1>();
+  const auto rockets = fight.Alive<Boss2ThrownRocket>();
   ASSERT_EQ(rockets.size(), 2u);
   EXPECT_EQ(rockets[0]->X, 160);
   EXPECT_EQ(rockets[1]->X, 250);
@@ -256,13 +256,13 @@ TEST(Boss2Volleys, RocketsCarryTheDriftAndABeamWaitsForTheLastOne) {
 
   fight.Step(28);  // through step 60: cooling down
   fight.State().beamCount = 3;
-  fight.Deal([](TRandom& r) { return r(100) >= 0 && r(150) == 5; });
+  fight.Deal([](RandomGenerator& r) { return r(100) >= 0 && r(150) == 5; });
   fight.Step();
-  EXPECT_TRUE(fight.Alive<TBossShell2_0>().empty());
+  EXPECT_TRUE(fight.Alive<Boss2BeamEmitter>().empty());
   fight.State().beamCount = 0;
-  fight.Deal([](TRandom& r) { return r(100) >= 0 && r(150) == 5; });
+  fight.Deal([](RandomGenerator& r) { return r(100) >= 0 && r(150) == 5; });
   fight.Step();
-  const TBossShell2_0& emitter = fight.Only<TBossShell2_0>();
+  const Boss2BeamEmitter& emitter = fight.Only<Boss2BeamEmitter>();
   EXPECT_EQ(emitter.X, boss.X + 30);
   EXPECT_EQ(emitter.Y, 140);
   EXPECT_EQ(emitter.FrameSpeed, 5);
@@ -270,20 +270,20 @@ TEST(Boss2Volleys, RocketsCarryTheDriftAndABeamWaitsForTheLastOne) {
 
 TEST(Boss3Volleys, BombsFromBothEndsAndABoltAimedAtTheShip) {
   BossFight fight(21);
-  fight.PutHero(600, 500);
-  fight.PlaceBoss<TBoss3>("boss3", 300, 20);
+  fight.PutShip(600, 500);
+  fight.PlaceBoss<Boss3>("boss3", 300, 20);
   fight.Step(30);
-  fight.Deal([](TRandom& r) { return r(100) >= 0 && r(150) == 1; });
+  fight.Deal([](RandomGenerator& r) { return r(100) >= 0 && r(150) == 1; });
   fight.Step();
-  const auto bombs = fight.Alive<TBossShell3_0>();
+  const auto bombs = fight.Alive<Boss3Bomb>();
   ASSERT_EQ(bombs.size(), 2u);
   EXPECT_EQ(bombs[0]->X, 300);
   EXPECT_EQ(bombs[1]->X, 450);
   EXPECT_EQ(bombs[0]->Y, 30);
   fight.Step(29);
-  fight.Deal([](TRandom& r) { return r(100) >= 0 && r(150) == 5; });
+  fight.Deal([](RandomGenerator& r) { return r(100) >= 0 && r(150) == 5; });
   fight.Step();
-  const TBossShell3_1& bolt = fight.Only<TBossShell3_1>();
+  const Boss3AimedBolt& bolt = fight.Only<Boss3AimedBolt>();
   EXPECT_EQ(bolt.X, 370);
   EXPECT_EQ(bolt.Y, 35);
   EXPECT_EQ(bolt.Z(), 1);
@@ -292,11 +292,11 @@ TEST(Boss3Volleys, BombsFromBothEndsAndABoltAimedAtTheShip) {
 }
 
 TEST(Boss4Volleys, FansSprayTowardTheMiddleFromEitherHalf) {
-  EXPECT_EQ(TBoss4::FanAim(0, 60), 60);
-  EXPECT_EQ(TBoss4::FanAim(5, 60), 92);
-  EXPECT_EQ(TBoss4::FanAim(10, 60), 124);
-  EXPECT_EQ(TBoss4::FanAim(3, 30), 49);
-  EXPECT_EQ(TBoss4::FanAim(10, 30), 94);
+  EXPECT_EQ(Boss4::FanAim(0, 60), 60);
+  EXPECT_EQ(Boss4::FanAim(5, 60), 92);
+  EXPECT_EQ(Boss4::FanAim(10, 60), 124);
+  EXPECT_EQ(Boss4::FanAim(3, 30), 49);
+  EXPECT_EQ(Boss4::FanAim(10, 30), 94);
   struct Case {
     double x;
     size_t pellets;
@@ -305,12 +305,12 @@ TEST(Boss4Volleys, FansSprayTowardTheMiddleFromEitherHalf) {
   };
   for (const Case c : {Case{500, 11, 510, 60}, Case{200, 11, 285, 30}, Case{400, 0, 0, 0}}) {
     BossFight fight(28);
-    fight.PutHero(700, 516);
-    fight.PlaceBoss<TBoss4>("boss4", c.x, 5);
+    fight.PutShip(700, 516);
+    fight.PlaceBoss<Boss4>("boss4", c.x, 5);
     fight.Step(10);
-    fight.Deal([](TRandom& r) { return r(100) >= 0 && r(50) == 1; });
+    fight.Deal([](RandomGenerator& r) { return r(100) >= 0 && r(50) == 1; });
     fight.Step();
-    const auto pellets = fight.Alive<TBossShell4_1>();
+    const auto pellets = fight.Alive<Boss4FanPellet>();
     ASSERT_EQ(pellets.size(), c.pellets) << "boss at " << c.x;
     if (pellets.empty()) continue;
     EXPECT_EQ(pellets.front()->X, c.gun_x);
@@ -322,24 +322,24 @@ TEST(Boss4Volleys, FansSprayTowardTheMiddleFromEitherHalf) {
 
 TEST(Boss5Volleys, RocketsAndBoltsFromTheWingsAndALaserUnderTheHull) {
   BossFight fight(35);
-  fight.PutHero(700, 516);
-  fight.PlaceBoss<TBoss5>("boss5", 300, 5);
+  fight.PutShip(700, 516);
+  fight.PlaceBoss<Boss5>("boss5", 300, 5);
   fight.Step(10);
-  fight.Deal([](TRandom& r) { return r(100) >= 0 && r(50) == 1; });
+  fight.Deal([](RandomGenerator& r) { return r(100) >= 0 && r(50) == 1; });
   fight.Step();
-  const auto rockets = fight.Alive<TBossShell5_1>();
+  const auto rockets = fight.Alive<Boss5HomingRocket>();
   ASSERT_EQ(rockets.size(), 2u);
   EXPECT_EQ(rockets[0]->X, 310);
   EXPECT_EQ(rockets[1]->X, 410);
   EXPECT_EQ(rockets[0]->Y, 55);
   fight.Step(9);
-  fight.Deal([](TRandom& r) { return r(100) >= 0 && r(50) == 7; });
+  fight.Deal([](RandomGenerator& r) { return r(100) >= 0 && r(50) == 7; });
   fight.Step();
-  const auto bolts = fight.Alive<TBossShell5_0>();
+  const auto bolts = fight.Alive<Boss5FallingBolt>();
   ASSERT_EQ(bolts.size(), 2u);
   EXPECT_EQ(bolts[1]->X, 410);
   EXPECT_EQ(bolts[1]->Y, 55);
-  fight.Deal([](TRandom& r) {
+  fight.Deal([](RandomGenerator& r) {
     for (int step = 22; step <= 50; ++step) {
       r(100);
       const int roll = r(50);
@@ -349,7 +349,7 @@ TEST(Boss5Volleys, RocketsAndBoltsFromTheWingsAndALaserUnderTheHull) {
   });
   fight.SoundsPlayed();
   fight.Step(30);
-  const TBossShell5_2& laser = fight.Only<TBossShell5_2>();
+  const Boss5ChargedLaser& laser = fight.Only<Boss5ChargedLaser>();
   EXPECT_EQ(laser.X, 350);
   EXPECT_EQ(laser.Y, 5 + 151 - 7);
   EXPECT_EQ(Count(fight.SoundsPlayed(), "little_lazer"), 0);

@@ -7,12 +7,12 @@
 #include <cmath>
 #include <numbers>
 
-#include "enemies/set1/little_boss_1.h"
-#include "enemies/set2/little_boss_2.h"
-#include "enemies/set3/little_boss_3.h"
-#include "enemies/set3/little_shells_3.h"
-#include "enemies/set4/little_boss_4.h"
-#include "enemies/set5/little_boss_5.h"
+#include "enemies/set1/set1_enemy.h"
+#include "enemies/set2/set2_enemy.h"
+#include "enemies/set3/set3_enemy.h"
+#include "enemies/set3/set3_shots.h"
+#include "enemies/set4/set4_enemy.h"
+#include "enemies/set5/set5_enemy.h"
 #include "tests/enemies/small_play.h"
 
 namespace zephyrant::testing {
@@ -46,28 +46,28 @@ void ExpectSweep(const Sweep& sweep) {
 TEST(SmallEnemyFlight, SweepsTurnAtTheWallsAtTheirLevelsSpeeds) {
   // Level 1 turns at 4 pixels a step, levels 2 and 12 make two moves a step,
   // 3 and 10 sink only over the playfield, 5 and 6 start from a wall.
-  ExpectSweep<TLittleBoss1>({1, "little_boss_1", 773, 100, {769, 765, 761}, 100.01});
-  ExpectSweep<TLittleBoss1>({2, "little_boss_2_10", 800, 50, {796, 792, 788}, 50.05});
-  ExpectSweep<TLittleBoss1>({3, "little_boss_3", -37, 100, {-27, -17, -7}, 100});
-  ExpectSweep<TLittleBoss1>({5, "little_boss_5", 0, 100, {0, 3, 6}, 100.1});
-  ExpectSweep<TLittleBoss1>({6, "little_boss_6", 800, 100, {800, 797, 794}, 100.1});
-  ExpectSweep<TLittleBoss2>({9, "little_boss_9", 800, 100, {795, 790, 785}, 100.1});
-  ExpectSweep<TLittleBoss2>({10, "little_boss_2_10", -37, 100, {-27, -17, -7}, 100});
-  ExpectSweep<TLittleBoss2>({11, "little_boss_11", 800, 100, {791, 782, 773}, 100.2});
-  ExpectSweep<TLittleBoss2>({12, "little_boss_12", 0, 100, {2, 6, 10}, 100.1});
-  ExpectSweep<TLittleBoss3>({16, "little_boss_16", 800, 100, {797, 794, 791}, 100.01});
-  ExpectSweep<TLittleBoss5>({34, "little_boss_6", 800, 100, {800, 795, 790}, 100.1});
+  ExpectSweep<Set1Enemy>({1, "little_boss_1", 773, 100, {769, 765, 761}, 100.01});
+  ExpectSweep<Set1Enemy>({2, "little_boss_2_10", 800, 50, {796, 792, 788}, 50.05});
+  ExpectSweep<Set1Enemy>({3, "little_boss_3", -37, 100, {-27, -17, -7}, 100});
+  ExpectSweep<Set1Enemy>({5, "little_boss_5", 0, 100, {0, 3, 6}, 100.1});
+  ExpectSweep<Set1Enemy>({6, "little_boss_6", 800, 100, {800, 797, 794}, 100.1});
+  ExpectSweep<Set2Enemy>({9, "little_boss_9", 800, 100, {795, 790, 785}, 100.1});
+  ExpectSweep<Set2Enemy>({10, "little_boss_2_10", -37, 100, {-27, -17, -7}, 100});
+  ExpectSweep<Set2Enemy>({11, "little_boss_11", 800, 100, {791, 782, 773}, 100.2});
+  ExpectSweep<Set2Enemy>({12, "little_boss_12", 0, 100, {2, 6, 10}, 100.1});
+  ExpectSweep<Set3Enemy>({16, "little_boss_16", 800, 100, {797, 794, 791}, 100.01});
+  ExpectSweep<Set5Enemy>({34, "little_boss_6", 800, 100, {800, 795, 790}, 100.1});
 }
 
 TEST(SmallEnemyFlight, BarsCrossRowByRowAndColumnByColumn) {
   // Horizontal bars drop a row at every turn; vertical bars step aside.
-  ExpectSweep<TLittleBoss1>({4, "little_boss_4_18", 800, 100, {780, 760, 740}, 125});
-  ExpectSweep<TLittleBoss3>({18, "little_boss_4_18", 800, 100, {785, 770, 755}, 125});
-  ExpectSweep<TLittleBoss2>({8, "little_boss_8_18", 0, -69, {25, 25, 25}, -54});
-  ExpectSweep<TLittleBoss5>({32, "little_boss_8_18", 800, -69, {775, 775, 775}, -59});
+  ExpectSweep<Set1Enemy>({4, "little_boss_4_18", 800, 100, {780, 760, 740}, 125});
+  ExpectSweep<Set3Enemy>({18, "little_boss_4_18", 800, 100, {785, 770, 755}, 125});
+  ExpectSweep<Set2Enemy>({8, "little_boss_8_18", 0, -69, {25, 25, 25}, -54});
+  ExpectSweep<Set5Enemy>({32, "little_boss_8_18", 800, -69, {775, 775, 775}, -59});
 
   SmallPlay play(4);
-  const auto& bar = play.PlaceEnemy<TLittleBoss1>("little_boss_4_18", 800, 100);
+  const auto& bar = play.PlaceEnemy<Set1Enemy>("little_boss_4_18", 800, 100);
   play.Step(45);  // across and off the left side: the turn
   EXPECT_EQ(bar.SpeedX(), 20);
   EXPECT_EQ(bar.Y, 150);
@@ -75,22 +75,22 @@ TEST(SmallEnemyFlight, BarsCrossRowByRowAndColumnByColumn) {
 
 TEST(SmallEnemyFlight, VerticalBarsLeaveForGoodOnTheirFarSide) {
   SmallPlay play(32);
-  play.PlaceEnemy<TLittleBoss2>("little_boss_8_18", 790, 600);
-  play.PlaceEnemy<TLittleBoss5>("little_boss_8_18", 10, 600);
+  play.PlaceEnemy<Set2Enemy>("little_boss_8_18", 790, 600);
+  play.PlaceEnemy<Set5Enemy>("little_boss_8_18", 10, 600);
   play.Step();
   EXPECT_EQ(play.State().enemiesGone, 0);
   play.Step();
-  EXPECT_TRUE(play.Alive<TLittleBoss2>().empty());
-  EXPECT_TRUE(play.Alive<TLittleBoss5>().empty());
+  EXPECT_TRUE(play.Alive<Set2Enemy>().empty());
+  EXPECT_TRUE(play.Alive<Set5Enemy>().empty());
   EXPECT_EQ(play.State().enemiesGone, 2);
   EXPECT_EQ(play.State().score, 0);
 }
 
 TEST(SmallEnemyFlight, WanderersStayInTheirBoxUntilShot) {
   SmallPlay play(13);
-  play.GhostHero();
+  play.GhostShip();
   // As the script stands them: beyond a side, at a random height.
-  const auto& wanderer = play.PlaceEnemy<TLittleBoss2>("little_boss_13", 850, 100);
+  const auto& wanderer = play.PlaceEnemy<Set2Enemy>("little_boss_13", 850, 100);
   play.Step(200);
   double left = wanderer.X, right = wanderer.X, top = wanderer.Y, bottom = wanderer.Y;
   for (int i = 0; i < 3000; ++i) {
@@ -136,19 +136,19 @@ TEST(SmallEnemyFlight, CirclersOpenFireOnlyOnceTheirOrbitPassesAFullTurn) {
     // The first circler starts at angle 0 and passes 2 pi after 63 steps;
     // then the gap of 120 steps rules.
     SmallPlay play(15);
-    play.PlaceEnemy<TLittleBoss3>("little_boss_15", 900, 0);
-    const std::vector<int> firing = FiringSteps<TLittleShell3_0>(play, 250);
+    play.PlaceEnemy<Set3Enemy>("little_boss_15", 900, 0);
+    const std::vector<int> firing = FiringSteps<Set3FallingBullet>(play, 250);
     EXPECT_EQ(firing, (std::vector<int>{121, 241}));
   }
   {
     // The fourth starts at 3 x 3.14, past the window: it waits for its
     // orbit to wind up to ten turns and start again.
     SmallPlay play(15);
-    const auto& circler = play.PlaceEnemy<TLittleBoss3>("little_boss_15", 900 + 3 * 27, 3);
+    const auto& circler = play.PlaceEnemy<Set3Enemy>("little_boss_15", 900 + 3 * 27, 3);
     play.Step();
     EXPECT_NEAR(circler.OrbitAngle(), 9.52, 1e-9);
     EXPECT_EQ(circler.CenterX(), 900 + 81 - 1600 + 2);
-    const std::vector<int> firing = FiringSteps<TLittleShell3_0>(play, 620);
+    const std::vector<int> firing = FiringSteps<Set3FallingBullet>(play, 620);
     ASSERT_FALSE(firing.empty());
     EXPECT_GT(firing.front(), 590);
   }
@@ -157,9 +157,9 @@ TEST(SmallEnemyFlight, CirclersOpenFireOnlyOnceTheirOrbitPassesAFullTurn) {
 TEST(SmallEnemyFlight, TheFormationTurnsAsOneTheStepItsFirstCentreReachesTheWall) {
   SmallPlay play(17);
   play.State().formationSpeed = -1;  // left over from an earlier formation
-  const auto& before = play.PlaceEnemy<TLittleBoss3>("little_boss_17", 900, 0);
-  const auto& leader = play.PlaceEnemy<TLittleBoss3>("little_boss_17", 1529.5, 0);
-  const auto& after = play.PlaceEnemy<TLittleBoss3>("little_boss_17", 1000, 0);
+  const auto& before = play.PlaceEnemy<Set3Enemy>("little_boss_17", 900, 0);
+  const auto& leader = play.PlaceEnemy<Set3Enemy>("little_boss_17", 1529.5, 0);
+  const auto& after = play.PlaceEnemy<Set3Enemy>("little_boss_17", 1000, 0);
   play.Step();
   EXPECT_EQ(play.State().formationSpeed, 1);
   EXPECT_EQ(before.CenterX(), 101);
@@ -176,8 +176,8 @@ TEST(SmallEnemyFlight, TheFormationTurnsAsOneTheStepItsFirstCentreReachesTheWall
 
 TEST(SmallEnemyFlight, TheBonusGridSwaysAroundItsColumnsAndSinks) {
   SmallPlay play(20);
-  play.GhostHero();
-  const auto& enemy = play.PlaceEnemy<TLittleBoss3>("little_boss_20_27", 160, 2 * 51);
+  play.GhostShip();
+  const auto& enemy = play.PlaceEnemy<Set3Enemy>("little_boss_20_27", 160, 2 * 51);
   double left = 1000, right = -1000;
   for (int i = 0; i < 200; ++i) {
     play.Step();
@@ -192,8 +192,8 @@ TEST(SmallEnemyFlight, TheBonusGridSwaysAroundItsColumnsAndSinks) {
 TEST(SmallEnemyFlight, MinesDrawTheirDriftInTheGamesOrder) {
   SmallPlay play(22);
   // Random(5) - Random(5): the first draw counts forward.
-  play.Deal([](TRandom& r) { return r(5) == 4 && r(5) == 1; });
-  const auto& mine = play.Place<TLittleBoss4>(Holder::kEnemy, "Level4", "l_0", 100, 50);
+  play.Deal([](RandomGenerator& r) { return r(5) == 4 && r(5) == 1; });
+  const auto& mine = play.Place<Set4Enemy>(Holder::kEnemy, "Level4", "l_0", 100, 50);
   play.Step();
   EXPECT_EQ(mine.X, 103);
   EXPECT_EQ(mine.Y, 50.5);
@@ -203,11 +203,11 @@ TEST(SmallEnemyFlight, MinesDrawTheirDriftInTheGamesOrder) {
 
 TEST(SmallEnemyFlight, BouncersAboveTheTopTurnAWidthInside) {
   SmallPlay play(25);
-  play.Deal([](TRandom& r) {
+  play.Deal([](RandomGenerator& r) {
     r(10);
     return r(5) == 2;
   });
-  const auto& bouncer = play.PlaceEnemy<TLittleBoss4>("little_boss_4_18", 800 - 2 * 69, -18);
+  const auto& bouncer = play.PlaceEnemy<Set4Enemy>("little_boss_4_18", 800 - 2 * 69, -18);
   play.Step();
   EXPECT_EQ(bouncer.SpeedX(), -12);
   EXPECT_EQ(bouncer.X, 800 - 2 * 69 - 12);
@@ -217,8 +217,8 @@ TEST(SmallEnemyFlight, BouncersAboveTheTopTurnAWidthInside) {
 TEST(SmallEnemyFlight, TheRingIsSpreadByTheQuota) {
   SmallPlay play(26);
   play.State().levelQuota = 20;
-  const auto& quarter = play.PlaceEnemy<TLittleBoss4>("little_boss_26", 5, 100);
-  const auto& first = play.PlaceEnemy<TLittleBoss4>("little_boss_26", 0, 100);
+  const auto& quarter = play.PlaceEnemy<Set4Enemy>("little_boss_26", 5, 100);
+  const auto& first = play.PlaceEnemy<Set4Enemy>("little_boss_26", 0, 100);
   play.Step();
   EXPECT_NEAR(quarter.X, 800 - 37, 1e-9);
   EXPECT_NEAR(quarter.Y, -69.5, 1e-9);
@@ -228,9 +228,9 @@ TEST(SmallEnemyFlight, TheRingIsSpreadByTheQuota) {
 
 TEST(SmallEnemyFlight, TheSpiralCrossesTheCentreAndLeavesOnTheFarSide) {
   SmallPlay play(29);
-  play.GhostHero();
+  play.GhostShip();
   play.State().levelQuota = 4;
-  const auto& spiral = play.PlaceEnemy<TLittleBoss5>("little_boss_29", 2, 100);  // angle pi
+  const auto& spiral = play.PlaceEnemy<Set5Enemy>("little_boss_29", 2, 100);  // angle pi
   play.Step();
   EXPECT_NEAR(spiral.X, 381.5, 1e-9);
   EXPECT_NEAR(spiral.Y, 281.5 - 381.3, 1e-9);
@@ -238,23 +238,23 @@ TEST(SmallEnemyFlight, TheSpiralCrossesTheCentreAndLeavesOnTheFarSide) {
   EXPECT_NEAR(spiral.Radius(), 381.5 - 0.2 * 2000, 1e-6);
   EXPECT_EQ(play.State().enemiesGone, 0);
   play.Step(3000);
-  EXPECT_TRUE(play.Alive<TLittleBoss5>().empty());
+  EXPECT_TRUE(play.Alive<Set5Enemy>().empty());
   EXPECT_EQ(play.State().enemiesGone, 1);
   EXPECT_EQ(play.State().score, 0);
 }
 
 TEST(SmallEnemyFlight, RollingEllipsesLeaveOnTheRight) {
   SmallPlay play(30);
-  play.GhostHero();
+  play.GhostShip();
   // The script stands the start column in Y; this one starts at the left edge.
-  const auto& roller = play.PlaceEnemy<TLittleBoss5>("little_boss_2_10", 0, 0);
+  const auto& roller = play.PlaceEnemy<Set5Enemy>("little_boss_2_10", 0, 0);
   play.Step();
-  ASSERT_EQ(play.Alive<TLittleBoss5>().size(), 1u);
+  ASSERT_EQ(play.Alive<Set5Enemy>().size(), 1u);
   EXPECT_EQ(roller.X, 0.5);
   EXPECT_EQ(roller.Y, (600 - 31) / 2.0 + (600 - 31) / 2.0);
   // Rolling half a pixel a step, it passes 2 heights beyond 900 and goes.
   play.Step(2200);
-  EXPECT_TRUE(play.Alive<TLittleBoss5>().empty());
+  EXPECT_TRUE(play.Alive<Set5Enemy>().empty());
   EXPECT_EQ(play.State().enemiesGone, 1);
 }
 

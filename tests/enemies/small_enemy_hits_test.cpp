@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "enemies/set1/little_boss_1.h"
-#include "enemies/set1/little_shells_1.h"
-#include "enemies/set2/little_boss_2.h"
-#include "enemies/set3/little_boss_3.h"
-#include "enemies/set4/little_boss_4.h"
-#include "enemies/set4/little_shells_4.h"
-#include "enemies/set5/little_boss_5.h"
+#include "enemies/set1/set1_enemy.h"
+#include "enemies/set1/set1_shots.h"
+#include "enemies/set2/set2_enemy.h"
+#include "enemies/set3/set3_enemy.h"
+#include "enemies/set4/set4_enemy.h"
+#include "enemies/set4/set4_shots.h"
+#include "enemies/set5/set5_enemy.h"
 #include "player/explosions.h"
 #include "tests/enemies/small_play.h"
 
@@ -21,7 +21,7 @@ constexpr int kStandStill = 7;
 
 TEST(SmallEnemyHits, TheFourthShellDestroysAndEachHitSpendsItsShell) {
   SmallPlay play(kStandStill);
-  TLittleBoss1& enemy = play.PlaceEnemy<TLittleBoss1>("little_boss_1", 100, 200);
+  Set1Enemy& enemy = play.PlaceEnemy<Set1Enemy>("little_boss_1", 100, 200);
   play.SoundsPlayed();
   for (int hit = 1; hit <= 3; ++hit) {
     play.ShellInto(enemy);
@@ -29,17 +29,17 @@ TEST(SmallEnemyHits, TheFourthShellDestroysAndEachHitSpendsItsShell) {
     EXPECT_EQ(enemy.HitCount(), hit);
     // The enemy's own pass raised the flag, so the shell went before it
     // could touch anything itself.
-    EXPECT_TRUE(play.Alive<TShell>().empty());
-    EXPECT_TRUE(play.Alive<TExp_Shell>().empty());
+    EXPECT_TRUE(play.Alive<ShipShell>().empty());
+    EXPECT_TRUE(play.Alive<ShellImpact>().empty());
   }
   EXPECT_FALSE(enemy.Killed());
   EXPECT_EQ(play.State().score, 0);
   play.ShellInto(enemy);
   play.Step();
-  EXPECT_TRUE(play.Alive<TLittleBoss1>().empty());
+  EXPECT_TRUE(play.Alive<Set1Enemy>().empty());
   EXPECT_EQ(play.State().score, 10);
   EXPECT_EQ(play.State().enemiesGone, 1);
-  const TExp_0& explosion = play.Only<TExp_0>();
+  const Explosion& explosion = play.Only<Explosion>();
   EXPECT_EQ(explosion.Image->Name, "ExpRocket");
   EXPECT_EQ(explosion.X, 100);
   EXPECT_EQ(explosion.Y, 200);
@@ -56,78 +56,78 @@ TEST(SmallEnemyHits, EveryFamilyHasItsOwnToughness) {
   // Set 2 like set 1, set 5 one more; the armoured grids take 11 and 41.
   for (const Case c : {Case{kStandStill, 3}, Case{20, 10}}) {
     SmallPlay play(c.level);
-    auto& enemy = play.PlaceEnemy<TLittleBoss3>("little_boss_20_27", 100, 0);
+    auto& enemy = play.PlaceEnemy<Set3Enemy>("little_boss_20_27", 100, 0);
     play.Step();  // the grid's row set-up swings it aside
     play.Shoot(enemy, c.survives);
     EXPECT_FALSE(enemy.Killed()) << c.level;
     play.Shoot(enemy, 1);
-    EXPECT_TRUE(play.Alive<TLittleBoss3>().empty()) << c.level;
-    EXPECT_EQ(play.Only<TExp_0>().FrameSpeed, 1.0 / 3);
+    EXPECT_TRUE(play.Alive<Set3Enemy>().empty()) << c.level;
+    EXPECT_EQ(play.Only<Explosion>().FrameSpeed, 1.0 / 3);
   }
   {
     SmallPlay play(27);
-    auto& enemy = play.PlaceEnemy<TLittleBoss4>("little_boss_20_27", 100, 0);
+    auto& enemy = play.PlaceEnemy<Set4Enemy>("little_boss_20_27", 100, 0);
     play.Shoot(enemy, 40);
     EXPECT_FALSE(enemy.Killed());
     EXPECT_DOUBLE_EQ(enemy.HitCount(), 4.0);
     play.Shoot(enemy, 1);
-    EXPECT_TRUE(play.Alive<TLittleBoss4>().empty());
+    EXPECT_TRUE(play.Alive<Set4Enemy>().empty());
   }
   {
     SmallPlay play(kStandStill);
-    auto& five = play.PlaceEnemy<TLittleBoss5>("little_boss_29", 100, 100);
-    auto& two = play.PlaceEnemy<TLittleBoss2>("little_boss_9", 300, 100);
+    auto& five = play.PlaceEnemy<Set5Enemy>("little_boss_29", 100, 100);
+    auto& two = play.PlaceEnemy<Set2Enemy>("little_boss_9", 300, 100);
     // One target at a time: a shell that misses the flag flies on into
     // its target and counts again.
     play.Shoot(two, 4);
-    EXPECT_TRUE(play.Alive<TLittleBoss2>().empty());
+    EXPECT_TRUE(play.Alive<Set2Enemy>().empty());
     play.Shoot(five, 4);
     EXPECT_FALSE(five.Killed());
     play.Shoot(five, 1);
-    EXPECT_TRUE(play.Alive<TLittleBoss5>().empty());
+    EXPECT_TRUE(play.Alive<Set5Enemy>().empty());
     EXPECT_EQ(play.State().score, 20);
   }
 }
 
 TEST(SmallEnemyHits, ARocketDestroysAtOnceAndLeavesItsOwnExplosion) {
   SmallPlay play(27);
-  play.PlaceEnemy<TLittleBoss4>("little_boss_20_27", 100, 100);
-  play.RocketInto(play.Only<TLittleBoss4>());
+  play.PlaceEnemy<Set4Enemy>("little_boss_20_27", 100, 100);
+  play.RocketInto(play.Only<Set4Enemy>());
   play.SoundsPlayed();
   play.Step();
-  EXPECT_TRUE(play.Alive<TLittleBoss4>().empty());
+  EXPECT_TRUE(play.Alive<Set4Enemy>().empty());
   EXPECT_EQ(play.State().score, 10);
   EXPECT_EQ(play.State().enemiesGone, 1);
-  EXPECT_TRUE(play.Alive<TExp_0>().empty());
-  EXPECT_EQ(play.Alive<TExp_Rocket>().size(), 1u);
+  EXPECT_TRUE(play.Alive<Explosion>().empty());
+  EXPECT_EQ(play.Alive<RocketImpact>().size(), 1u);
   EXPECT_EQ(play.SoundCount("little_exp"), 1);
 }
 
 TEST(SmallEnemyHits, RammingTheShipCostsHalfAPointOfDamage) {
   SmallPlay play(kStandStill);
-  const THero& hero = play.Hero();
-  play.PlaceEnemy<TLittleBoss1>("little_boss_1", hero.X + 10, hero.Y + 10);
+  const Ship& hero = play.PlayerShip();
+  play.PlaceEnemy<Set1Enemy>("little_boss_1", hero.X + 10, hero.Y + 10);
   play.Step();
-  EXPECT_TRUE(play.Alive<TLittleBoss1>().empty());
+  EXPECT_TRUE(play.Alive<Set1Enemy>().empty());
   EXPECT_EQ(play.State().heroDamage, 0.5);
   EXPECT_EQ(play.State().score, 10);
   EXPECT_EQ(play.State().enemiesGone, 1);
-  EXPECT_EQ(play.Alive<TExp_0>().size(), 1u);
+  EXPECT_EQ(play.Alive<Explosion>().size(), 1u);
 }
 
 TEST(SmallEnemyHits, ADestroyedEnemyIsNotCountedTwiceInOneStep) {
   // A fourth shell and a rocket arriving together, or a rocket into an
   // enemy that is ramming the ship, destroy one enemy, worth one kill.
   SmallPlay play(kStandStill);
-  TLittleBoss1& shot = play.PlaceEnemy<TLittleBoss1>("little_boss_1", 100, 200);
+  Set1Enemy& shot = play.PlaceEnemy<Set1Enemy>("little_boss_1", 100, 200);
   play.Shoot(shot, 3);
   play.ShellInto(shot);
   play.RocketInto(shot);
-  const THero& hero = play.Hero();
-  TLittleBoss1& ram = play.PlaceEnemy<TLittleBoss1>("little_boss_1", hero.X + 10, hero.Y + 10);
+  const Ship& hero = play.PlayerShip();
+  Set1Enemy& ram = play.PlaceEnemy<Set1Enemy>("little_boss_1", hero.X + 10, hero.Y + 10);
   play.RocketInto(ram);
   play.Step();
-  EXPECT_TRUE(play.Alive<TLittleBoss1>().empty());
+  EXPECT_TRUE(play.Alive<Set1Enemy>().empty());
   EXPECT_EQ(play.State().score, 20);
   EXPECT_EQ(play.State().enemiesGone, 2);
   EXPECT_EQ(play.State().heroDamage, 0.5);
@@ -135,16 +135,16 @@ TEST(SmallEnemyHits, ADestroyedEnemyIsNotCountedTwiceInOneStep) {
 
 TEST(SmallEnemyLeaving, TheLevelsClearingBlowsEveryoneUpForNothing) {
   SmallPlay play(1);
-  play.PlaceEnemy<TLittleBoss1>("little_boss_1", 100, 100);
-  play.PlaceEnemy<TLittleBoss5>("little_boss_29", 300, 100);
+  play.PlaceEnemy<Set1Enemy>("little_boss_1", 100, 100);
+  play.PlaceEnemy<Set5Enemy>("little_boss_29", 300, 100);
   play.State().bossHits = 5;
   play.SoundsPlayed();
   play.Step();
-  EXPECT_TRUE(play.Alive<TLittleBoss1>().empty());
-  EXPECT_TRUE(play.Alive<TLittleBoss5>().empty());
+  EXPECT_TRUE(play.Alive<Set1Enemy>().empty());
+  EXPECT_TRUE(play.Alive<Set5Enemy>().empty());
   EXPECT_EQ(play.State().score, 0);
   EXPECT_EQ(play.State().enemiesGone, 0);
-  const auto explosions = play.Alive<TExp_0>();
+  const auto explosions = play.Alive<Explosion>();
   ASSERT_EQ(explosions.size(), 2u);
   EXPECT_EQ(explosions[0]->Image->Name, "ExpRocket");
   EXPECT_EQ(explosions[1]->Image->Name, "ExpLittle");
@@ -153,26 +153,26 @@ TEST(SmallEnemyLeaving, TheLevelsClearingBlowsEveryoneUpForNothing) {
 
 TEST(SmallEnemyLeaving, TheEndOfPlayRemovesEnemiesWithoutATrace) {
   SmallPlay play(1);
-  play.PlaceEnemy<TLittleBoss1>("little_boss_1", 100, 100);
+  play.PlaceEnemy<Set1Enemy>("little_boss_1", 100, 100);
   play.State().screenState = kOptions;
   play.Step();
-  EXPECT_TRUE(play.Alive<TLittleBoss1>().empty());
-  EXPECT_TRUE(play.Alive<TExp_0>().empty());
+  EXPECT_TRUE(play.Alive<Set1Enemy>().empty());
+  EXPECT_TRUE(play.Alive<Explosion>().empty());
   EXPECT_EQ(play.State().enemiesGone, 0);
 }
 
 TEST(SmallEnemyLeaving, BelowTheBottomAnEnemyCountsAsGone) {
   SmallPlay play(kStandStill);
   // Two heights below the surface for most, five for the second set.
-  play.PlaceEnemy<TLittleBoss1>("little_boss_1", 100, 600 + 2 * 37);
-  auto& two = play.PlaceEnemy<TLittleBoss2>("little_boss_9", 100, 600 + 4 * 38);
+  play.PlaceEnemy<Set1Enemy>("little_boss_1", 100, 600 + 2 * 37);
+  auto& two = play.PlaceEnemy<Set2Enemy>("little_boss_9", 100, 600 + 4 * 38);
   play.Step();
-  EXPECT_TRUE(play.Alive<TLittleBoss1>().empty());
-  EXPECT_EQ(play.Alive<TLittleBoss2>().size(), 1u);
+  EXPECT_TRUE(play.Alive<Set1Enemy>().empty());
+  EXPECT_EQ(play.Alive<Set2Enemy>().size(), 1u);
   EXPECT_EQ(play.State().enemiesGone, 1);
   two.Y = 600 + 5 * 38;
   play.Step();
-  EXPECT_TRUE(play.Alive<TLittleBoss2>().empty());
+  EXPECT_TRUE(play.Alive<Set2Enemy>().empty());
   EXPECT_EQ(play.State().enemiesGone, 2);
   EXPECT_EQ(play.State().score, 0);
 }
@@ -181,14 +181,14 @@ TEST(SmallEnemyLeaving, InSweepLevelsTheFirstToSlipThroughEndsTheLevel) {
   for (int level : {3, 10, 16, 17, 31}) {
     SmallPlay play(level);
     play.State().levelQuota = 20;
-    play.PlaceEnemy<TLittleBoss1>("little_boss_3", 100, 100);
+    play.PlaceEnemy<Set1Enemy>("little_boss_3", 100, 100);
     // Only the family of the level slips through; the others fly on.
-    if (level == 3) play.PlaceEnemy<TLittleBoss1>("little_boss_3", 300, 600 + 2 * 33);
-    if (level == 10) play.PlaceEnemy<TLittleBoss2>("little_boss_2_10", 300, 600 + 2 * 31);
+    if (level == 3) play.PlaceEnemy<Set1Enemy>("little_boss_3", 300, 600 + 2 * 33);
+    if (level == 10) play.PlaceEnemy<Set2Enemy>("little_boss_2_10", 300, 600 + 2 * 31);
     if (level == 16 || level == 17) {
-      play.PlaceEnemy<TLittleBoss3>("little_boss_16", 300, 600 + 2 * 56);
+      play.PlaceEnemy<Set3Enemy>("little_boss_16", 300, 600 + 2 * 56);
     }
-    if (level == 31) play.PlaceEnemy<TLittleBoss5>("little_boss_2_10", 300, 600 + 2 * 31);
+    if (level == 31) play.PlaceEnemy<Set5Enemy>("little_boss_2_10", 300, 600 + 2 * 31);
     play.Step();
     EXPECT_EQ(play.State().enemiesGone, 21) << level;
     // The ship sees the quota met and ends the level in its next step, and
@@ -196,7 +196,7 @@ TEST(SmallEnemyLeaving, InSweepLevelsTheFirstToSlipThroughEndsTheLevel) {
     play.Step();
     EXPECT_EQ(play.State().levelNumber, level + 1) << level;
     EXPECT_EQ(play.State().bossHits, 500) << level;
-    EXPECT_TRUE(play.Alive<TLittleBoss1>().empty()) << level;
+    EXPECT_TRUE(play.Alive<Set1Enemy>().empty()) << level;
     EXPECT_EQ(play.State().score, 0) << level;
   }
 }
@@ -210,18 +210,18 @@ TEST(SmallEnemyLeaving, MinesBurstAtTheBottomShotDownOrRammingButNotByRocket) {
        {Case{"bottom", 10}, Case{"shells", 11}, Case{"ram", 10}, Case{"rocket", 0}}) {
     SmallPlay play(23);
     const std::string how = c.how;
-    const THero& hero = play.Hero();
+    const Ship& hero = play.PlayerShip();
     const double y = how == "bottom" ? 600 - 61 - 10 - 2 : how == "ram" ? hero.Y : 100;
     const double x = how == "ram" ? hero.X + 5 : 100;
-    auto& mine = play.Place<TLittleBoss4>(Holder::kEnemy, "Level4", "l_5", x, y);
+    auto& mine = play.Place<Set4Enemy>(Holder::kEnemy, "Level4", "l_5", x, y);
     mine.PixelExact = true;
     if (how == "shells") play.Shoot(mine, 4);
     if (how == "shells") play.ShellInto(mine);
     if (how == "rocket") play.RocketInto(mine);
     play.SoundsPlayed();
     play.Step();
-    EXPECT_TRUE(play.Alive<TLittleBoss4>().empty()) << how;
-    EXPECT_EQ(play.Alive<TLittleShell4_0>().size(), static_cast<size_t>(c.fragments)) << how;
+    EXPECT_TRUE(play.Alive<Set4Enemy>().empty()) << how;
+    EXPECT_EQ(play.Alive<MineFragment>().size(), static_cast<size_t>(c.fragments)) << how;
     EXPECT_EQ(play.SoundCount("little_shell"), c.fragments) << how;
     EXPECT_EQ(play.State().enemiesGone, 1) << how;
     // A mine that reaches the bottom earns nothing.

@@ -7,15 +7,15 @@
 #include <functional>
 
 #include "enemies/aim.h"
-#include "enemies/set1/little_boss_1.h"
-#include "enemies/set1/little_shells_1.h"
-#include "enemies/set2/little_boss_2.h"
-#include "enemies/set2/little_shells_2.h"
-#include "enemies/set3/little_boss_3.h"
-#include "enemies/set3/little_shells_3.h"
-#include "enemies/set4/little_shells_4.h"
-#include "enemies/set5/little_boss_5.h"
-#include "enemies/set5/little_shells_5.h"
+#include "enemies/set1/set1_enemy.h"
+#include "enemies/set1/set1_shots.h"
+#include "enemies/set2/set2_enemy.h"
+#include "enemies/set2/set2_shots.h"
+#include "enemies/set3/set3_enemy.h"
+#include "enemies/set3/set3_shots.h"
+#include "enemies/set4/set4_shots.h"
+#include "enemies/set5/set5_enemy.h"
+#include "enemies/set5/set5_shots.h"
 #include "player/explosions.h"
 #include "tests/enemies/small_play.h"
 
@@ -35,8 +35,8 @@ Shot& PlaceShot(SmallPlay& play, const char* picture, double x, double y) {
 // deals the draws of that step.
 template <class Enemy>
 Enemy& FlyToFirstChance(SmallPlay& play, const char* picture, double x, double y, int gap_steps,
-                        const std::function<bool(TRandom&)>& deal) {
-  play.GhostHero();
+                        const std::function<bool(RandomGenerator&)>& deal) {
+  play.GhostShip();
   Enemy& enemy = play.PlaceEnemy<Enemy>(picture, x, y);
   play.Step(gap_steps);
   play.Deal(deal);
@@ -47,18 +47,18 @@ Enemy& FlyToFirstChance(SmallPlay& play, const char* picture, double x, double y
 
 TEST(SmallEnemyFire, APairOnlyOnceTheGapHasRunAndInTheDrawOrder) {
   SmallPlay play(1);
-  const auto& enemy = play.PlaceEnemy<TLittleBoss1>("little_boss_1", 100, 100);
+  const auto& enemy = play.PlaceEnemy<Set1Enemy>("little_boss_1", 100, 100);
   // The fire roll comes up at once, but the enemy's own gap has not run.
-  play.Deal([](TRandom& r) { return r(250) == 1; });
+  play.Deal([](RandomGenerator& r) { return r(250) == 1; });
   play.Step(kShortGapSteps);
-  EXPECT_TRUE(play.Alive<TLittleShell1_0>().empty());
+  EXPECT_TRUE(play.Alive<Set1BulletOrRocket>().empty());
   // Fire roll, then aim roll, then picture.
-  play.Deal([](TRandom& r) { return r(250) == 1 && r(10) == 3 && r(6) == 4; });
+  play.Deal([](RandomGenerator& r) { return r(250) == 1 && r(10) == 3 && r(6) == 4; });
   play.SoundsPlayed();
   play.Step();
-  const auto shots = play.Alive<TLittleShell1_0>();
+  const auto shots = play.Alive<Set1BulletOrRocket>();
   ASSERT_EQ(shots.size(), 2u);
-  for (const TLittleShell1_0* shot : shots) {
+  for (const Set1BulletOrRocket* shot : shots) {
     EXPECT_EQ(shot->Image->Name, "shell5");
     EXPECT_EQ(shot->Aim, 64);
     EXPECT_EQ(shot->Y, enemy.Y + 37);
@@ -68,20 +68,20 @@ TEST(SmallEnemyFire, APairOnlyOnceTheGapHasRunAndInTheDrawOrder) {
   EXPECT_EQ(shots[1]->X, 125);
   EXPECT_EQ(play.SoundCount("little_shell"), 2);
   // The gap now runs from this pair.
-  play.Deal([](TRandom& r) { return r(250) == 1; });
+  play.Deal([](RandomGenerator& r) { return r(250) == 1; });
   play.Step();
-  EXPECT_EQ(play.Alive<TLittleShell1_0>().size(), 2u);
+  EXPECT_EQ(play.Alive<Set1BulletOrRocket>().size(), 2u);
 }
 
 TEST(SmallEnemyFire, AimedShotsEachAimFromWhereTheyStart) {
   SmallPlay play(1);
   // The ship's aim point stands straight below the left gun.
-  play.PutHero(90, play.Hero().Y);
-  play.PlaceEnemy<TLittleBoss1>("little_boss_1", 100, 100);
+  play.PutShip(90, play.PlayerShip().Y);
+  play.PlaceEnemy<Set1Enemy>("little_boss_1", 100, 100);
   play.Step(kShortGapSteps);
-  play.Deal([](TRandom& r) { return r(250) == 1 && r(10) == 1; });
+  play.Deal([](RandomGenerator& r) { return r(250) == 1 && r(10) == 1; });
   play.Step();
-  const auto shots = play.Alive<TLittleShell1_0>();
+  const auto shots = play.Alive<Set1BulletOrRocket>();
   ASSERT_EQ(shots.size(), 2u);
   EXPECT_EQ(shots[0]->Aim, 64);
   EXPECT_GT(shots[1]->Aim, 64);  // back to the left
@@ -90,9 +90,9 @@ TEST(SmallEnemyFire, AimedShotsEachAimFromWhereTheyStart) {
 TEST(SmallEnemyFire, EachLevelFiresItsOwnShot) {
   {
     SmallPlay play(2);
-    auto& enemy = FlyToFirstChance<TLittleBoss1>(play, "little_boss_2_10", 800, 50, kLongGapSteps,
-                                                 [](TRandom& r) { return r(500) == 5; });
-    const auto& laser = play.Only<TLittleShell1_1>();
+    auto& enemy = FlyToFirstChance<Set1Enemy>(play, "little_boss_2_10", 800, 50, kLongGapSteps,
+                                              [](RandomGenerator& r) { return r(500) == 5; });
+    const auto& laser = play.Only<Set1BulletOrLaser>();
     EXPECT_EQ(laser.Image->Name, "shell8");
     EXPECT_EQ(laser.X, enemy.X + 7);
     EXPECT_EQ(laser.Y, enemy.Y + 26);
@@ -103,9 +103,9 @@ TEST(SmallEnemyFire, EachLevelFiresItsOwnShot) {
   }
   {
     SmallPlay play(6);
-    FlyToFirstChance<TLittleBoss1>(play, "little_boss_6", 800, 100, kLongGapSteps,
-                                   [](TRandom& r) { return r(700) == 5; });
-    const auto& rocket = play.Only<TLittleShell1_0>();
+    FlyToFirstChance<Set1Enemy>(play, "little_boss_6", 800, 100, kLongGapSteps,
+                                [](RandomGenerator& r) { return r(700) == 5; });
+    const auto& rocket = play.Only<Set1BulletOrRocket>();
     EXPECT_EQ(rocket.Image->Name, "rocet_1");
     EXPECT_FALSE(rocket.PixelExact);
     EXPECT_EQ(rocket.FrameSpeed, 1.0);
@@ -115,9 +115,9 @@ TEST(SmallEnemyFire, EachLevelFiresItsOwnShot) {
   {
     // The level-10 laser leaves silently.
     SmallPlay play(10);
-    auto& enemy = FlyToFirstChance<TLittleBoss2>(play, "little_boss_2_10", -37, 100, kLongGapSteps,
-                                                 [](TRandom& r) { return r(700) == 5; });
-    const auto& laser = play.Only<TLittleShell2_1>();
+    auto& enemy = FlyToFirstChance<Set2Enemy>(play, "little_boss_2_10", -37, 100, kLongGapSteps,
+                                              [](RandomGenerator& r) { return r(700) == 5; });
+    const auto& laser = play.Only<Set2HomingLaser>();
     EXPECT_EQ(laser.X, enemy.X + 20);
     EXPECT_EQ(laser.DriftX, enemy.SpeedX());
     EXPECT_EQ(laser.DriftY, 0.2);
@@ -125,10 +125,10 @@ TEST(SmallEnemyFire, EachLevelFiresItsOwnShot) {
   }
   {
     SmallPlay play(11);
-    auto& enemy = FlyToFirstChance<TLittleBoss2>(
+    auto& enemy = FlyToFirstChance<Set2Enemy>(
         play, "little_boss_11", 800, 100, kLongGapSteps,
-        [](TRandom& r) { return r(250) == 5 && (r(10), true) && r(6) == 2; });
-    const auto& ball = play.Only<TLittleShell2_0>();
+        [](RandomGenerator& r) { return r(250) == 5 && (r(10), true) && r(6) == 2; });
+    const auto& ball = play.Only<Set2Bullet>();
     EXPECT_EQ(ball.Image->Name, "shell_11");
     EXPECT_EQ(ball.X, enemy.X + 18.5);
     EXPECT_EQ(ball.DriftX, enemy.SpeedX());
@@ -136,9 +136,9 @@ TEST(SmallEnemyFire, EachLevelFiresItsOwnShot) {
   {
     SmallPlay play(17);
     auto& enemy =
-        FlyToFirstChance<TLittleBoss3>(play, "little_boss_17", 900, 0, kLongGapSteps,
-                                       [](TRandom& r) { return r(250) == 5 && r(2) == 0; });
-    const auto pair = play.Alive<TLittleShell3_1>();
+        FlyToFirstChance<Set3Enemy>(play, "little_boss_17", 900, 0, kLongGapSteps,
+                                    [](RandomGenerator& r) { return r(250) == 5 && r(2) == 0; });
+    const auto pair = play.Alive<Set3FormationBullet>();
     ASSERT_EQ(pair.size(), 2u);
     EXPECT_EQ(pair[1]->X, enemy.X + 35);
     EXPECT_EQ(pair[1]->Y, enemy.Y + 33);
@@ -146,9 +146,9 @@ TEST(SmallEnemyFire, EachLevelFiresItsOwnShot) {
   }
   {
     SmallPlay play(29);
-    auto& enemy = FlyToFirstChance<TLittleBoss5>(play, "little_boss_29", 0, 100, kLongGapSteps,
-                                                 [](TRandom& r) { return r(700) == 5; });
-    const auto& shot = play.Only<TLittleShell5_1>();
+    auto& enemy = FlyToFirstChance<Set5Enemy>(play, "little_boss_29", 0, 100, kLongGapSteps,
+                                              [](RandomGenerator& r) { return r(700) == 5; });
+    const auto& shot = play.Only<Set5BulletOrLaser>();
     const double x = enemy.X + 20;
     const double y = enemy.Y + 25;
     EXPECT_EQ(shot.X, x);
@@ -158,10 +158,10 @@ TEST(SmallEnemyFire, EachLevelFiresItsOwnShot) {
   {
     // Half the shot's own width in from the enemy's edge, less 5.
     SmallPlay play(33);
-    auto& enemy = FlyToFirstChance<TLittleBoss5>(
+    auto& enemy = FlyToFirstChance<Set5Enemy>(
         play, "little_boss_5", 100, 100, kShortGapSteps,
-        [](TRandom& r) { return r(700) == 1 && (r(3), true) && r(6) == 0; });
-    const auto& shot = play.Only<TLittleShell5_0>();
+        [](RandomGenerator& r) { return r(700) == 1 && (r(3), true) && r(6) == 0; });
+    const auto& shot = play.Only<Set5HomingBullet>();
     EXPECT_EQ(shot.X, enemy.X - 2.5);
     EXPECT_EQ(shot.Y, enemy.Y + 37);
   }
@@ -169,9 +169,9 @@ TEST(SmallEnemyFire, EachLevelFiresItsOwnShot) {
 
 TEST(SmallEnemyShots, FlyTwelvePixelsAStepDrawnAlongTheirAim) {
   SmallPlay play(3);
-  auto& down = PlaceShot<TLittleShell1_1>(play, "shell1", 200, 100);
+  auto& down = PlaceShot<Set1BulletOrLaser>(play, "shell1", 200, 100);
   down.Aim = 64;
-  auto& right = PlaceShot<TLittleShell1_1>(play, "shell1", 200, 200);
+  auto& right = PlaceShot<Set1BulletOrLaser>(play, "shell1", 200, 200);
   play.Step();
   EXPECT_NEAR(down.X, 200.076, 0.001);
   EXPECT_NEAR(down.Y, 112, 0.001);
@@ -182,20 +182,20 @@ TEST(SmallEnemyShots, FlyTwelvePixelsAStepDrawnAlongTheirAim) {
 
 TEST(SmallEnemyShots, HurtTheShipAndNothingElse) {
   SmallPlay play(7);  // no shot moves in a boss level
-  const THero& hero = play.Hero();
-  play.PlaceEnemy<TLittleBoss1>("little_boss_1", 100, 100);
-  auto& miss = PlaceShot<TLittleShell1_0>(play, "shell1", 110, 110);
-  PlaceShot<TLittleShell1_0>(play, "shell1", hero.X + 10, hero.Y + 10);
-  PlaceShot<TLittleShell2_1>(play, "shell8", hero.X + 10, hero.Y + 20);
-  PlaceShot<TLittleShell5_1>(play, "shell1", hero.X + 20, hero.Y + 30);
+  const Ship& hero = play.PlayerShip();
+  play.PlaceEnemy<Set1Enemy>("little_boss_1", 100, 100);
+  auto& miss = PlaceShot<Set1BulletOrRocket>(play, "shell1", 110, 110);
+  PlaceShot<Set1BulletOrRocket>(play, "shell1", hero.X + 10, hero.Y + 10);
+  PlaceShot<Set2HomingLaser>(play, "shell8", hero.X + 10, hero.Y + 20);
+  PlaceShot<Set5BulletOrLaser>(play, "shell1", hero.X + 20, hero.Y + 30);
   play.SoundsPlayed();
   play.Step();
   EXPECT_EQ(play.State().heroDamage, 1.5);
-  EXPECT_EQ(play.Alive<TLittleShell1_0>().size(), 1u);
+  EXPECT_EQ(play.Alive<Set1BulletOrRocket>().size(), 1u);
   EXPECT_FALSE(miss.Killed());
-  EXPECT_TRUE(play.Alive<TLittleShell2_1>().empty());
-  EXPECT_TRUE(play.Alive<TLittleShell5_1>().empty());
-  const auto impacts = play.Alive<TExp_Shell>();
+  EXPECT_TRUE(play.Alive<Set2HomingLaser>().empty());
+  EXPECT_TRUE(play.Alive<Set5BulletOrLaser>().empty());
+  const auto impacts = play.Alive<ShellImpact>();
   ASSERT_EQ(impacts.size(), 3u);
   EXPECT_EQ(impacts[0]->Image->Name, "ExpLittle");
   EXPECT_EQ(impacts[0]->X, hero.X + 10);
@@ -209,13 +209,13 @@ TEST(SmallEnemyShots, HurtTheShipAndNothingElse) {
 TEST(SmallEnemyShots, HomingShotsBelowTheShipSlideAcrossButNeverClimb) {
   for (int level : {6, 33}) {
     SmallPlay play(level);
-    play.GhostHero();
+    play.GhostShip();
     // The ship's aim point is 15 to the right and 50 below its corner.
-    play.PutHero(400, 516);
-    TImageSpriteEx& shot =
+    play.PutShip(400, 516);
+    RotatedSprite& shot =
         level == 6
-            ? static_cast<TImageSpriteEx&>(PlaceShot<TLittleShell1_0>(play, "rocet_1", 600, 580))
-            : PlaceShot<TLittleShell5_0>(play, "shell1", 600, 580);
+            ? static_cast<RotatedSprite&>(PlaceShot<Set1BulletOrRocket>(play, "rocet_1", 600, 580))
+            : PlaceShot<Set5HomingBullet>(play, "shell1", 600, 580);
     play.Step();
     EXPECT_LT(shot.X, 600 - 11.8) << level;
     EXPECT_GT(shot.Y, 580) << level;
@@ -225,7 +225,7 @@ TEST(SmallEnemyShots, HomingShotsBelowTheShipSlideAcrossButNeverClimb) {
 template <class Laser>
 void ExpectDriftRestDart(int level) {
   SmallPlay play(level);
-  play.GhostHero();
+  play.GhostShip();
   auto& laser = PlaceShot<Laser>(play, "shell8", 100, 100);
   laser.DriftX = 2;
   laser.DriftY = 0.5;
@@ -239,7 +239,7 @@ void ExpectDriftRestDart(int level) {
   EXPECT_EQ(laser.Aim, AimToward(400 + 15 - 160, 516 + 15 - 115, -1));
   // Moving the ship no longer turns it.
   const int aim = laser.Aim;
-  play.PutHero(100, 516);
+  play.PutShip(100, 516);
   play.Step();
   EXPECT_NEAR(std::hypot(laser.X - 160, laser.Y - 115), 12, 1e-9);
   EXPECT_EQ(laser.Aim, aim);
@@ -247,14 +247,14 @@ void ExpectDriftRestDart(int level) {
 }
 
 TEST(SmallEnemyShots, DriftingLasersRestOneStepThenDartOnOneAim) {
-  ExpectDriftRestDart<TLittleShell1_1>(2);
-  ExpectDriftRestDart<TLittleShell5_1>(31);
+  ExpectDriftRestDart<Set1BulletOrLaser>(2);
+  ExpectDriftRestDart<Set5BulletOrLaser>(31);
 }
 
 TEST(SmallEnemyShots, TheHomingLaserWarnsThenChasesTheShip) {
   SmallPlay play(10);
-  play.GhostHero();
-  auto& laser = PlaceShot<TLittleShell2_1>(play, "shell8", 100, 100);
+  play.GhostShip();
+  auto& laser = PlaceShot<Set2HomingLaser>(play, "shell8", 100, 100);
   laser.DriftY = 0.2;
   play.Step(25);
   EXPECT_EQ(play.SoundCount("little_lazer"), 0);
@@ -265,30 +265,30 @@ TEST(SmallEnemyShots, TheHomingLaserWarnsThenChasesTheShip) {
   play.Step();
   EXPECT_NEAR(std::hypot(laser.X - 100, laser.Y - 106), 10, 1e-9);
   const int first_aim = laser.Aim;
-  play.PutHero(700, 516);
+  play.PutShip(700, 516);
   play.Step();
   EXPECT_LT(laser.Aim, first_aim);  // turned toward the ship's new place
 }
 
 TEST(SmallEnemyShots, AreGoneOnceAtOrPastAnEdge) {
   SmallPlay play(15);
-  PlaceShot<TLittleShell3_0>(play, "shell1", 100, -30);  // still above the screen
-  PlaceShot<TLittleShell3_0>(play, "shell1", 100, 588);
-  const auto& inside = PlaceShot<TLittleShell3_0>(play, "shell1", 100, 300);
+  PlaceShot<Set3FallingBullet>(play, "shell1", 100, -30);  // still above the screen
+  PlaceShot<Set3FallingBullet>(play, "shell1", 100, 588);
+  const auto& inside = PlaceShot<Set3FallingBullet>(play, "shell1", 100, 300);
   play.Step();
-  ASSERT_EQ(play.Alive<TLittleShell3_0>().size(), 1u);
-  EXPECT_EQ(play.Alive<TLittleShell3_0>().front(), &inside);
+  ASSERT_EQ(play.Alive<Set3FallingBullet>().size(), 1u);
+  EXPECT_EQ(play.Alive<Set3FallingBullet>().front(), &inside);
 }
 
 TEST(SmallEnemyShots, FragmentsOutlastOtherShotsButNotANewGame) {
   SmallPlay play(22);
-  auto& fragment = play.Place<TLittleShell4_0>(Holder::kBoss, "ListSh", "sh0", 300, 300);
+  auto& fragment = play.Place<MineFragment>(Holder::kBoss, "ListSh", "sh0", 300, 300);
   fragment.DriftX = 1;
   fragment.DriftY = 1;
-  PlaceShot<TLittleShell4_1>(play, "shell1", 300, 100);
+  PlaceShot<Set4Bullet>(play, "shell1", 300, 100);
   play.State().bossHits = 100;
   play.Step();
-  EXPECT_TRUE(play.Alive<TLittleShell4_1>().empty());
+  EXPECT_TRUE(play.Alive<Set4Bullet>().empty());
   EXPECT_EQ(fragment.X, 301);
   play.State().bossHits = 0;
   // They stay on through the main menu and the options screen.
@@ -296,10 +296,10 @@ TEST(SmallEnemyShots, FragmentsOutlastOtherShotsButNotANewGame) {
   play.Step();
   play.State().screenState = kOptions;
   play.Step();
-  EXPECT_EQ(play.Alive<TLittleShell4_0>().size(), 1u);
+  EXPECT_EQ(play.Alive<MineFragment>().size(), 1u);
   play.State().levelNumber = 1;
   play.Step();
-  EXPECT_TRUE(play.Alive<TLittleShell4_0>().empty());
+  EXPECT_TRUE(play.Alive<MineFragment>().empty());
 }
 
 TEST(SmallEnemyShots, AFragmentWithoutDriftRestsAStepAndDrawsAgain) {
@@ -307,7 +307,7 @@ TEST(SmallEnemyShots, AFragmentWithoutDriftRestsAStepAndDrawsAgain) {
   // Both drifts come out 0 first; the next four draws are kept for later.
   int drift_x = 0;
   int drift_y = 0;
-  play.Deal([&](TRandom& r) {
+  play.Deal([&](RandomGenerator& r) {
     const int x_first = r(25);
     const int x_second = r(25);
     const int y_first = r(25);
@@ -319,7 +319,7 @@ TEST(SmallEnemyShots, AFragmentWithoutDriftRestsAStepAndDrawsAgain) {
     drift_y -= r(25);
     return drift_x != 0 && drift_y != 0;
   });
-  const auto& fragment = play.Place<TLittleShell4_0>(Holder::kBoss, "ListSh", "sh2", 300, 300);
+  const auto& fragment = play.Place<MineFragment>(Holder::kBoss, "ListSh", "sh2", 300, 300);
   play.Step();
   EXPECT_EQ(fragment.X, 300);
   EXPECT_EQ(fragment.Y, 300);

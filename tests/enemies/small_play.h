@@ -21,7 +21,7 @@ class SmallPlay : public Play {
  public:
   explicit SmallPlay(int level) {
     StartGame();
-    Form().TimerLevel().SetEnabled(false);
+    Window().TimerLevel().SetEnabled(false);
     StepUntilShipIsIn();
     State().levelNumber = level;
     // Far from the end of the level, so a kill does not end it.
@@ -37,48 +37,48 @@ class SmallPlay : public Play {
   }
 
   // A player shell over the middle of `target`, as a level-1 volley fires it.
-  TShell& ShellInto(const TSprite& target) {
-    TShell& shell = Place<TShell>(Holder::kShip, "ListShell", "shell", 0, 0);
+  ShipShell& ShellInto(const Sprite& target) {
+    ShipShell& shell = Place<ShipShell>(Holder::kShip, "ListShell", "shell", 0, 0);
     shell.X = target.X + target.Width / 2 - shell.Width / 2;
     shell.Y = target.Y + target.Height / 2 - shell.Height / 2;
     shell.PixelExact = true;
     return shell;
   }
 
-  TRocet& RocketInto(const TSprite& target) {
-    TRocet& rocket = Place<TRocet>(Holder::kShip, "ListShell", "rocet", 0, 0);
+  Rocket& RocketInto(const Sprite& target) {
+    Rocket& rocket = Place<Rocket>(Holder::kShip, "ListShell", "rocet", 0, 0);
     rocket.X = target.X + target.Width / 2 - rocket.Width / 2;
     rocket.Y = target.Y + target.Height / 2 - rocket.Height / 2;
     return rocket;
   }
 
   // One shell into `target` per step, `count` times.
-  void Shoot(const TSprite& target, int count) {
+  void Shoot(const Sprite& target, int count) {
     for (int i = 0; i < count; ++i) {
       ShellInto(target);
       Step();
     }
   }
 
-  THero& Hero() { return Only<THero>(); }
+  Ship& PlayerShip() { return Only<Ship>(); }
   // Enemies and shots pass through the ship without touching it.
-  void GhostHero() { Hero().Collidable = false; }
+  void GhostShip() { PlayerShip().Collidable = false; }
 
   // The ship stays where it is put while nothing steers it.
-  void PutHero(double x, double y) {
-    Hero().X = x;
-    Hero().Y = y;
+  void PutShip(double x, double y) {
+    PlayerShip().X = x;
+    PlayerShip().Y = y;
     State().heroX = x;
     State().heroY = y;
   }
 
   // Seeds the generator so that the next draws satisfy `deal`, which makes
   // them in the order the game will.
-  void Deal(const std::function<bool(TRandom&)>& deal) {
+  void Deal(const std::function<bool(RandomGenerator&)>& deal) {
     for (uint32_t seed = 1; seed < 50'000'000; ++seed) {
-      TRandom trial(seed);
+      RandomGenerator trial(seed);
       if (deal(trial)) {
-        Form().Random().SetSeed(seed);
+        Window().Random().SetSeed(seed);
         return;
       }
     }

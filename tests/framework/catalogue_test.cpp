@@ -1,6 +1,6 @@
 // The shipped asset folder against the catalogue the game is written for:
 // every picture and sound present, of the right size and format, and
-// reachable through TAssets the way the game looks them up.
+// reachable through AssetLibrary the way the game looks them up.
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -44,7 +44,7 @@ class CatalogueTest : public ::testing::Test {
   // with the loader's message.
   static void SetUpTestSuite() {
     try {
-      assets_ = new TAssets(kAssets, audio_, nullptr);
+      assets_ = new AssetLibrary(kAssets, audio_, nullptr);
     } catch (const MediaError& e) {
       load_error_ = e.what();
     }
@@ -58,24 +58,24 @@ class CatalogueTest : public ::testing::Test {
   }
 
   static SilentAudio audio_;
-  static TAssets* assets_;
+  static AssetLibrary* assets_;
   static std::string load_error_;
 };
 
 SilentAudio CatalogueTest::audio_;
-TAssets* CatalogueTest::assets_ = nullptr;
+AssetLibrary* CatalogueTest::assets_ = nullptr;
 std::string CatalogueTest::load_error_;
 
 TEST_F(CatalogueTest, EveryPictureHasItsSizePatternsAndColourKey) {
   for (const ImageListSpec& list : ImageCatalogue()) {
-    const TDXImageList& images = assets_->Images(list.holder, list.name);
+    const ImageList& images = assets_->Images(list.holder, list.name);
     ASSERT_EQ(images.Count(), static_cast<int>(list.items.size())) << list.name;
     for (int i = 0; i < images.Count(); ++i) {
       const ImageSpec& spec = list.items[i];
       const std::string path = ImagePath(list, i);
       SCOPED_TRACE(path);
       EXPECT_TRUE(fs::is_regular_file(kAssets + "/" + path));
-      const TPictureItem& item = images.Item(i);
+      const PictureItem& item = images.Item(i);
       EXPECT_EQ(item.Name, spec.name);
       EXPECT_EQ(item.PictureWidth(), spec.width);
       EXPECT_EQ(item.PictureHeight(), spec.height);
@@ -90,14 +90,14 @@ TEST_F(CatalogueTest, EveryPictureHasItsSizePatternsAndColourKey) {
 
 TEST_F(CatalogueTest, EverySoundIsStereoAtItsRateDepthAndLength) {
   for (const SoundListSpec& list : SoundCatalogue()) {
-    TDXWaveList& waves = assets_->Waves(list.name);
+    SoundList& waves = assets_->Sounds(list.name);
     ASSERT_EQ(waves.Count(), static_cast<int>(list.items.size())) << list.name;
     for (int i = 0; i < waves.Count(); ++i) {
       const SoundSpec& spec = list.items[i];
       const std::string path = SoundPath(list, i);
       SCOPED_TRACE(path);
       EXPECT_TRUE(fs::is_regular_file(kAssets + "/" + path));
-      const TWaveItem& item = waves.Item(i);
+      const SoundItem& item = waves.Item(i);
       EXPECT_EQ(item.Name, spec.name);
       EXPECT_EQ(item.Looped, spec.looped);
       const WaveData& wave = item.Wave();
@@ -116,13 +116,13 @@ TEST_F(CatalogueTest, FontIsInTheAssetFolder) {
 
 TEST_F(CatalogueTest, LookupByNameFindsTheFirstOfTwoNamesakes) {
   // Menu holds two `scores` pictures; the game asks for the first by name.
-  const TPictureItem& scores = assets_->Images(Holder::kMain, "Menu").Item("scores");
+  const PictureItem& scores = assets_->Images(Holder::kMain, "Menu").Item("scores");
   EXPECT_EQ(scores.PictureWidth(), 212);
   EXPECT_EQ(scores.PictureHeight(), 30);
 }
 
 TEST_F(CatalogueTest, CursorPatternsRunLeftToRight) {
-  const TPictureItem& cursor = assets_->Images(Holder::kMain, "Menu").Item("cursor");
+  const PictureItem& cursor = assets_->Images(Holder::kMain, "Menu").Item("cursor");
   ASSERT_EQ(cursor.PatternCount(), 3);
   EXPECT_EQ(cursor.PatternRect(0), RectOfSize(0, 0, 19, 55));
   EXPECT_EQ(cursor.PatternRect(1), RectOfSize(19, 0, 19, 55));
@@ -130,8 +130,8 @@ TEST_F(CatalogueTest, CursorPatternsRunLeftToRight) {
 }
 
 TEST_F(CatalogueTest, ListsOfTheSameNameAreKeptApartByHolder) {
-  const TDXImageList& ship = assets_->Images(Holder::kShip, "ListShell");
-  const TDXImageList& boss = assets_->Images(Holder::kBoss, "ListShell");
+  const ImageList& ship = assets_->Images(Holder::kShip, "ListShell");
+  const ImageList& boss = assets_->Images(Holder::kBoss, "ListShell");
   EXPECT_NE(&ship, &boss);
   EXPECT_EQ(ship.Item("shell").PictureWidth(), 5);
   EXPECT_EQ(ship.Item("shell").PictureHeight(), 13);
@@ -144,7 +144,7 @@ TEST_F(CatalogueTest, ListsOfTheSameNameAreKeptApartByHolder) {
 TEST_F(CatalogueTest, AbsentListsAreMediaErrors) {
   EXPECT_THROW(assets_->Images(Holder::kEnemy, "ListShell"), MediaError);
   EXPECT_THROW(assets_->Images(Holder::kMain, "Nothing"), MediaError);
-  EXPECT_THROW(assets_->Waves("Nothing"), MediaError);
+  EXPECT_THROW(assets_->Sounds("Nothing"), MediaError);
 }
 
 // Loading from a damaged copy of the asset folder.
@@ -164,7 +164,7 @@ class DamagedAssetsTest : public ::testing::Test {
   std::string LoadFault() const {
     SilentAudio audio;
     try {
-      TAssets assets(folder_.string(), audio, nullptr);
+      AssetLibrary assets(folder_.string(), audio, nullptr);
     } catch (const MediaError& e) {
       return e.what();
     }
@@ -182,7 +182,7 @@ TEST_F(DamagedAssetsTest, MissingPictureIsNamed) {
 }
 
 TEST_F(DamagedAssetsTest, MissingSoundIsNamed) {
-  const std::string path = PathOf("main/DXWaveMenu/01_click.wav");
+  const std::string path = PathOf("main/MenuSounds/01_click.wav");
   fs::remove(path);
   EXPECT_EQ(LoadFault(), path + ": file not found");
 }
@@ -203,9 +203,9 @@ TEST_F(DamagedAssetsTest, PictureOfTheWrongSizeIsNamed) {
 
 TEST_F(DamagedAssetsTest, SoundOfTheWrongFormatIsNamed) {
   // button is 16-bit at 22050 Hz; music1 is 8-bit at the same rate.
-  fs::copy_file(PathOf("main/DXWaveMusic/00_music1.wav"), PathOf("main/DXWaveMenu/00_button.wav"),
+  fs::copy_file(PathOf("main/Music/00_music1.wav"), PathOf("main/MenuSounds/00_button.wav"),
                 fs::copy_options::overwrite_existing);
-  EXPECT_EQ(LoadFault(), PathOf("main/DXWaveMenu/00_button.wav") +
+  EXPECT_EQ(LoadFault(), PathOf("main/MenuSounds/00_button.wav") +
                              ": sound is 22050 Hz 8-bit stereo, expected 22050 Hz 16-bit stereo");
 }
 
@@ -219,7 +219,7 @@ TEST_F(DamagedAssetsTest, SomethingElseInPlaceOfAnAssetIsNamedAsWhatItIs) {
       {"main/Menu/00_logo.bmp", "is a folder, not a file"},
       {"main/Menu/00_logo.bmp", "is a named pipe, not a file"},
       {"main/Menu/00_logo.bmp", "is a device, not a file"},
-      {"main/DXWaveMenu/01_click.wav", "is a named pipe, not a file"},
+      {"main/MenuSounds/01_click.wav", "is a named pipe, not a file"},
       {"fonts/LiberationSans-Regular.ttf", "is a folder, not a file"},
       {"fonts/LiberationSans-Regular.ttf", "is a named pipe, not a file"},
   };
@@ -271,7 +271,7 @@ TEST_F(DamagedAssetsTest, HeaderAskingForMoreThanTheCatalogueAllowsIsRefusedUnre
   } cases[] = {
       {"main/Menu/00_logo.bmp", 18, 5000, "picture is 5000x30, expected 268x30"},
       {"main/Menu/00_logo.bmp", 10, 200u << 20, "header asks for more than a 268x30 picture holds"},
-      {"main/DXWaveMenu/00_button.wav", 40, 200u << 20,
+      {"main/MenuSounds/00_button.wav", 40, 200u << 20,
        "sound is 2377.72 s long, at most 1.12 s expected"},
   };
   const uint64_t before = PeakMemory();

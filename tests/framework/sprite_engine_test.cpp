@@ -17,16 +17,16 @@ using testing::MakePicture;
 using testing::SolidPicture;
 
 // A sprite that records what the engine does to it.
-class Probe : public TImageSprite {
+class Probe : public ImageSprite {
  public:
-  explicit Probe(TSprite* parent, std::vector<std::string>* log = nullptr, std::string name = "")
-      : TImageSprite(parent), log_(log), name_(std::move(name)) {}
+  explicit Probe(Sprite* parent, std::vector<std::string>* log = nullptr, std::string name = "")
+      : ImageSprite(parent), log_(log), name_(std::move(name)) {}
   void MoveStep(int move_count) override {
-    TImageSprite::MoveStep(move_count);
+    ImageSprite::MoveStep(move_count);
     ++moves;
     if (spawn_on_move) Parent->Spawn<Probe>(log_, "child");
   }
-  void OnHit(TSprite& other, bool&) override {
+  void OnHit(Sprite& other, bool&) override {
     const auto* probe = dynamic_cast<Probe*>(&other);
     if (log_ != nullptr) log_->push_back(name_ + "->" + (probe ? probe->name_ : "?"));
     ++hits;
@@ -34,7 +34,7 @@ class Probe : public TImageSprite {
   }
   void DrawSelf() const override {
     ++draws;
-    TImageSprite::DrawSelf();
+    ImageSprite::DrawSelf();
   }
   int moves = 0;
   int hits = 0;
@@ -47,12 +47,12 @@ class Probe : public TImageSprite {
   std::string name_;
 };
 
-class ExProbe : public TImageSpriteEx {
+class RotatedProbe : public RotatedSprite {
  public:
-  explicit ExProbe(TSprite* parent) : TImageSpriteEx(parent) {}
+  explicit RotatedProbe(Sprite* parent) : RotatedSprite(parent) {}
   void DrawSelf() const override {
     ++draws;
-    TImageSpriteEx::DrawSelf();
+    RotatedSprite::DrawSelf();
   }
   mutable int draws = 0;
 };
@@ -69,7 +69,7 @@ class EngineTest : public ::testing::Test {
     return p;
   }
   Surface surface;
-  TSpriteEngine engine;
+  SpriteEngine engine;
   std::vector<std::string> log;
 };
 
@@ -95,8 +95,8 @@ TEST_F(EngineTest, EqualDepthsDrawTheNewestUnderneathAndSetZKeepsPlace) {
 }
 
 TEST_F(EngineTest, DepthSetInAConstructorIsInsertedOnce) {
-  struct Deep : TSprite {
-    explicit Deep(TSprite* parent) : TSprite(parent) { SetZ(4); }
+  struct Deep : Sprite {
+    explicit Deep(Sprite* parent) : Sprite(parent) { SetZ(4); }
   };
   engine.Spawn<Deep>();
   Place(0, 0, 1, 1);
@@ -183,11 +183,11 @@ TEST_F(EngineTest, InvisibleParentsHideTheirChildrenAndUncollidableOnesShieldThe
 }
 
 TEST(Animation, OneShotStopsOnItsLastFrameAndLoopsWrap) {
-  TSpriteEngine engine;
-  TImageSprite& once = engine.Spawn<TImageSprite>();
+  SpriteEngine engine;
+  ImageSprite& once = engine.Spawn<ImageSprite>();
   once.FrameCount = 3;
   once.FrameSpeed = 0.5;
-  TImageSprite& looped = engine.Spawn<TImageSprite>();
+  ImageSprite& looped = engine.Spawn<ImageSprite>();
   looped.FrameCount = 3;
   looped.FrameSpeed = 0.5;
   looped.FrameLooped = true;
@@ -205,9 +205,9 @@ TEST(Animation, OneShotStopsOnItsLastFrameAndLoopsWrap) {
   EXPECT_DOUBLE_EQ(looped.FramePos, 1.0);
 }
 
-TEST_F(EngineTest, ExSpritesAreNeverCulledAndCoverTheWholeSurfaceAsSources) {
+TEST_F(EngineTest, RotatedSpritesAreNeverCulledAndCoverTheWholeSurfaceAsSources) {
   auto red = SolidPicture(10, 10, kRed);
-  ExProbe& far = engine.Spawn<ExProbe>();
+  RotatedProbe& far = engine.Spawn<RotatedProbe>();
   far.SetImage(*red);
   far.X = 5000;
   far.Y = -5000;
@@ -220,16 +220,16 @@ TEST_F(EngineTest, ExSpritesAreNeverCulledAndCoverTheWholeSurfaceAsSources) {
   EXPECT_EQ(far.CheckHits(), 1);
 }
 
-TEST_F(EngineTest, PixelExactSpritesSeeExPatternsAtTheSurfaceCorner) {
+TEST_F(EngineTest, PixelExactSpritesSeeRotatedPatternsAtTheSurfaceCorner) {
   auto red = SolidPicture(10, 10, kRed);
   Probe& exact = Place(300, 300, 10, 10, "exact");
   exact.SetImage(*red);
   exact.PixelExact = true;
-  ExProbe& ex = engine.Spawn<ExProbe>();
+  RotatedProbe& ex = engine.Spawn<RotatedProbe>();
   ex.SetImage(*red);
   ex.X = 300;
   ex.Y = 300;
-  EXPECT_EQ(exact.CheckHits(), 0) << "the Ex pattern counts as lying at the top-left corner";
+  EXPECT_EQ(exact.CheckHits(), 0) << "the rotated pattern counts as lying at the top-left corner";
   EXPECT_EQ(ex.CheckHits(), 0);
   exact.X = 5;
   exact.Y = 5;
@@ -255,7 +255,7 @@ TEST_F(EngineTest, PixelExactHitsNeedVisiblePixelsOnBothSides) {
 }
 
 TEST_F(EngineTest, BackgroundMapsOfNoSizeDrawNothing) {
-  TBackgroundSprite& background = engine.Spawn<TBackgroundSprite>();
+  BackgroundSprite& background = engine.Spawn<BackgroundSprite>();
   EXPECT_FALSE(background.Collidable);
   background.SetMapSize(0, 5);
   EXPECT_EQ(background.MapWidth(), 0);
@@ -273,7 +273,7 @@ TEST_F(EngineTest, BackgroundMapsOfNoSizeDrawNothing) {
 TEST_F(EngineTest, OnlyAnOpaqueWrappedLayerDrawnFirstCoversTheSurface) {
   auto opaque = SolidPicture(40, 30, kRed);
   auto holed = MakePicture(40, 30, 0, 0, [](int x, int) { return x == 3 ? kKey : kRed; });
-  TBackgroundSprite& background = engine.Spawn<TBackgroundSprite>();
+  BackgroundSprite& background = engine.Spawn<BackgroundSprite>();
   background.SetMapSize(1, 1);
   background.Image = opaque.get();
   EXPECT_FALSE(engine.FirstDrawCoversSurface()) << "without wrap the map covers one tile";
@@ -290,7 +290,7 @@ TEST_F(EngineTest, WrappedBackgroundsRepeatInBothDirections) {
   // A 40 x 30 tile: red with a white pixel at its top-left corner.
   auto tile = MakePicture(40, 30, 0, 0,
                           [](int x, int y) { return x == 0 && y == 0 ? testing::kWhite : kRed; });
-  TBackgroundSprite& background = engine.Spawn<TBackgroundSprite>();
+  BackgroundSprite& background = engine.Spawn<BackgroundSprite>();
   background.Image = tile.get();
   background.SetMapSize(1, 1);
   background.Wrap = true;

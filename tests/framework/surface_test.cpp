@@ -73,24 +73,24 @@ TEST(Surface, PatternsAreCutLeftToRightThenTopToBottomAndClipped) {
   sheet->Draw(nullptr, 0, 0, 0);  // no surface: nothing, no crash
 }
 
-class ExDrawing : public ::testing::Test {
+class RotatedDrawing : public ::testing::Test {
  protected:
-  ExDrawing() {
+  RotatedDrawing() {
     engine.SetSurface(&surface);
     // Top half red, bottom half blue: shows where the picture's top went.
     arrow = MakePicture(10, 20, 0, 0, [](int, int y) { return y < 10 ? kRed : kBlue; });
-    sprite = &engine.Spawn<TImageSpriteEx>();
+    sprite = &engine.Spawn<RotatedSprite>();
     sprite->SetImage(*arrow);
     sprite->X = 100;
     sprite->Y = 100;
   }
   Surface surface;
-  TSpriteEngine engine;
-  std::unique_ptr<TPictureItem> arrow;
-  TImageSpriteEx* sprite;
+  SpriteEngine engine;
+  std::unique_ptr<PictureItem> arrow;
+  RotatedSprite* sprite;
 };
 
-TEST_F(ExDrawing, RotationIsClockwiseAboutTheCentre) {
+TEST_F(RotatedDrawing, RotationIsClockwiseAboutTheCentre) {
   const int cx = 105;  // centre of (100, 100, 10, 20)
   const int cy = 110;
   sprite->Angle = 64;  // a quarter turn: the top points right
@@ -106,7 +106,7 @@ TEST_F(ExDrawing, RotationIsClockwiseAboutTheCentre) {
   EXPECT_EQ(surface.At(cx, cy - 7), kBluePixel);
 }
 
-TEST_F(ExDrawing, StretchingFillsTheSpriteRectangleAndBlendingMixes) {
+TEST_F(RotatedDrawing, StretchingFillsTheSpriteRectangleAndBlendingMixes) {
   sprite->Width = 20;
   sprite->Height = 40;
   engine.DrawAll();

@@ -51,7 +51,7 @@ Rect InkBox(const Surface& surface, uint32_t background) {
 
 class TextTest : public ::testing::Test {
  protected:
-  TTextRenderer text_{kFont};
+  TextRenderer text_{kFont};
   Surface surface_;
 };
 
@@ -169,7 +169,7 @@ TEST_F(TextTest, RepeatedFramesAllocateNothing) {
 
 TEST(TextFontTest, MissingFontIsAMediaErrorNamingTheFile) {
   try {
-    TTextRenderer text("/no/such/folder/Missing.ttf");
+    TextRenderer text("/no/such/folder/Missing.ttf");
     FAIL() << "no error raised";
   } catch (const MediaError& e) {
     EXPECT_NE(std::string(e.what()).find("/no/such/folder/Missing.ttf"), std::string::npos)

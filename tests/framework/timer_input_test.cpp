@@ -24,7 +24,7 @@ class FrameTimerTest : public ::testing::Test {
     timer.SetEnabled(true);
   }
   FakeClock clock;
-  TDXTimer timer;
+  FrameTimer timer;
   std::vector<int> lags;
 };
 
@@ -57,7 +57,7 @@ TEST_F(FrameTimerTest, NoFramesWhileInactiveAndAFreshStartOnReturn) {
 
 TEST(LevelTimer, FiresOncePerIntervalAndOnceWhenLate) {
   FakeClock clock;
-  TTimer timer(clock, 500);
+  IntervalTimer timer(clock, 500);
   int ticks = 0;
   timer.OnTimer = [&ticks] { ++ticks; };
   timer.Tick();
@@ -91,7 +91,7 @@ class FakeReader : public InputReader {
 
 TEST(Input, HeldKeysStayAndTwoKeysOfOneStateMerge) {
   FakeReader reader;
-  TDXInput input(reader);
+  InputDevices input(reader);
   reader.keys = {Key::kUp, LetterKey('k')};
   input.Update();
   input.Update();
@@ -106,7 +106,7 @@ TEST(Input, HeldKeysStayAndTwoKeysOfOneStateMerge) {
 
 TEST(Input, ARemovedStateReturnsOnlyAfterANewPress) {
   FakeReader reader;
-  TDXInput input(reader);
+  InputDevices input(reader);
   reader.keys = {Key::kSpace};
   input.Update();
   input.Remove(InputState::InputButton3);
@@ -121,7 +121,7 @@ TEST(Input, ARemovedStateReturnsOnlyAfterANewPress) {
 
 TEST(Input, MouseAndJoystickRaiseTheSameStatesAsKeys) {
   FakeReader reader;
-  TDXInput input(reader);
+  InputDevices input(reader);
   reader.mouse = MouseSample{-3, 2, false, true, false};
   input.Update();
   EXPECT_TRUE(input.Has(InputState::InputLeft));
@@ -134,14 +134,14 @@ TEST(Input, MouseAndJoystickRaiseTheSameStatesAsKeys) {
   EXPECT_FALSE(input.Has(InputState::InputRight)) << "inside the dead zone";
   EXPECT_TRUE(input.Has(InputState::InputUp));
   EXPECT_TRUE(input.Has(InputState::InputButton3));
-  EXPECT_EQ(TDXInput::ScaleAxis(32767), 1000);
-  EXPECT_EQ(TDXInput::ScaleAxis(1637), 0);
-  EXPECT_EQ(TDXInput::ScaleAxis(1639), 50);
+  EXPECT_EQ(InputDevices::ScaleAxis(32767), 1000);
+  EXPECT_EQ(InputDevices::ScaleAxis(1637), 0);
+  EXPECT_EQ(InputDevices::ScaleAxis(1639), 50);
 }
 
 TEST(Input, NothingIsReadInTheBackground) {
   FakeReader reader;
-  TDXInput input(reader);
+  InputDevices input(reader);
   reader.keys = {Key::kLeft};
   input.Update();
   reader.foreground = false;
@@ -150,11 +150,11 @@ TEST(Input, NothingIsReadInTheBackground) {
 }
 
 TEST(Random, FollowsTheGamesFormula) {
-  TRandom random(1);
+  RandomGenerator random(1);
   // seed 1 -> 134775814; 10 x 134775814 >> 32 = 0
   EXPECT_EQ(random(10), 0);
   EXPECT_EQ(random.Seed(), 134775814u);
-  TRandom other(0xFFFFFFFFu);
+  RandomGenerator other(0xFFFFFFFFu);
   // (2^32 - 1) x 134775813 + 1 = 2^32 x 134775813 - 134775812 -> 4160191484
   EXPECT_EQ(other(100), static_cast<int>((uint64_t{100} * 4160191484u) >> 32));
   EXPECT_EQ(other(0), 0);

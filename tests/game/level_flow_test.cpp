@@ -8,8 +8,8 @@
 namespace zephyrant::testing {
 namespace {
 
-TLevel* BannerShowing(Play& play, const std::string& image) {
-  for (TLevel* banner : play.Alive<TLevel>()) {
+LevelBanner* BannerShowing(Play& play, const std::string& image) {
+  for (LevelBanner* banner : play.Alive<LevelBanner>()) {
     if (banner->Image->Name == image) return banner;
   }
   return nullptr;
@@ -33,7 +33,7 @@ TEST(LevelFlow, TheFirstBannersFallThroughAndTheScriptFollows) {
   EXPECT_EQ(BannerShowing(play, "level")->X, 309.5);
   EXPECT_EQ(BannerShowing(play, "1")->X, 500);
   EXPECT_EQ(play.State().levelPhase, 3);
-  EXPECT_TRUE(play.Form().TimerBoss().Enabled());
+  EXPECT_TRUE(play.Window().TimerBoss().Enabled());
 
   play.State().levelQuota = 1000;
   int held_steps = 0;
@@ -41,16 +41,16 @@ TEST(LevelFlow, TheFirstBannersFallThroughAndTheScriptFollows) {
   double last_y = BannerShowing(play, "1")->Y;
   while (BannerShowing(play, "1") != nullptr) {
     play.Step();
-    if (play.Form().TimerBoss().Enabled()) ++steps_to_script;
+    if (play.Window().TimerBoss().Enabled()) ++steps_to_script;
     if (BannerShowing(play, "1") == nullptr) break;
     if (BannerShowing(play, "1")->Y == last_y) ++held_steps;
     last_y = BannerShowing(play, "1")->Y;
   }
   EXPECT_EQ(held_steps, 0);
-  EXPECT_FALSE(play.Form().TimerLevel().Enabled());
+  EXPECT_FALSE(play.Window().TimerLevel().Enabled());
   // A second after the banners the script has run: 32 frames of 31 ms.
   EXPECT_EQ(steps_to_script, 32);
-  EXPECT_FALSE(play.Form().TimerBoss().Enabled());
+  EXPECT_FALSE(play.Window().TimerBoss().Enabled());
   EXPECT_EQ(play.State().levelQuota, 10);  // medium difficulty
   EXPECT_EQ(play.State().bossHits, 0);
 }
@@ -73,7 +73,7 @@ TEST(LevelFlow, LaterBannersWaitInTheMiddleUntilTheScriptRuns) {
   while (BannerShowing(play, "2") != nullptr) {
     const double before = BannerShowing(play, "2")->Y;
     play.Step();
-    const TLevel* number = BannerShowing(play, "2");
+    const LevelBanner* number = BannerShowing(play, "2");
     if (number == nullptr) break;
     if (number->Y == before) {
       // On the middle line, give or take the step it was on when the
@@ -96,21 +96,21 @@ TEST(LevelFlow, GameOverStopsBannersAndTimers) {
   ASSERT_TRUE(StepUntilBanner(play, "level"));
   play.State().gameOverPhase = 1;
   play.Step();
-  EXPECT_TRUE(play.Alive<TLevel>().empty());
-  EXPECT_FALSE(play.Form().TimerBoss().Enabled());
-  EXPECT_FALSE(play.Form().TimerLevel().Enabled());
+  EXPECT_TRUE(play.Alive<LevelBanner>().empty());
+  EXPECT_FALSE(play.Window().TimerBoss().Enabled());
+  EXPECT_FALSE(play.Window().TimerLevel().Enabled());
 }
 
 TEST(LevelFlow, AbortingTakesTheGameToTheHighScores) {
   Play play;
   play.StartGame();
   ASSERT_TRUE(StepUntilBanner(play, "level"));
-  play.Form().FormKeyDown(Key::kEscape);
+  play.Window().OnKeyDown(Key::kEscape);
   EXPECT_EQ(play.State().bossHits, 500);
   EXPECT_EQ(play.State().screenState, kEnteringHighScores);
   play.Step();
-  EXPECT_TRUE(play.Alive<TLevel>().empty());
-  EXPECT_FALSE(play.Form().TimerLevel().Enabled());
+  EXPECT_TRUE(play.Alive<LevelBanner>().empty());
+  EXPECT_FALSE(play.Window().TimerLevel().Enabled());
 }
 
 }  // namespace

@@ -17,15 +17,15 @@ struct Wave {
   int small_enemies = 0;
   int bosses = 0;
   int quota = 0;
-  std::vector<const TSprite*> enemies;
+  std::vector<const Sprite*> enemies;
 };
 
 Wave RunScript(Play& play, int level, int difficulty) {
   play.State().difficulty = difficulty;
   play.State().levelNumber = level;
-  play.Form().TimerBossTimer();
+  play.Window().OnBossTimer();
   Wave wave;
-  for (const TSprite* sprite : play.Form().Engine().Sprites()) {
+  for (const Sprite* sprite : play.Window().Engine().Sprites()) {
     if (sprite->Killed()) continue;
     if (IsSmallEnemy(*sprite)) {
       ++wave.small_enemies;
@@ -101,7 +101,7 @@ TEST(LevelScripts, BossLevelsBringOneBossNearTheMiddle) {
       EXPECT_EQ(wave.bosses, 1) << level;
       EXPECT_EQ(wave.small_enemies, 0) << level;
       EXPECT_EQ(wave.quota, 10) << level;  // set but not used
-      for (const TSprite* sprite : play.Form().Engine().Sprites()) {
+      for (const Sprite* sprite : play.Window().Engine().Sprites()) {
         if (!IsBoss(*sprite)) continue;
         EXPECT_GE(sprite->X, 400 - 199);
         EXPECT_LE(sprite->X, 400 + 199);
@@ -116,7 +116,7 @@ TEST(LevelScripts, BonusLevelsStandInAGridAndDropTheShower) {
   const Wave wave = RunScript(play, 20, 1);
   std::vector<double> columns;
   double lowest = 0;
-  for (const TSprite* enemy : wave.enemies) {
+  for (const Sprite* enemy : wave.enemies) {
     columns.push_back(enemy->X);
     lowest = std::max(lowest, enemy->Y);
   }
@@ -127,14 +127,14 @@ TEST(LevelScripts, BonusLevelsStandInAGridAndDropTheShower) {
   EXPECT_EQ(play.State().rocketCount, 6);
   EXPECT_GE(play.State().bonusKind, 1);
   EXPECT_LE(play.State().bonusKind, 3);
-  EXPECT_EQ(play.Alive<TBonus1>().size(), 3u);
-  EXPECT_EQ(play.Alive<TCannon1>().size(), 1u);
-  EXPECT_EQ(play.Alive<TCannon3>().size(), 1u);
+  EXPECT_EQ(play.Alive<BonusPickup>().size(), 3u);
+  EXPECT_EQ(play.Alive<CannonPickup>().size(), 1u);
+  EXPECT_EQ(play.Alive<LaserPickup>().size(), 1u);
 
   Play second;
   const Wave staggered = RunScript(second, 27, 1);
   double rightmost = 0;
-  for (const TSprite* enemy : staggered.enemies) rightmost = std::max(rightmost, enemy->X);
+  for (const Sprite* enemy : staggered.enemies) rightmost = std::max(rightmost, enemy->X);
   EXPECT_DOUBLE_EQ(rightmost, 915.6);
 }
 
@@ -143,7 +143,7 @@ TEST(LevelScripts, TheRandomSwarmStaysInItsBoxes) {
   const Wave wave = RunScript(play, 13, 1);
   ASSERT_EQ(wave.enemies.size(), 20u);
   for (size_t i = 0; i < wave.enemies.size(); ++i) {
-    const TSprite& enemy = *wave.enemies[i];
+    const Sprite& enemy = *wave.enemies[i];
     if (i % 2 == 0) {
       EXPECT_GE(enemy.X, 800);
       EXPECT_LE(enemy.X, 999);

@@ -77,7 +77,7 @@ TEST(QuickClicks, ATapOnAVolumeBarSetsItOnce) {
 
 std::vector<double> ShellHeights(MenuGame& game) {
   std::vector<double> heights;
-  for (const TShell* shell : game.Alive<TShell>()) heights.push_back(shell->Y);
+  for (const ShipShell* shell : game.Alive<ShipShell>()) heights.push_back(shell->Y);
   return heights;
 }
 
@@ -138,12 +138,12 @@ TEST(RightButton, FiresRocketsAndTakesNothingOffTheScreen) {
   game.Step({"key up Space", "mouse down right"});
   game.Steps(10);
   EXPECT_EQ(game.State().rocketCount, 4);
-  EXPECT_EQ(game.Alive<TRocet>().size(), 2u);
-  EXPECT_FALSE(game.Alive<TShell>().empty()) << "the volley already in flight";
-  EXPECT_EQ(game.Alive<TFlame1>().size(), 1u);
-  EXPECT_EQ(game.Alive<TFlame2>().size(), 1u);
-  EXPECT_EQ(game.Alive<TLive>().size(), 1u);
-  EXPECT_EQ(game.Alive<TScore>().size(), 1u);
+  EXPECT_EQ(game.Alive<Rocket>().size(), 2u);
+  EXPECT_FALSE(game.Alive<ShipShell>().empty()) << "the volley already in flight";
+  EXPECT_EQ(game.Alive<LeftFlame>().size(), 1u);
+  EXPECT_EQ(game.Alive<RightFlame>().size(), 1u);
+  EXPECT_EQ(game.Alive<HealthLabel>().size(), 1u);
+  EXPECT_EQ(game.Alive<ScoreLabel>().size(), 1u);
   EXPECT_EQ(game.State().screenState, kPlaying);
 }
 
@@ -154,14 +154,14 @@ TEST(RightButton, EscapeHeldStillTakesThemOff) {
   game.Steps(14);
   game.Step({"mouse down right"});
   game.Steps(2);
-  ASSERT_EQ(game.Alive<TRocet>().size(), 2u);
+  ASSERT_EQ(game.Alive<Rocket>().size(), 2u);
   // Only the key's state, as if the key handler had not run.
   game.Machine().input.SetKey(Key::kEscape, true);
   game.Step();
-  EXPECT_TRUE(game.Alive<TRocet>().empty());
-  EXPECT_TRUE(game.Alive<TFlame1>().empty());
-  EXPECT_TRUE(game.Alive<TLive>().empty());
-  EXPECT_TRUE(game.Alive<TScore>().empty());
+  EXPECT_TRUE(game.Alive<Rocket>().empty());
+  EXPECT_TRUE(game.Alive<LeftFlame>().empty());
+  EXPECT_TRUE(game.Alive<HealthLabel>().empty());
+  EXPECT_TRUE(game.Alive<ScoreLabel>().empty());
 }
 
 }  // namespace

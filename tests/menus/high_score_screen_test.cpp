@@ -53,7 +53,7 @@ void EndGameWithScore(MenuGame& game, int32_t score) {
 // The name glyphs of a table row, left to right.
 std::vector<std::string> RowGlyphs(MenuGame& game, int row) {
   std::map<double, std::string> by_x;
-  for (const THighScores* glyph : game.Alive<THighScores>()) {
+  for (const HighScoreGlyph* glyph : game.Alive<HighScoreGlyph>()) {
     if (glyph->Y == 50 * row + 100 && glyph->X < 500) by_x[glyph->X] = glyph->Image->Name;
   }
   std::vector<std::string> glyphs;
@@ -80,15 +80,16 @@ TEST(HighScores, NewRecordGoesToItsPlaceAndIsStoredAtOnce) {
     EXPECT_EQ(game.State().hiscoreScores, scores);
     EXPECT_EQ(StoredTable(config.Path()), std::make_pair(names, scores));
     EXPECT_EQ(game.State().nameEntryOpen, c.row >= 0 ? 1 : 0);
-    ASSERT_EQ(game.Alive<TCursor>().size(), 1u);
-    EXPECT_EQ(game.Alive<TCursor>()[0]->Visible, c.row >= 0) << "a cursor only where a name goes";
+    ASSERT_EQ(game.Alive<NameCursor>().size(), 1u);
+    EXPECT_EQ(game.Alive<NameCursor>()[0]->Visible, c.row >= 0)
+        << "a cursor only where a name goes";
     if (c.row >= 0) {
       EXPECT_EQ(game.State().editRow, c.row);
-      EXPECT_EQ(game.Alive<TCursor>()[0]->Y, 50 * c.row + 100);
-      EXPECT_EQ(game.Alive<TCursor>()[0]->X, 20);
+      EXPECT_EQ(game.Alive<NameCursor>()[0]->Y, 50 * c.row + 100);
+      EXPECT_EQ(game.Alive<NameCursor>()[0]->X, 20);
     }
     EXPECT_EQ(game.Shown(), (std::multiset<std::string>{"save_1", "cancel_0", "scores"}));
-    EXPECT_EQ(game.Alive<THighScores>().size(), 7u * 15 + 7u * 7);
+    EXPECT_EQ(game.Alive<HighScoreGlyph>().size(), 7u * 15 + 7u * 7);
   }
 }
 
@@ -103,7 +104,7 @@ TEST(HighScores, NameTakesFifteenGlyphsAndSurvivesARestart) {
     EXPECT_EQ(vars["glyph_count"].Int(), 15);
     EXPECT_EQ(vars["typed_name"].String(), "Z1e0p0h0y0r0a0n0t020002050a0b0");
     EXPECT_EQ(vars["edit_row"].Int(), 3);
-    EXPECT_EQ(game.Alive<TCursor>()[0]->X, 30 * 15 + 20);
+    EXPECT_EQ(game.Alive<NameCursor>()[0]->X, 30 * 15 + 20);
     EXPECT_EQ(RowGlyphs(game, 3).front(), "Z1");
     EXPECT_EQ(RowGlyphs(game, 3).back(), "b0");
 
@@ -127,8 +128,8 @@ TEST(HighScores, NameTakesFifteenGlyphsAndSurvivesARestart) {
     EXPECT_EQ(Count(game.Sounds(), "click"), 1);
     game.Step();
     EXPECT_EQ(game.State().screenState, kMainMenu);
-    EXPECT_TRUE(game.Alive<TCursor>().empty());
-    EXPECT_TRUE(game.Alive<THighScores>().empty());
+    EXPECT_TRUE(game.Alive<NameCursor>().empty());
+    EXPECT_TRUE(game.Alive<HighScoreGlyph>().empty());
   }
   MenuGame next_run(config.Path());
   EXPECT_EQ(next_run.State().hiscoreNames[3], "V1e0g0a0");
@@ -214,7 +215,7 @@ TEST(HighScores, DamagedStoreLoadsWhatItCanAndDrawsBadNamesWithDots) {
             (std::vector<std::string>{"A1", "sc", "sc", "sc", "sc"}));
   EXPECT_EQ(RowGlyphs(game, 1), std::vector<std::string>(15, "sc"));
   std::vector<std::string> digits;
-  for (const THighScores* glyph : game.Alive<THighScores>()) {
+  for (const HighScoreGlyph* glyph : game.Alive<HighScoreGlyph>()) {
     if (glyph->Y == 150 && glyph->X >= 500) digits.push_back(glyph->Image->Name);
   }
   EXPECT_EQ(digits, (std::vector<std::string>{"10", "20", "30", "40", "50", "60", "70"}));
@@ -277,17 +278,17 @@ TEST(GameFlow, AbortedGameLandsOnTheTableAndBackOnTheMenu) {
   MenuGame game(config.Path());
   game.Press("Return");
   game.Step();
-  EXPECT_TRUE(game.Alive<TCursor1>().empty());
-  EXPECT_TRUE(game.Alive<TMenu_Img>().empty());
-  EXPECT_TRUE(game.Alive<TMenu>().empty());
+  EXPECT_TRUE(game.Alive<MenuPointer>().empty());
+  EXPECT_TRUE(game.Alive<MenuDecoration>().empty());
+  EXPECT_TRUE(game.Alive<MenuItem>().empty());
 
   game.State().score = 9000;
   game.Press("Escape");
   EXPECT_EQ(game.State().bossHits, 500);
-  EXPECT_EQ(game.Alive<TCursor1>().size(), 1u);
-  EXPECT_EQ(game.Alive<TMenu_Img>().size(), 7u);
-  ASSERT_EQ(game.Alive<TCursor>().size(), 1u);
-  EXPECT_TRUE(game.Alive<TCursor>()[0]->Visible);
+  EXPECT_EQ(game.Alive<MenuPointer>().size(), 1u);
+  EXPECT_EQ(game.Alive<MenuDecoration>().size(), 7u);
+  ASSERT_EQ(game.Alive<NameCursor>().size(), 1u);
+  EXPECT_TRUE(game.Alive<NameCursor>()[0]->Visible);
   game.Type("Ace");
   game.Press("Return");
   game.Step();
@@ -320,16 +321,16 @@ TEST(GameFlow, EscapeAtPressAnyKeyOpensTheTableOnce) {
   InsertScore(names, scores, 2500);
   const auto table_shown_once = [&] {
     EXPECT_EQ(game.State().screenState, kHighScores);
-    EXPECT_EQ(game.Alive<THighScores>().size(), 7u * 15 + 7u * 7);
-    EXPECT_EQ(game.Alive<TCursor1>().size(), 1u);
-    EXPECT_EQ(game.Alive<TCursor>().size(), 1u);
+    EXPECT_EQ(game.Alive<HighScoreGlyph>().size(), 7u * 15 + 7u * 7);
+    EXPECT_EQ(game.Alive<MenuPointer>().size(), 1u);
+    EXPECT_EQ(game.Alive<NameCursor>().size(), 1u);
     EXPECT_EQ(game.Shown(), (std::multiset<std::string>{"save_1", "cancel_0", "scores"}));
     EXPECT_EQ(StoredTable(config.Path()), std::make_pair(names, scores));
   };
   table_shown_once();
 
   // Opening it again while it is up changes nothing either.
-  game.Form().HiScores();
+  game.Window().HiScores();
   game.Step();
   table_shown_once();
 }

@@ -52,12 +52,12 @@ class MenuGame {
   // The pictures of the menu sprites on the screen.
   std::multiset<std::string> Shown() {
     std::multiset<std::string> shown;
-    for (const TMenu* menu : Menus()) shown.insert(menu->Image->Name);
+    for (const MenuItem* menu : Menus()) shown.insert(menu->Image->Name);
     return shown;
   }
   // The live menu sprite showing this picture; fails the test when none is.
-  const TMenu& Menu(const std::string& picture) {
-    for (const TMenu* menu : Menus()) {
+  const MenuItem& Menu(const std::string& picture) {
+    for (const MenuItem* menu : Menus()) {
       if (menu->Image->Name == picture) return *menu;
     }
     throw std::runtime_error("no menu sprite shows " + picture);
@@ -65,7 +65,7 @@ class MenuGame {
   template <class T>
   std::vector<const T*> Alive() {
     std::vector<const T*> found;
-    for (const TSprite* sprite : runner_.Form().Engine().Sprites()) {
+    for (const Sprite* sprite : runner_.Window().Engine().Sprites()) {
       const auto* t = dynamic_cast<const T*>(sprite);
       if (t != nullptr && !t->Killed()) found.push_back(t);
     }
@@ -82,8 +82,8 @@ class MenuGame {
   }
   testing::Json Dump() { return testing::JsonReader::Read(runner_.Dump()); }
 
-  GameState& State() { return runner_.Form().State(); }
-  TForm1& Form() { return runner_.Form(); }
+  GameState& State() { return runner_.Window().State(); }
+  MainWindow& Window() { return runner_.Window(); }
   HeadlessPlatform& Machine() { return runner_.Machine(); }
   double Column() { return State().menuColumnX; }
 
@@ -94,7 +94,7 @@ class MenuGame {
     options.asset_folder = ZEPHYRANT_SOURCE_ASSETS;
     return options;
   }
-  std::vector<const TMenu*> Menus() { return Alive<TMenu>(); }
+  std::vector<const MenuItem*> Menus() { return Alive<MenuItem>(); }
 
   SimRunner runner_;
 };

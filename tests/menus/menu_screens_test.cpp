@@ -62,18 +62,18 @@ TEST(MainMenu, ClickChoosesTheItemUnderThePointerEvenOnArrival) {
 TEST(MainMenu, EscapeOrExitEndsTheProgram) {
   MenuGame by_escape;
   by_escape.Press("Escape");
-  EXPECT_TRUE(by_escape.Form().Terminated());
+  EXPECT_TRUE(by_escape.Window().Terminated());
   EXPECT_TRUE(by_escape.Machine().display.PointerVisible());
 
   MenuGame by_enter;
   by_enter.Press("Down", 3);
   by_enter.Press("Return");
-  EXPECT_TRUE(by_enter.Form().Terminated());
+  EXPECT_TRUE(by_enter.Window().Terminated());
 
   MenuGame by_mouse;
   by_mouse.Point(200, 270);
   by_mouse.Click();
-  EXPECT_TRUE(by_mouse.Form().Terminated());
+  EXPECT_TRUE(by_mouse.Window().Terminated());
 }
 
 TEST(HelpScreen, ShowsItsTextsAndLeavesByCancel) {
@@ -84,7 +84,7 @@ TEST(HelpScreen, ShowsItsTextsAndLeavesByCancel) {
   EXPECT_EQ(game.Shown(), (Pictures{"Help", "site_1", "cancel_0"}));
   EXPECT_EQ(game.Menu("site_1").Y, 412);
   EXPECT_EQ(game.Menu("cancel_0").Y, 454);
-  const auto& texts = game.Form().Texts();
+  const auto& texts = game.Window().Texts();
   EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
                           [](const TextRecord& t) { return t.text == "Keyboard Controls"; }));
   game.Press("Down", 2);
@@ -108,13 +108,13 @@ TEST(HelpScreen, EscapeReturnsToTheMainMenuLikeCancel) {
   ASSERT_EQ(game.State().screenState, kHelp);
   game.Sounds();
   game.Press("Escape");
-  EXPECT_FALSE(game.Form().Terminated()) << "the main menu's Escape does not follow on";
+  EXPECT_FALSE(game.Window().Terminated()) << "the main menu's Escape does not follow on";
   EXPECT_EQ(game.State().screenState, kMainMenu);
   EXPECT_EQ(game.Shown(), kMainMenuWithNewGame);
   EXPECT_EQ(Count(game.Sounds(), "click"), 1);
   // A second Escape, now on the main menu, is that menu's own.
   game.Press("Escape");
-  EXPECT_TRUE(game.Form().Terminated());
+  EXPECT_TRUE(game.Window().Terminated());
 }
 
 TEST(HelpScreen, SiteAsksForTheShippedPageAndWithoutABrowserChangesNothing) {
@@ -145,19 +145,19 @@ TEST(HelpScreen, FullScreenWindowStepsAsideForTheBrowser) {
   Browser browser;
   Platform services{machine.clock, machine.display,  machine.audio,
                     machine.input, machine.settings, browser};
-  TAssets assets(ZEPHYRANT_SOURCE_ASSETS, machine.audio, nullptr);
-  TForm1 form(services, assets);
-  form.FormCreate();
-  form.FormKeyDown(Key::kUp);
-  form.FormKeyDown(Key::kReturn);
+  AssetLibrary assets(ZEPHYRANT_SOURCE_ASSETS, machine.audio, nullptr);
+  MainWindow main_window(services, assets);
+  main_window.StartUp();
+  main_window.OnKeyDown(Key::kUp);
+  main_window.OnKeyDown(Key::kReturn);
   machine.clock.Advance(kFrameIntervalMs);
-  ASSERT_TRUE(form.Idle());
-  form.FormKeyDown(Key::kReturn);
+  ASSERT_TRUE(main_window.Idle());
+  main_window.OnKeyDown(Key::kReturn);
   const WindowConfig& window = machine.display.LastConfig();
   EXPECT_TRUE(window.bordered);
   EXPECT_FALSE(window.stay_on_top);
   EXPECT_EQ(window.client, (Size{800, 600}));
-  EXPECT_EQ(form.State().screenState, kHelp);
+  EXPECT_EQ(main_window.State().screenState, kHelp);
 }
 
 void OpenOptions(MenuGame& game) {
@@ -186,14 +186,14 @@ TEST(Options, LeftAndRightStopAtTheLimitsAndWrapAround) {
   EXPECT_EQ(game.State().soundVolume, kMaxVolume);
   EXPECT_EQ(Count(game.Sounds(), "click"), 20);
   EXPECT_DOUBLE_EQ(game.Menu("track1_1").X, game.Column() + 282 + 130);
-  EXPECT_EQ(game.Form().Waves("DXWaveMenu").Item("click").Volume, 130 * 80 - 10000);
+  EXPECT_EQ(game.Window().Sounds("MenuSounds").Item("click").Volume, 130 * 80 - 10000);
   game.Press("Left", 70);
   EXPECT_EQ(game.State().soundVolume, 0);
 
   game.Press("Down");
   game.Press("Right");
   EXPECT_EQ(game.State().musicVolume, 102);
-  EXPECT_EQ(game.Form().Waves("DXWaveMusic").Item("music1").Volume, 102 * 80 - 10000);
+  EXPECT_EQ(game.Window().Sounds("Music").Item("music1").Volume, 102 * 80 - 10000);
 
   game.Press("Down");
   game.Press("Right", 3);

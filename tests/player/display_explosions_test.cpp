@@ -10,7 +10,7 @@ namespace zephyrant::testing {
 namespace {
 
 std::string TextAt(Play& play, int x) {
-  for (const TextRecord& text : play.Form().Texts()) {
+  for (const TextRecord& text : play.Window().Texts()) {
     if (text.x == x) return text.text;
   }
   return "";
@@ -20,11 +20,11 @@ TEST(Readout, LabelsIconsAndTexts) {
   Play play;
   play.StartGame();
   play.Step();
-  EXPECT_EQ(play.Only<TLive>().X, 5);
-  EXPECT_EQ(play.Only<TLive>().Y, 579);
-  EXPECT_EQ(play.Only<TScore>().X, 117);
-  EXPECT_EQ(play.Only<TLive>().Z(), -1);
-  const auto icons = play.Alive<TBonus>();
+  EXPECT_EQ(play.Only<HealthLabel>().X, 5);
+  EXPECT_EQ(play.Only<HealthLabel>().Y, 579);
+  EXPECT_EQ(play.Only<ScoreLabel>().X, 117);
+  EXPECT_EQ(play.Only<HealthLabel>().Z(), -1);
+  const auto icons = play.Alive<LifeIcon>();
   ASSERT_EQ(icons.size(), 3u);
   EXPECT_EQ(icons[0]->X, 5);
   EXPECT_EQ(icons[1]->X, 24);
@@ -41,11 +41,11 @@ TEST(Readout, HealthRoundsHalvesToEven) {
       {2.5, "75%"}, {9.5, "5%"}, {0.25, "98%"}, {0.75, "92%"}};
   for (const auto& [damage, shown] : cases) {
     play.State().heroDamage = damage;
-    play.Form().DXTimerTimer(1);
+    play.Window().RunFrame(1);
     EXPECT_EQ(TextAt(play, 60), shown) << damage;
   }
   play.State().score = 123450;
-  play.Form().DXTimerTimer(1);
+  play.Window().RunFrame(1);
   EXPECT_EQ(TextAt(play, 190), "123450");
 }
 
@@ -59,35 +59,35 @@ TEST(Readout, ANewGameStartsFromNoPoints) {
 TEST(Explosions, SmallOnesLastThirtySteps) {
   Play play;
   play.StartGame();
-  SpawnExplosion<TExp_Shell>(play.Form(), "ExpShell", 10, 10, 1, 0.5);
+  SpawnExplosion<ShellImpact>(play.Window(), "ExpShell", 10, 10, 1, 0.5);
   play.Step(29);
-  ASSERT_EQ(play.Alive<TExp_Shell>().size(), 1u);
-  EXPECT_EQ(play.Only<TExp_Shell>().PatternIndex(), 14);
+  ASSERT_EQ(play.Alive<ShellImpact>().size(), 1u);
+  EXPECT_EQ(play.Only<ShellImpact>().PatternIndex(), 14);
   play.Step();
-  EXPECT_TRUE(play.Alive<TExp_Shell>().empty());
+  EXPECT_TRUE(play.Alive<ShellImpact>().empty());
 }
 
 TEST(Explosions, LaggingTicksRunTheFramesNotTheLifetime) {
   Play play;
   play.StartGame();
-  SpawnExplosion<TExp_Rocket>(play.Form(), "ExpRocket", 10, 10, 0, 0.5);
-  for (int i = 0; i < 29; ++i) play.Form().DXTimerTimer(3);
-  ASSERT_EQ(play.Alive<TExp_Rocket>().size(), 1u);
-  EXPECT_EQ(play.Only<TExp_Rocket>().PatternIndex(), 15);
-  play.Form().DXTimerTimer(3);
-  EXPECT_TRUE(play.Alive<TExp_Rocket>().empty());
+  SpawnExplosion<RocketImpact>(play.Window(), "ExpRocket", 10, 10, 0, 0.5);
+  for (int i = 0; i < 29; ++i) play.Window().RunFrame(3);
+  ASSERT_EQ(play.Alive<RocketImpact>().size(), 1u);
+  EXPECT_EQ(play.Only<RocketImpact>().PatternIndex(), 15);
+  play.Window().RunFrame(3);
+  EXPECT_TRUE(play.Alive<RocketImpact>().empty());
 }
 
 TEST(Explosions, LargeOnesShareOneCounter) {
   Play play;
   play.StartGame();
-  SpawnExplosion<TExp_0>(play.Form(), "Exp", 10, 10, 1, 1.0 / 3.0);
-  SpawnExplosion<TExp_0>(play.Form(), "Exp", 90, 10, 1, 1.0 / 3.0);
+  SpawnExplosion<Explosion>(play.Window(), "Exp", 10, 10, 1, 1.0 / 3.0);
+  SpawnExplosion<Explosion>(play.Window(), "Exp", 90, 10, 1, 1.0 / 3.0);
   std::vector<int> gone_after;
   size_t alive = 2;
   for (int tick = 1; tick <= 60; ++tick) {
     play.Step();
-    const size_t now = play.Alive<TExp_0>().size();
+    const size_t now = play.Alive<Explosion>().size();
     if (now < alive) gone_after.push_back(tick);
     alive = now;
   }
@@ -98,12 +98,12 @@ TEST(Explosions, LargeOnesShareOneCounter) {
 TEST(Explosions, PlayOnAfterTheGameEnds) {
   Play play;
   play.StartGame();
-  SpawnExplosion<TExp_0>(play.Form(), "Exp", 10, 10, 1, 1.0 / 3.0);
+  SpawnExplosion<Explosion>(play.Window(), "Exp", 10, 10, 1, 1.0 / 3.0);
   play.State().screenState = kEnteringHighScores;
   play.Step(34);
-  EXPECT_EQ(play.Alive<TExp_0>().size(), 1u);
+  EXPECT_EQ(play.Alive<Explosion>().size(), 1u);
   play.Step();
-  EXPECT_TRUE(play.Alive<TExp_0>().empty());
+  EXPECT_TRUE(play.Alive<Explosion>().empty());
 }
 
 }  // namespace

@@ -11,15 +11,15 @@
 namespace zephyrant::testing {
 
 // Stand-ins for the enemy classes: what the player's shots react to.
-class FakeSmallEnemy final : public TImageSprite, public SmallEnemyKind {
+class FakeSmallEnemy final : public ImageSprite, public SmallEnemyKind {
  public:
-  explicit FakeSmallEnemy(TSprite* parent) : TImageSprite(parent) {}
+  explicit FakeSmallEnemy(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int) override {}
 };
 
-class FakeBoss final : public TImageSprite, public BossKind {
+class FakeBoss final : public ImageSprite, public BossKind {
  public:
-  explicit FakeBoss(TSprite* parent) : TImageSprite(parent) {}
+  explicit FakeBoss(Sprite* parent) : ImageSprite(parent) {}
   void MoveStep(int) override {}
 };
 
@@ -30,7 +30,7 @@ class Play {
   // A new game as the main menu starts one.
   void StartGame() {
     State().screenState = kPlaying;
-    Form().NewGame();
+    Window().NewGame();
   }
 
   void Step(int frames = 1) {
@@ -43,16 +43,16 @@ class Play {
   void Release(Key key) { runner_.Machine().input.SetKey(key, false); }
   void MovePointer(int x, int y) { runner_.Machine().MovePointer(Point{x, y}); }
 
-  TForm1& Form() { return runner_.Form(); }
-  GameState& State() { return runner_.Form().State(); }
+  MainWindow& Window() { return runner_.Window(); }
+  GameState& State() { return runner_.Window().State(); }
   HeadlessPlatform& Machine() { return runner_.Machine(); }
 
   // The living sprites of one class, in creation order.
   template <class T>
   std::vector<T*> Alive() {
     std::vector<T*> found;
-    for (const TSprite* sprite : Form().Engine().Sprites()) {
-      auto* typed = dynamic_cast<T*>(const_cast<TSprite*>(sprite));
+    for (const Sprite* sprite : Window().Engine().Sprites()) {
+      auto* typed = dynamic_cast<T*>(const_cast<Sprite*>(sprite));
       if (typed != nullptr && !typed->Killed()) found.push_back(typed);
     }
     return found;
@@ -68,8 +68,8 @@ class Play {
   // A stand-in enemy with a picture of `list` at (x, y).
   template <class T>
   T& Place(Holder holder, const char* list, const char* image, double x, double y) {
-    T& sprite = Form().Engine().Spawn<T>();
-    sprite.SetImage(Form().Images(holder, list).Item(image));
+    T& sprite = Window().Engine().Spawn<T>();
+    sprite.SetImage(Window().Images(holder, list).Item(image));
     sprite.X = x;
     sprite.Y = y;
     return sprite;

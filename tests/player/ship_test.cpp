@@ -28,13 +28,13 @@ TEST(ShipEntry, ClimbsFrom600To516In28StepsWithoutSteering) {
   play.StartGame();
   play.Hold(Key::kLeft);
   play.Step(27);
-  EXPECT_EQ(play.Only<THero>().Y, 519);
-  EXPECT_EQ(play.Only<THero>().X, 400);
+  EXPECT_EQ(play.Only<Ship>().Y, 519);
+  EXPECT_EQ(play.Only<Ship>().X, 400);
   play.Release(Key::kLeft);
   play.Step();
-  EXPECT_EQ(play.Only<THero>().Y, 516);
+  EXPECT_EQ(play.Only<Ship>().Y, 516);
   play.Step(10);
-  EXPECT_EQ(play.Only<THero>().Y, 516);
+  EXPECT_EQ(play.Only<Ship>().Y, 516);
   EXPECT_EQ(play.State().heroY, 516);
 }
 
@@ -42,26 +42,26 @@ TEST(ShipEntry, FlamesSitUnderTheNozzles) {
   Play play;
   play.StartGame();
   play.Step(30);
-  const THero& hero = play.Only<THero>();
-  EXPECT_EQ(play.Only<TFlame1>().X, hero.X + 5);
-  EXPECT_EQ(play.Only<TFlame2>().X, hero.X + 36);
-  EXPECT_EQ(play.Only<TFlame1>().Y, hero.Y + 72);
+  const Ship& hero = play.Only<Ship>();
+  EXPECT_EQ(play.Only<LeftFlame>().X, hero.X + 5);
+  EXPECT_EQ(play.Only<RightFlame>().X, hero.X + 36);
+  EXPECT_EQ(play.Only<LeftFlame>().Y, hero.Y + 72);
 }
 
 TEST(ShipSteering, KeysMoveFourPixelsAStepAndGlideHalvingAfterRelease) {
   Play play;
   play.StartGame();
   play.StepUntilShipIsIn();
-  const double start = play.Only<THero>().X;
+  const double start = play.Only<Ship>().X;
   play.Hold(Key::kRight);
   play.Step(3);
-  EXPECT_DOUBLE_EQ(play.Only<THero>().X, start + 12);
+  EXPECT_DOUBLE_EQ(play.Only<Ship>().X, start + 12);
   play.Release(Key::kRight);
-  double last = play.Only<THero>().X;
+  double last = play.Only<Ship>().X;
   for (double expected : {2.0, 1.0, 0.5, 0.25}) {
     play.Step();
-    EXPECT_DOUBLE_EQ(play.Only<THero>().X - last, expected);
-    last = play.Only<THero>().X;
+    EXPECT_DOUBLE_EQ(play.Only<Ship>().X - last, expected);
+    last = play.Only<Ship>().X;
   }
 }
 
@@ -69,7 +69,7 @@ TEST(ShipSteering, OpposingKeysGoRightAndDown) {
   Play play;
   play.StartGame();
   play.StepUntilShipIsIn();
-  const THero& hero = play.Only<THero>();
+  const Ship& hero = play.Only<Ship>();
   const double x = hero.X;
   const double y = hero.Y;
   play.Hold(Key::kLeft);
@@ -85,7 +85,7 @@ TEST(ShipSteering, StaysInsideThePlayfield) {
   Play play;
   play.StartGame();
   play.StepUntilShipIsIn();
-  const THero& hero = play.Only<THero>();
+  const Ship& hero = play.Only<Ship>();
   play.Hold(Key::kRight);
   play.Hold(Key::kUp);
   play.Step(200);
@@ -106,7 +106,7 @@ TEST(ShipSteering, FollowsTheMouseAndKeepsThePointerOnTheShip) {
   play.Step();
   EXPECT_TRUE(play.Machine().display.MouseCaptured());
   play.StepUntilShipIsIn();
-  const THero& hero = play.Only<THero>();
+  const Ship& hero = play.Only<Ship>();
   // Moving left also sets the Left state, so the ship runs 4 pixels ahead.
   play.MovePointer(200, 300);
   play.Step();
@@ -123,10 +123,10 @@ TEST(ShipSteering, FollowsTheMouseAndKeepsThePointerOnTheShip) {
 // Steps on which new shells appeared while fire was held from the start.
 std::vector<int> VolleySteps(Play& play, int steps) {
   std::vector<int> volleys;
-  std::vector<const TShell*> known;
+  std::vector<const ShipShell*> known;
   for (int step = 1; step <= steps; ++step) {
     play.Step();
-    for (const TShell* shell : play.Alive<TShell>()) {
+    for (const ShipShell* shell : play.Alive<ShipShell>()) {
       if (std::find(known.begin(), known.end(), shell) == known.end()) {
         known.push_back(shell);
         if (volleys.empty() || volleys.back() != step) volleys.push_back(step);
@@ -150,14 +150,14 @@ TEST(ShipFiring, RocketsWaitWhileTheFireKeyIsHeld) {
   play.Hold(Key::kSpace);
   play.Hold(Key::kShift);
   play.Step(60);
-  EXPECT_TRUE(play.Alive<TRocet>().empty());
+  EXPECT_TRUE(play.Alive<Rocket>().empty());
   EXPECT_EQ(play.State().rocketCount, 5);
   play.Release(Key::kSpace);
   play.Step(14);
-  const auto rockets = play.Alive<TRocet>();
+  const auto rockets = play.Alive<Rocket>();
   ASSERT_EQ(rockets.size(), 2u);
   EXPECT_EQ(play.State().rocketCount, 4);
-  const THero& hero = play.Only<THero>();
+  const Ship& hero = play.Only<Ship>();
   EXPECT_EQ(rockets[1]->X - rockets[0]->X, hero.Width);
   EXPECT_EQ(rockets[0]->X, hero.X - 5);
 }
@@ -167,19 +167,19 @@ TEST(ShipFiring, NoRocketsWithoutRocketsLeft) {
   play.StartGame();
   play.Hold(Key::kShift);
   play.Step(40);
-  EXPECT_TRUE(play.Alive<TRocet>().empty());
+  EXPECT_TRUE(play.Alive<Rocket>().empty());
   EXPECT_EQ(play.State().rocketCount, 0);
 }
 
 // Fires one volley at the weapon level and returns its shots.
-std::vector<TShell*> OneVolley(Play& play, int weapon_level) {
+std::vector<ShipShell*> OneVolley(Play& play, int weapon_level) {
   play.StartGame();
   play.State().weaponLevel = weapon_level;
   play.Step(14);
   play.Hold(Key::kSpace);
   play.Step();
   play.Release(Key::kSpace);
-  return play.Alive<TShell>();
+  return play.Alive<ShipShell>();
 }
 
 TEST(ShipFiring, WeaponLevelsFireTheirVolleys) {
@@ -187,7 +187,7 @@ TEST(ShipFiring, WeaponLevelsFireTheirVolleys) {
     Play play;
     const auto shells = OneVolley(play, 1);
     ASSERT_EQ(shells.size(), 1u);
-    EXPECT_EQ(shells[0]->X, play.Only<THero>().X + 20);
+    EXPECT_EQ(shells[0]->X, play.Only<Ship>().X + 20);
     EXPECT_TRUE(shells[0]->PixelExact);
     EXPECT_EQ(shells[0]->Image->Name, "shell");
   }
@@ -195,8 +195,8 @@ TEST(ShipFiring, WeaponLevelsFireTheirVolleys) {
     Play play;
     const auto shells = OneVolley(play, 2);
     ASSERT_EQ(shells.size(), 2u);
-    EXPECT_EQ(shells[0]->X, play.Only<THero>().X + 7);
-    EXPECT_EQ(shells[1]->X, play.Only<THero>().X + 30);
+    EXPECT_EQ(shells[0]->X, play.Only<Ship>().X + 7);
+    EXPECT_EQ(shells[1]->X, play.Only<Ship>().X + 30);
     EXPECT_FALSE(shells[0]->PixelExact);
     EXPECT_EQ(play.State().cannonFired, 1);
   }
@@ -204,8 +204,8 @@ TEST(ShipFiring, WeaponLevelsFireTheirVolleys) {
     Play play;
     const auto bolts = OneVolley(play, 3);
     ASSERT_EQ(bolts.size(), 3u);
-    for (const TShell* bolt : bolts) {
-      EXPECT_EQ(bolt->X, play.Only<THero>().X + 20);
+    for (const ShipShell* bolt : bolts) {
+      EXPECT_EQ(bolt->X, play.Only<Ship>().X + 20);
       EXPECT_EQ(bolt->Image->Name, "shell_can");
     }
     EXPECT_EQ(bolts[0]->Y - bolts[1]->Y, 60);
@@ -219,13 +219,13 @@ TEST(ShipFiring, DoubleCannonReplaysItsFiringFramesOnEveryVolley) {
   Play play;
   play.StartGame();
   play.State().weaponLevel = 2;
-  CreateCannonMount(play.Form(), TCannon::kIdleFrameSpeed);
+  CreateCannonMount(play.Window(), CannonMount::kIdleFrameSpeed);
   play.Step(14);
-  const TCannon* idle = &play.Only<TCannon>();
+  const CannonMount* idle = &play.Only<CannonMount>();
   EXPECT_EQ(idle->PatternIndex(), 3);  // played once and holds the last frame
   play.Hold(Key::kSpace);
   play.Step(2);
-  const TCannon& firing = play.Only<TCannon>();
+  const CannonMount& firing = play.Only<CannonMount>();
   EXPECT_NE(&firing, idle);
   EXPECT_EQ(firing.PatternIndex(), 1);
   EXPECT_EQ(firing.FrameSpeed, 1);
@@ -237,23 +237,23 @@ TEST(ShipDamage, TenDestroysAndNineNinetyNineDoesNot) {
   Play play;
   play.StartGame();
   play.StepUntilShipIsIn();
-  THero* first = &play.Only<THero>();
+  Ship* first = &play.Only<Ship>();
   play.State().heroDamage = 9.99;
   play.Step();
-  EXPECT_EQ(&play.Only<THero>(), first);
+  EXPECT_EQ(&play.Only<Ship>(), first);
   EXPECT_EQ(play.State().livesIndex, 2);
 
   const double x = first->X;
   const double y = first->Y;
   play.State().heroDamage = 10.0;
   play.Step();
-  const THero& next = play.Only<THero>();
+  const Ship& next = play.Only<Ship>();
   EXPECT_NE(&next, first);
   EXPECT_EQ(next.X, 400);
   EXPECT_EQ(play.State().livesIndex, 1);
   EXPECT_EQ(play.State().heroDamage, 0);
-  EXPECT_EQ(play.Alive<TBonus>().size(), 2u);
-  const TExp_0& blast = play.Only<TExp_0>();
+  EXPECT_EQ(play.Alive<LifeIcon>().size(), 2u);
+  const Explosion& blast = play.Only<Explosion>();
   EXPECT_EQ(blast.X, x);
   EXPECT_EQ(blast.Y, y - 72);
   const auto sounds = play.SoundsPlayed();
@@ -261,9 +261,9 @@ TEST(ShipDamage, TenDestroysAndNineNinetyNineDoesNot) {
   // The new ship brings its flames; the old ones, which saw the damage
   // already repaired, follow it too and settle on its nozzles.
   play.Step(30);
-  for (const TFlame1* flame : play.Alive<TFlame1>()) EXPECT_EQ(flame->X, next.X + 5);
-  for (const TFlame2* flame : play.Alive<TFlame2>()) EXPECT_EQ(flame->Y, next.Y + 72);
-  EXPECT_FALSE(play.Alive<TFlame2>().empty());
+  for (const LeftFlame* flame : play.Alive<LeftFlame>()) EXPECT_EQ(flame->X, next.X + 5);
+  for (const RightFlame* flame : play.Alive<RightFlame>()) EXPECT_EQ(flame->Y, next.Y + 72);
+  EXPECT_FALSE(play.Alive<RightFlame>().empty());
 }
 
 TEST(ShipDamage, ALostShipTakesOneWeaponLevel) {
@@ -274,12 +274,12 @@ TEST(ShipDamage, ALostShipTakesOneWeaponLevel) {
   play.State().heroDamage = 10;
   play.Step();
   EXPECT_EQ(play.State().weaponLevel, 2);
-  EXPECT_EQ(play.Alive<TCannon>().size(), 1u);
+  EXPECT_EQ(play.Alive<CannonMount>().size(), 1u);
   play.State().heroDamage = 10;
   play.Step();
   EXPECT_EQ(play.State().weaponLevel, 1);
   play.Step();
-  EXPECT_TRUE(play.Alive<TCannon>().empty());
+  EXPECT_TRUE(play.Alive<CannonMount>().empty());
   play.State().heroDamage = 10;
   play.Step();
   EXPECT_EQ(play.State().weaponLevel, 1);
@@ -292,30 +292,30 @@ TEST(ShipDamage, LosingTheLastShipEndsTheGameAfterAKey) {
   play.State().livesIndex = 0;
   play.State().heroDamage = 10;
   play.Step();
-  EXPECT_TRUE(play.Alive<THero>().empty());
+  EXPECT_TRUE(play.Alive<Ship>().empty());
   EXPECT_EQ(play.State().gameOverPhase, 1);
-  EXPECT_EQ(play.Only<TGame>().X, 235);
+  EXPECT_EQ(play.Only<GameOverBanner>().X, 235);
   play.Step(2);
-  EXPECT_TRUE(play.Alive<TFlame1>().empty());
-  EXPECT_EQ(play.Alive<TBonus>().size(), 2u);
+  EXPECT_TRUE(play.Alive<LeftFlame>().empty());
+  EXPECT_EQ(play.Alive<LifeIcon>().size(), 2u);
 
   // The banner comes to rest in the middle and "Press any key" pulses.
   play.Step(80);
-  EXPECT_EQ(play.Only<TGame>().Y, 270);
-  const auto& texts = play.Form().Texts();
+  EXPECT_EQ(play.Only<GameOverBanner>().Y, 270);
+  const auto& texts = play.Window().Texts();
   EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
                           [](const TextRecord& t) { return t.text == "Press any key"; }));
 
-  play.Form().FormKeyDown(Key::kShift);
+  play.Window().OnKeyDown(Key::kShift);
   EXPECT_EQ(play.State().gameOverPhase, 2);
   EXPECT_EQ(play.State().heroDamage, 10);
   play.Step(70);
-  EXPECT_TRUE(play.Alive<TGame>().empty());
+  EXPECT_TRUE(play.Alive<GameOverBanner>().empty());
   EXPECT_TRUE(OnTheHighScores(play));
   EXPECT_EQ(play.State().bossHits, 500);
   play.Step();
   EXPECT_FALSE(play.Machine().display.MouseCaptured());
-  EXPECT_TRUE(play.Alive<TLive>().empty());
+  EXPECT_TRUE(play.Alive<HealthLabel>().empty());
 }
 
 TEST(ShipLevels, MeetingTheQuotaEndsTheLevelAndWinningResetsToLevelOne) {
@@ -329,7 +329,7 @@ TEST(ShipLevels, MeetingTheQuotaEndsTheLevelAndWinningResetsToLevelOne) {
   EXPECT_EQ(play.State().bossHits, 500);
   EXPECT_EQ(play.State().enemiesGone, 0);
   EXPECT_EQ(play.State().levelPhase, 2);  // the complete banner is out
-  const auto banners = play.Alive<TLevel>();
+  const auto banners = play.Alive<LevelBanner>();
   ASSERT_FALSE(banners.empty());
   EXPECT_EQ(banners.back()->Image->Name, "complete");
   EXPECT_EQ(banners.back()->X, 400 - 373 / 2.0);

@@ -46,9 +46,9 @@ TEST(DumpFormat, NumbersAreShortestAndReadBackExactly) {
 }
 
 TEST(DumpFormat, ClassNamesAreTheGamesOwn) {
-  EXPECT_EQ(ClassName(typeid(TMenu)), "TMenu");
-  EXPECT_EQ(ClassName(typeid(TBackground2)), "TBackground2");
-  EXPECT_EQ(ClassName(typeid(TSpriteEngine)), "TSpriteEngine");
+  EXPECT_EQ(ClassName(typeid(MenuItem)), "MenuItem");
+  EXPECT_EQ(ClassName(typeid(CloudLayer)), "CloudLayer");
+  EXPECT_EQ(ClassName(typeid(SpriteEngine)), "SpriteEngine");
 }
 
 }  // namespace

@@ -40,13 +40,13 @@ std::vector<Json> SpritesOf(const Json& dump, const std::string& class_name) {
 
 const Json& Clouds(const Json& dump) {
   for (const Json& s : dump["sprites"].Items()) {
-    if (s["class"].String() == "TBackground2") return s;
+    if (s["class"].String() == "CloudLayer") return s;
   }
   throw std::runtime_error("no cloud layer");
 }
 
 double PointerFramePos(const Json& dump) {
-  return SpritesOf(dump, "TCursor1").at(0)["frame_pos"].Number();
+  return SpritesOf(dump, "MenuPointer").at(0)["frame_pos"].Number();
 }
 
 TEST(Scenario, FirstFrameShowsTheMainMenu) {
@@ -55,8 +55,8 @@ TEST(Scenario, FirstFrameShowsTheMainMenu) {
   EXPECT_EQ(dump["vars"]["screen_state"].Int(), kMainMenu);
   EXPECT_EQ(dump["vars"]["menu_selection"].Int(), 2);
 
-  const auto stars = SpritesOf(dump, "TBackground1");
-  const auto clouds = SpritesOf(dump, "TBackground2");
+  const auto stars = SpritesOf(dump, "StarField");
+  const auto clouds = SpritesOf(dump, "CloudLayer");
   ASSERT_EQ(stars.size(), 1u);
   ASSERT_EQ(clouds.size(), 1u);
   EXPECT_EQ(stars[0]["z"].Int(), -7);
@@ -65,7 +65,7 @@ TEST(Scenario, FirstFrameShowsTheMainMenu) {
   EXPECT_EQ(clouds[0]["image"].String(), "clouds");
   EXPECT_TRUE(stars[0]["frame_pos"].IsNull());
 
-  const auto menu = SpritesOf(dump, "TMenu");
+  const auto menu = SpritesOf(dump, "MenuItem");
   ASSERT_EQ(menu.size(), 6u);
   EXPECT_EQ(menu[0]["image"].String(), "logo");
   EXPECT_EQ(menu[0]["list"].String(), "Menu");
@@ -86,11 +86,11 @@ TEST(Scenario, FirstFrameShowsTheMainMenu) {
     }
   }
 
-  const auto pointer = SpritesOf(dump, "TCursor1");
+  const auto pointer = SpritesOf(dump, "MenuPointer");
   ASSERT_EQ(pointer.size(), 1u);
   EXPECT_EQ(pointer[0]["x"].Number(), 400);
   EXPECT_EQ(pointer[0]["y"].Number(), 300);
-  const auto decorations = SpritesOf(dump, "TMenu_Img");
+  const auto decorations = SpritesOf(dump, "MenuDecoration");
   ASSERT_EQ(decorations.size(), 7u);
   for (const Json& d : decorations) EXPECT_EQ(d["list"].String(), "Menu_Img");
 }
@@ -103,7 +103,7 @@ TEST(Scenario, MusicStartsOnceAtTheSettingsVolume) {
   for (const Json& s : first["sounds"].Items()) {
     if (s["name"].String() != "music1") continue;
     music = true;
-    EXPECT_EQ(s["list"].String(), "DXWaveMusic");
+    EXPECT_EQ(s["list"].String(), "Music");
     EXPECT_EQ(s["volume"].Int(), 100 * 80 - 10000);
     EXPECT_EQ(s["pan"].Int(), 0);
   }
@@ -173,17 +173,17 @@ TEST(Scenario, ScriptedInputReachesTheGame) {
       "2 key up LShift\n"
       "2 mouse up left\n");
   RunFrames(runner, script, 1);
-  TDXInput& input = runner.Form().Input();
+  InputDevices& input = runner.Window().Input();
   EXPECT_EQ(input.MouseDx(), 20);
   EXPECT_EQ(input.MouseDy(), 5);
   EXPECT_TRUE(input.Has(InputState::InputButton4));
   EXPECT_TRUE(input.Has(InputState::InputButton1));
-  EXPECT_EQ(runner.Form().State().mouseButton, 1);
+  EXPECT_EQ(runner.Window().State().mouseButton, 1);
   RunFrames(runner, script, 1);
   EXPECT_EQ(input.MouseDx(), 0);
   EXPECT_FALSE(input.Has(InputState::InputButton4));
   EXPECT_FALSE(input.Has(InputState::InputButton1));
-  EXPECT_EQ(runner.Form().State().mouseButton, 0);
+  EXPECT_EQ(runner.Window().State().mouseButton, 0);
 }
 
 TEST(Scenario, SameSeedAndScriptGiveTheSameFrames) {
@@ -193,12 +193,12 @@ TEST(Scenario, SameSeedAndScriptGiveTheSameFrames) {
   RunFrames(a, Script::Parse(script), 8);
   RunFrames(b, Script::Parse(script), 8);
   EXPECT_EQ(a.Dump(), b.Dump());
-  EXPECT_EQ(EncodePng(a.Form().DrawingSurface()), EncodePng(b.Form().DrawingSurface()));
+  EXPECT_EQ(EncodePng(a.Window().DrawingSurface()), EncodePng(b.Window().DrawingSurface()));
 }
 
 TEST(Scenario, TheSeedPlacesTheDecorations) {
-  const auto one = SpritesOf(DumpAfter(1, "", 1), "TMenu_Img");
-  const auto two = SpritesOf(DumpAfter(1, "", 2), "TMenu_Img");
+  const auto one = SpritesOf(DumpAfter(1, "", 1), "MenuDecoration");
+  const auto two = SpritesOf(DumpAfter(1, "", 2), "MenuDecoration");
   int moved = 0;
   for (size_t i = 0; i < one.size(); ++i) {
     if (one[i]["x"].Number() != two[i]["x"].Number() ||

@@ -53,7 +53,7 @@ constexpr size_t kTableGlyphs = 7 * 15 + 7 * 7;
 TEST(SimRunnerCalls, NewGameOnlyWhenNoGameIsUnderWay) {
   const Outcome once = RunScript("1 set screen_state 5\n1 call NewGame\n", 20);
   const Outcome twice = RunScript("1 set screen_state 5\n1 call NewGame\n10 call NewGame\n", 20);
-  EXPECT_EQ(Count(twice.dump, "THero"), 1u);
+  EXPECT_EQ(Count(twice.dump, "Ship"), 1u);
   EXPECT_EQ(once.text, twice.text);
   EXPECT_TRUE(Noted(twice, "frame 10: script line 3: call NewGame ignored"));
   EXPECT_TRUE(once.notes.empty());
@@ -69,14 +69,14 @@ TEST(SimRunnerCalls, NewGameOnlyWhenNoGameIsUnderWay) {
       "1 set screen_state 5\n1 call NewGame\n20 key down Escape\n21 key up Escape\n"
       "30 key down Escape\n31 key up Escape\n40 set screen_state 5\n40 call NewGame\n",
       50);
-  EXPECT_EQ(Count(again.dump, "THero"), 1u);
+  EXPECT_EQ(Count(again.dump, "Ship"), 1u);
   EXPECT_TRUE(again.notes.empty());
 }
 
 TEST(SimRunnerCalls, HiScoresOnlyFromTheMainMenuOrPlay) {
   const Outcome menu = RunScript("2 call HiScores\n", 10);
   EXPECT_EQ(menu.dump["vars"]["screen_state"].Int(), kHighScores);
-  EXPECT_EQ(Count(menu.dump, "THighScores"), kTableGlyphs);
+  EXPECT_EQ(Count(menu.dump, "HighScoreGlyph"), kTableGlyphs);
 
   // Neither while the table is opening nor once it is open.
   const Outcome twice = RunScript("2 call HiScores\n2 call HiScores\n5 call HiScores\n", 10);
@@ -86,12 +86,12 @@ TEST(SimRunnerCalls, HiScoresOnlyFromTheMainMenuOrPlay) {
 
   const Outcome options = RunScript("2 set screen_state 4\n5 call HiScores\n", 10);
   EXPECT_EQ(options.dump["vars"]["screen_state"].Int(), kOptions);
-  EXPECT_EQ(Count(options.dump, "THighScores"), 0u);
+  EXPECT_EQ(Count(options.dump, "HighScoreGlyph"), 0u);
   EXPECT_TRUE(Noted(options, "call HiScores ignored"));
 
   const Outcome play = RunScript("1 set screen_state 5\n1 call NewGame\n20 call HiScores\n", 30);
   EXPECT_EQ(play.dump["vars"]["screen_state"].Int(), kHighScores);
-  EXPECT_EQ(Count(play.dump, "THero"), 0u);
+  EXPECT_EQ(Count(play.dump, "Ship"), 0u);
 }
 
 TEST(SimRunner, EventsAfterTheGameHasQuitAreIgnored) {
@@ -101,8 +101,8 @@ TEST(SimRunner, EventsAfterTheGameHasQuitAreIgnored) {
       "5 call NewGame\n",
       8);
   EXPECT_EQ(quit.dump["vars"]["screen_state"].Int(), kMainMenu);
-  EXPECT_EQ(Count(quit.dump, "THighScores"), 0u);
-  EXPECT_EQ(Count(quit.dump, "THero"), 0u);
+  EXPECT_EQ(Count(quit.dump, "HighScoreGlyph"), 0u);
+  EXPECT_EQ(Count(quit.dump, "Ship"), 0u);
   ASSERT_EQ(quit.notes.size(), 1u);
   EXPECT_EQ(quit.notes[0], "frame 3: the game has quit; the script's later events are ignored");
 }

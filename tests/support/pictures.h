@@ -19,9 +19,9 @@ inline constexpr uint32_t kBluePixel = 0x0000FF;
 inline constexpr uint32_t kWhitePixel = 0xFFFFFF;
 
 // A picture whose pixel (x, y) takes the palette index `paint(x, y)`.
-inline std::unique_ptr<TPictureItem> MakePicture(int width, int height, int pattern_width,
-                                                 int pattern_height,
-                                                 const std::function<uint8_t(int, int)>& paint) {
+inline std::unique_ptr<PictureItem> MakePicture(int width, int height, int pattern_width,
+                                                int pattern_height,
+                                                const std::function<uint8_t(int, int)>& paint) {
   IndexedPicture picture;
   picture.width = width;
   picture.height = height;
@@ -30,11 +30,11 @@ inline std::unique_ptr<TPictureItem> MakePicture(int width, int height, int patt
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) picture.indices.push_back(paint(x, y));
   }
-  return std::make_unique<TPictureItem>("test", std::move(picture), pattern_width, pattern_height,
-                                        Rgb{4, 2, 4});
+  return std::make_unique<PictureItem>("test", std::move(picture), pattern_width, pattern_height,
+                                       Rgb{4, 2, 4});
 }
 
-inline std::unique_ptr<TPictureItem> SolidPicture(int width, int height, uint8_t index) {
+inline std::unique_ptr<PictureItem> SolidPicture(int width, int height, uint8_t index) {
   return MakePicture(width, height, 0, 0, [index](int, int) { return index; });
 }
 

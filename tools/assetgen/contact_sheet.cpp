@@ -74,7 +74,7 @@ void DrawItem(Surface& sheet, const Placed& item) {
 }
 
 int Run(const std::string& folder, const std::string& output) {
-  TTextRenderer text(folder + "/fonts/LiberationSans-Regular.ttf");
+  TextRenderer text(folder + "/fonts/LiberationSans-Regular.ttf");
   std::vector<Placed> items;
   std::vector<std::pair<std::string, int>> headers;
   int x = kMargin;

@@ -158,14 +158,14 @@ std::string ClassName(const std::type_info& type) {
   return name;
 }
 
-DumpWriter::DumpWriter(TAssets& assets) {
+DumpWriter::DumpWriter(AssetLibrary& assets) {
   for (const ImageListSpec& spec : ImageCatalogue()) {
-    const TDXImageList& list = assets.Images(spec.holder, spec.name);
+    const ImageList& list = assets.Images(spec.holder, spec.name);
     for (int i = 0; i < list.Count(); ++i) list_of_.emplace(&list.Item(i), list.Name());
   }
 }
 
-void DumpWriter::AppendImage(std::string& out, const TPictureItem* image) const {
+void DumpWriter::AppendImage(std::string& out, const PictureItem* image) const {
   const auto found = image != nullptr ? list_of_.find(image) : list_of_.end();
   AppendKey(out, "list");
   if (found != list_of_.end()) {
@@ -183,10 +183,10 @@ void DumpWriter::AppendImage(std::string& out, const TPictureItem* image) const 
   out += ',';
 }
 
-void DumpWriter::AppendSprite(std::string& out, const TSprite& sprite) const {
+void DumpWriter::AppendSprite(std::string& out, const Sprite& sprite) const {
   const auto* image_sprite =
-      sprite.IsImageSprite() ? static_cast<const TImageSprite*>(&sprite) : nullptr;
-  const auto* background = dynamic_cast<const TBackgroundSprite*>(&sprite);
+      sprite.IsImageSprite() ? static_cast<const ImageSprite*>(&sprite) : nullptr;
+  const auto* background = dynamic_cast<const BackgroundSprite*>(&sprite);
   out += '{';
   AppendKey(out, "class");
   AppendJsonString(out, ClassName(typeid(sprite)));
@@ -226,15 +226,16 @@ void DumpWriter::AppendSprite(std::string& out, const TSprite& sprite) const {
   out += ',';
   AppendKey(out, "killed");
   AppendBool(out, sprite.Killed());
-  if (sprite.IsImageSpriteEx()) {
+  if (sprite.IsRotatedSprite()) {
     out += ',';
     AppendKey(out, "angle");
-    AppendInt(out, static_cast<const TImageSpriteEx&>(sprite).Angle);
+    AppendInt(out, static_cast<const RotatedSprite&>(sprite).Angle);
   }
   out += '}';
 }
 
-std::string DumpWriter::Dump(int frame, TForm1& form, std::vector<SoundEvent>& sounds) const {
+std::string DumpWriter::Dump(int frame, MainWindow& main_window,
+                             std::vector<SoundEvent>& sounds) const {
   std::string out = "{";
   AppendKey(out, "frame");
   AppendInt(out, frame);
@@ -242,7 +243,7 @@ std::string DumpWriter::Dump(int frame, TForm1& form, std::vector<SoundEvent>& s
   AppendKey(out, "vars");
   out += '{';
   bool first = true;
-  for (const VarRef& var : Vars(form.State())) {
+  for (const VarRef& var : Vars(main_window.State())) {
     if (!first) out += ',';
     first = false;
     AppendKey(out, var.name);
@@ -250,11 +251,11 @@ std::string DumpWriter::Dump(int frame, TForm1& form, std::vector<SoundEvent>& s
   }
   out += "},";
   AppendKey(out, "sprites");
-  AppendList(out, form.Engine().Sprites(),
-             [this](std::string& o, const TSprite* s) { AppendSprite(o, *s); });
+  AppendList(out, main_window.Engine().Sprites(),
+             [this](std::string& o, const Sprite* s) { AppendSprite(o, *s); });
   out += ',';
   AppendKey(out, "texts");
-  AppendList(out, form.Texts(), AppendText);
+  AppendList(out, main_window.Texts(), AppendText);
   out += ',';
   AppendKey(out, "sounds");
   AppendList(out, sounds, AppendSound);

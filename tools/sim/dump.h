@@ -25,22 +25,22 @@ void AppendJsonString(std::string& out, std::string_view text);
 // The shortest text that reads back as the same double; null for NaN and infinities.
 void AppendJsonNumber(std::string& out, double value);
 
-// A class's name as the game spells it: "TMenu", not "zephyrant::TMenu".
+// A class's name as the game spells it: "MenuItem", not "zephyrant::MenuItem".
 std::string ClassName(const std::type_info& type);
 
 class DumpWriter {
  public:
   // Learns which image list holds each picture of `assets`.
-  explicit DumpWriter(TAssets& assets);
+  explicit DumpWriter(AssetLibrary& assets);
 
   // The dump after frame `frame`; takes the sounds out of `sounds`.
-  std::string Dump(int frame, TForm1& form, std::vector<SoundEvent>& sounds) const;
+  std::string Dump(int frame, MainWindow& main_window, std::vector<SoundEvent>& sounds) const;
 
  private:
-  void AppendSprite(std::string& out, const TSprite& sprite) const;
-  void AppendImage(std::string& out, const TPictureItem* image) const;
+  void AppendSprite(std::string& out, const Sprite& sprite) const;
+  void AppendImage(std::string& out, const PictureItem* image) const;
 
-  std::unordered_map<const TPictureItem*, std::string> list_of_;
+  std::unordered_map<const PictureItem*, std::string> list_of_;
 };
 
 }  // namespace zephyrant

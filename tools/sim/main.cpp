@@ -161,7 +161,7 @@ int Run(const CommandLine& cl, const char* argv0) {
     if (dump && cl.dump_every > 0 && frame % cl.dump_every == 0) dump->WriteLine(runner.Dump());
   }
   if (dump && cl.dump_every == 0) dump->WriteLine(runner.Dump());
-  if (!cl.screenshot.empty()) WritePng(cl.screenshot, runner.Form().DrawingSurface());
+  if (!cl.screenshot.empty()) WritePng(cl.screenshot, runner.Window().DrawingSurface());
   for (const std::string& error : runner.Machine().display.Errors()) {
     std::cerr << "zephyrant-sim: the game showed an error: " << error << '\n';
   }

@@ -33,12 +33,12 @@ void SetVar(GameState& state, const std::string& name, const ScriptEvent::Value&
 
 // A game is under way from NewGame until the high-score table opens: its
 // ship flies or, once the last ship is lost, the game-over banner hangs.
-bool GameUnderWay(TSpriteEngine& engine) {
+bool GameUnderWay(SpriteEngine& engine) {
   for (int i = 0; i < engine.ChildCount(); ++i) {
-    const TSprite& sprite = engine.Child(i);
+    const Sprite& sprite = engine.Child(i);
     if (sprite.Killed()) continue;
-    if (dynamic_cast<const THero*>(&sprite) != nullptr) return true;
-    if (dynamic_cast<const TGame*>(&sprite) != nullptr) return true;
+    if (dynamic_cast<const Ship*>(&sprite) != nullptr) return true;
+    if (dynamic_cast<const GameOverBanner*>(&sprite) != nullptr) return true;
   }
   return false;
 }
@@ -49,9 +49,9 @@ SimRunner::SimRunner(const SimOptions& options)
     : scratch_(ScratchUnless(options.config_dir)),
       machine_(MachineOptions(options, scratch_.get())),
       assets_(options.asset_folder, machine_.audio, &sound_log_),
-      form_(machine_.services, assets_),
+      main_window_(machine_.services, assets_),
       dump_writer_(assets_) {
-  form_.FormCreate();
+  main_window_.StartUp();
 }
 
 void SimRunner::Apply(const ScriptEvent& e) {
@@ -59,14 +59,14 @@ void SimRunner::Apply(const ScriptEvent& e) {
   switch (e.kind) {
     case Kind::kKeyDown:
       machine_.input.SetKey(e.key, true);
-      form_.FormKeyDown(e.key);
-      if (e.character != 0) form_.FormKeyPress(e.character);
+      main_window_.OnKeyDown(e.key);
+      if (e.character != 0) main_window_.OnKeyPress(e.character);
       break;
     case Kind::kKeyUp:
       machine_.input.SetKey(e.key, false);
       break;
     case Kind::kChar:
-      form_.FormKeyPress(e.character);
+      main_window_.OnKeyPress(e.character);
       break;
     case Kind::kMouseMove:
       machine_.MovePointer(e.pointer);
@@ -78,9 +78,9 @@ void SimRunner::Apply(const ScriptEvent& e) {
       if (e.button == MouseButton::kRight) machine_.input.SetRight(down);
       if (e.button == MouseButton::kMiddle) machine_.input.SetMiddle(down);
       if (down) {
-        form_.DXDrawMouseDown(e.button);
+        main_window_.OnMouseDown(e.button);
       } else {
-        form_.DXDrawMouseUp(e.button);
+        main_window_.OnMouseUp(e.button);
       }
       break;
     }
@@ -91,29 +91,29 @@ void SimRunner::Apply(const ScriptEvent& e) {
     case Kind::kFocusIn:
       active_ = e.kind == Kind::kFocusIn;
       machine_.input.SetForeground(active_);
-      form_.SetApplicationActive(active_);
+      main_window_.SetApplicationActive(active_);
       break;
     case Kind::kSet:
-      SetVar(form_.State(), e.var, e.value);
+      SetVar(main_window_.State(), e.var, e.value);
       break;
     case Kind::kCall:
       if (const std::string refusal = CallRefusal(e.var); !refusal.empty()) {
         Note("script line " + std::to_string(e.line) + ": call " + e.var + " ignored, " + refusal);
       } else if (e.var == "NewGame") {
-        form_.NewGame();
+        main_window_.NewGame();
       } else if (e.var == "HiScores") {
-        form_.HiScores();
+        main_window_.HiScores();
       }
       break;
   }
 }
 
 std::string SimRunner::CallRefusal(const std::string& operation) {
-  const int32_t screen = form_.State().screenState;
+  const int32_t screen = main_window_.State().screenState;
   if (operation == "NewGame") {
     // The main menu's `new game` sets the playing state and then starts one.
     if (screen != kPlaying) return "the screen state is not 5 (set it first, as the menu does)";
-    if (GameUnderWay(form_.Engine())) return "a game is already under way";
+    if (GameUnderWay(main_window_.Engine())) return "a game is already under way";
   }
   if (operation == "HiScores") {
     // From the main menu's `scores`, or when a game ends or is given up.
@@ -142,17 +142,17 @@ void SimRunner::RunFrame(std::span<const ScriptEvent> events) {
   // Once the game has quit, the runner's frames go on without it, and
   // nothing the script does reaches it any more.
   for (const ScriptEvent& e : events) {
-    if (form_.Terminated()) break;
+    if (main_window_.Terminated()) break;
     Apply(e);
   }
   machine_.clock.Advance(static_cast<uint32_t>(kFrameIntervalMs) *
                          static_cast<uint32_t>(lag_count_));
-  if (form_.Terminated()) {
+  if (main_window_.Terminated()) {
     if (!quit_noted_) Note("the game has quit; the script's later events are ignored");
     quit_noted_ = true;
     return;
   }
-  const bool ran = form_.Idle();
+  const bool ran = main_window_.Idle();
   if (ran != active_) {
     throw std::logic_error(
         "frame " + std::to_string(frame_) +
@@ -161,7 +161,7 @@ void SimRunner::RunFrame(std::span<const ScriptEvent> events) {
 }
 
 std::string SimRunner::Dump() {
-  return dump_writer_.Dump(frame_, form_, sound_log_);
+  return dump_writer_.Dump(frame_, main_window_, sound_log_);
 }
 
 }  // namespace zephyrant

@@ -51,7 +51,7 @@ class SimRunner {
   // The state now, with the sounds started since the previous dump.
   std::string Dump();
 
-  TForm1& Form() { return form_; }
+  MainWindow& Window() { return main_window_; }
   HeadlessPlatform& Machine() { return machine_; }
 
  private:
@@ -62,8 +62,8 @@ class SimRunner {
   std::unique_ptr<ScratchFolder> scratch_;
   std::vector<SoundEvent> sound_log_;
   HeadlessPlatform machine_;
-  TAssets assets_;
-  TForm1 form_;
+  AssetLibrary assets_;
+  MainWindow main_window_;
   DumpWriter dump_writer_;
   int frame_ = 0;
   int lag_count_ = 1;

@@ -20,7 +20,7 @@ class PadOnly final : public InputReader {
 InputStates StatesFor(const GamepadReading& pad) {
   PadOnly reader;
   reader.sample = GamepadSample(pad);
-  TDXInput input(reader);
+  InputDevices input(reader);
   input.Update();
   return input.States();
 }

@@ -1,0 +1,40 @@
+#include "enemies/set3/set3_shots.h"
+
+#include "game/main_window.h"
+
+namespace zephyrant {
+
+void Set3FallingBullet::MoveStep(int move_count) {
+  RotatedSprite::MoveStep(move_count);
+  CheckShotRemovals(*this);
+  switch (WindowOf(*this).State().levelNumber) {
+    case 15:
+    case 16:
+    case 19:
+      // Straight down, whatever the aim.
+      Y += kShotSpeed;
+      break;
+    default:
+      break;
+  }
+  CheckShotLeftScreen(*this);
+  CheckHits();
+}
+
+void Set3FallingBullet::OnHit(Sprite& other, bool&) {
+  HitTheShip(*this, other, kShotHitSlow);
+}
+
+void Set3FormationBullet::MoveStep(int move_count) {
+  RotatedSprite::MoveStep(move_count);
+  CheckShotRemovals(*this);
+  if (WindowOf(*this).State().levelNumber == 17) Fly(*this, Aim);
+  CheckShotLeftScreen(*this);
+  CheckHits();
+}
+
+void Set3FormationBullet::OnHit(Sprite& other, bool&) {
+  HitTheShip(*this, other, kShotHitSlow);
+}
+
+}  // namespace zephyrant
