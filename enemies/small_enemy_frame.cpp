@@ -1,8 +1,7 @@
 #include "enemies/small_enemy_frame.h"
 
-#include "player/explosions.h"
-#include "player/ship.h"
-#include "player/shots.h"
+#include "common/explosions.h"
+#include "world/sprite_kinds.h"
 
 namespace zephyrant {
 
@@ -16,7 +15,7 @@ void CountKill(GameState& state) {
 }  // namespace
 
 void CheckFrameRemovals(ImageSprite& enemy, const SmallEnemyFrame& frame) {
-  GameState& state = WindowOf(enemy).State();
+  GameState& state = WorldOf(enemy).State();
   if (state.screenState != kPlaying) enemy.Kill();
   if (state.bossHits >= kClearingBossHits) {
     Explode(enemy, frame.clearing_exp, frame.explosion_speed);
@@ -29,7 +28,7 @@ void CheckFrameRemovals(ImageSprite& enemy, const SmallEnemyFrame& frame) {
 }
 
 void EndLevelBelowBottom(ImageSprite& enemy) {
-  GameState& state = WindowOf(enemy).State();
+  GameState& state = WorldOf(enemy).State();
   if (enemy.Y >= 2 * enemy.Height + kFieldHeight) {
     enemy.Kill();
     state.enemiesGone = state.levelQuota + 1;
@@ -49,17 +48,9 @@ void RunBarAcross(ImageSprite& bar, double& speed_x, double speed, double row_dr
 }
 
 void Explode(ImageSprite& enemy, std::string_view picture, double frame_speed) {
-  MainWindow& main_window = WindowOf(enemy);
-  SpawnExplosion<Explosion>(main_window, picture, enemy.X, enemy.Y, 1, frame_speed);
-  main_window.PlayEffectSound("little_exp");
-}
-
-bool IsPlayerShell(const Sprite& other) {
-  return dynamic_cast<const ShipShell*>(&other) != nullptr;
-}
-
-bool IsPlayerRocket(const Sprite& other) {
-  return dynamic_cast<const Rocket*>(&other) != nullptr;
+  GameWorld& world = WorldOf(enemy);
+  SpawnExplosion<Explosion>(world, picture, enemy.X, enemy.Y, 1, frame_speed);
+  world.PlayEffectSound("little_exp");
 }
 
 void CountWholeHits(ImageSprite& enemy, Sprite& other, int& hit_count, int hits_survived,
@@ -71,7 +62,7 @@ void CountWholeHits(ImageSprite& enemy, Sprite& other, int& hit_count, int hits_
       hit_count = 0;
       ShotDown(enemy, explosion_speed);
     }
-    WindowOf(enemy).State().shellHitFlag = 1;
+    WorldOf(enemy).State().shellHitFlag = 1;
   }
   if (IsPlayerRocket(other)) BlownUpByRocket(enemy);
   if (IsShip(other)) RamsTheShip(enemy, explosion_speed);
@@ -80,19 +71,19 @@ void CountWholeHits(ImageSprite& enemy, Sprite& other, int& hit_count, int hits_
 void ShotDown(ImageSprite& enemy, double explosion_speed) {
   Explode(enemy, "ExpRocket", explosion_speed);
   enemy.Kill();
-  CountKill(WindowOf(enemy).State());
+  CountKill(WorldOf(enemy).State());
 }
 
 void BlownUpByRocket(ImageSprite& enemy) {
-  WindowOf(enemy).PlayEffectSound("little_exp");
-  CountKill(WindowOf(enemy).State());
+  WorldOf(enemy).PlayEffectSound("little_exp");
+  CountKill(WorldOf(enemy).State());
   enemy.Kill();
 }
 
 void RamsTheShip(ImageSprite& enemy, double explosion_speed) {
   Explode(enemy, "ExpRocket", explosion_speed);
   enemy.Kill();
-  GameState& state = WindowOf(enemy).State();
+  GameState& state = WorldOf(enemy).State();
   state.heroDamage += kRamDamage;
   CountKill(state);
 }

@@ -8,8 +8,8 @@
 #include "enemies/aim.h"
 #include "framework/sprite.h"
 #include "framework/surface.h"
-#include "game/main_window.h"
-#include "player/ship.h"
+#include "world/game_world.h"
+#include "world/sprite_kinds.h"
 
 namespace zephyrant {
 
@@ -76,9 +76,6 @@ void RunBarAcross(ImageSprite& bar, double& speed_x, double speed, double row_dr
 // The large explosion where the enemy stands, and its sound.
 void Explode(ImageSprite& enemy, std::string_view picture, double frame_speed);
 
-bool IsPlayerShell(const Sprite& other);
-bool IsPlayerRocket(const Sprite& other);
-
 // The three ways the player destroys a small enemy, each worth a kill.
 // A rocket leaves its own explosion, so the enemy makes none.
 void ShotDown(ImageSprite& enemy, double explosion_speed);
@@ -99,13 +96,13 @@ int AimAtShip(const GameState& state, double x, double y);
 // A shot of the small enemies' shot list, pixel exact, with its sound.
 template <class Shot>
 Shot& FireShot(ImageSprite& enemy, int picture, double x, double y, std::string_view sound) {
-  MainWindow& main_window = WindowOf(enemy);
-  Shot& shot = main_window.Engine().Spawn<Shot>();
-  shot.SetImage(main_window.Images(Holder::kEnemy, "LittleShell").Item(picture));
+  GameWorld& world = WorldOf(enemy);
+  Shot& shot = world.Engine().Spawn<Shot>();
+  shot.SetImage(world.Images(Holder::kEnemy, "LittleShell").Item(picture));
   shot.X = x;
   shot.Y = y;
   shot.PixelExact = true;
-  if (!sound.empty()) main_window.PlayEffectSound(sound);
+  if (!sound.empty()) world.PlayEffectSound(sound);
   return shot;
 }
 
@@ -113,7 +110,7 @@ Shot& FireShot(ImageSprite& enemy, int picture, double x, double y, std::string_
 template <class Shot>
 Shot& FireDownOrAimed(ImageSprite& enemy, int picture, double x, double y, bool aimed) {
   Shot& shot = FireShot<Shot>(enemy, picture, x, y, "little_shell");
-  shot.Aim = aimed ? AimAtShip(WindowOf(enemy).State(), x, y) : kStraightDown;
+  shot.Aim = aimed ? AimAtShip(WorldOf(enemy).State(), x, y) : kStraightDown;
   return shot;
 }
 

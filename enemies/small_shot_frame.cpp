@@ -1,15 +1,15 @@
 #include "enemies/small_shot_frame.h"
 
+#include "common/explosions.h"
 #include "enemies/aim.h"
 #include "framework/surface.h"
-#include "game/main_window.h"
-#include "player/explosions.h"
-#include "player/ship.h"
+#include "world/game_world.h"
+#include "world/sprite_kinds.h"
 
 namespace zephyrant {
 
 void CheckShotRemovals(RotatedSprite& shot) {
-  const GameState& state = WindowOf(shot).State();
+  const GameState& state = WorldOf(shot).State();
   if (state.screenState != kPlaying) shot.Kill();
   if (state.bossHits >= kShotClearingBossHits) shot.Kill();
 }
@@ -31,7 +31,7 @@ void Fly(RotatedSprite& shot, int aim) {
 }
 
 int AimFromShot(const RotatedSprite& shot, double dx, double dy, int current) {
-  const GameState& state = WindowOf(shot).State();
+  const GameState& state = WorldOf(shot).State();
   return AimToward(state.heroX + dx - shot.X, state.heroY + dy - shot.Y, current);
 }
 
@@ -53,11 +53,11 @@ void DriftThenDart(RotatedSprite& shot, SmallShotCourse& course) {
 }
 
 void HitTheShip(RotatedSprite& shot, const Sprite& other, double impact_speed) {
-  if (dynamic_cast<const Ship*>(&other) == nullptr) return;
-  MainWindow& main_window = WindowOf(shot);
-  SpawnExplosion<ShellImpact>(main_window, "ExpLittle", shot.X, shot.Y, 1, impact_speed);
-  main_window.PlayEffectSound("little_shell_exp");
-  main_window.State().heroDamage += kShotDamage;
+  if (!IsShip(other)) return;
+  GameWorld& world = WorldOf(shot);
+  SpawnExplosion<ShellImpact>(world, "ExpLittle", shot.X, shot.Y, 1, impact_speed);
+  world.PlayEffectSound("little_shell_exp");
+  world.State().heroDamage += kShotDamage;
   shot.Kill();
 }
 

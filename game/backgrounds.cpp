@@ -10,7 +10,7 @@ constexpr int kStarsDepth = -7;
 constexpr int kCloudsDepth = -5;
 
 void SetUpLayer(BackgroundSprite& layer, const char* image, int depth) {
-  layer.Image = &WindowOf(layer).Images("Background").Item(image);
+  layer.Image = &WorldOf(layer).Images("Background").Item(image);
   layer.Width = layer.Image->Width();
   layer.Height = layer.Image->Height();
   layer.SetMapSize(1, 1);

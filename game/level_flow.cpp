@@ -1,9 +1,9 @@
 // A game from start to end: the new game, the level banners on the level
 // timer and the level scripts on the boss timer.
 
-#include "enemies/level_scripts.h"
-#include "game/banners.h"
+#include "common/banners.h"
 #include "game/main_window.h"
+#include "levels/level_scripts.h"
 #include "player/display.h"
 #include "player/ship.h"
 

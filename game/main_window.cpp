@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "enemies/level_scripts.h"
 #include "framework/media_error.h"
 #include "game/backgrounds.h"
+#include "levels/level_scripts.h"
+#include "menus/high_scores.h"
+#include "menus/keyboard.h"
 #include "menus/menu_sprites.h"
-#include "menus/settings.h"
+#include "world/settings.h"
 
 namespace zephyrant {
 
@@ -21,24 +23,8 @@ constexpr int kSmallWindowWidth = 640;
 constexpr int kSmallWindowHeight = 480;
 constexpr int kLargeDesktopWidth = 1024;
 constexpr int kLargeDesktopHeight = 768;
-constexpr int kLevelTimerMs = 500;
-constexpr int kBossTimerMs = 1000;
 constexpr int kMainMenuLastItem = 5;
 constexpr int kHelpLastItem = 2;
-
-// Volume of every sound for a setting of 0..130: setting x k - 10000.
-struct SoundWeight {
-  const char* name;
-  int k;
-};
-constexpr SoundWeight kEffectSoundWeights[] = {
-    {"hero_shell", 75},       {"hero_lazer", 70},    {"hero_rocet", 70},   {"hero_shell_exp", 75},
-    {"hero_rocet_exp", 80},   {"hero_dead_exp", 85}, {"little_shell", 65}, {"little_lazer", 60},
-    {"little_shell_exp", 60}, {"little_exp", 70},
-};
-constexpr int kMenuSoundWeight = 80;
-constexpr int kMusicWeight = 80;
-constexpr int kSilent = -10000;
 
 int RoundHalfEven(double v) {
   return static_cast<int>(std::nearbyint(v));
@@ -81,16 +67,11 @@ constexpr HelpLine kHelpLines[] = {
 }  // namespace
 
 MainWindow::MainWindow(Platform& platform, AssetLibrary& assets)
-    : platform_(platform),
-      assets_(assets),
+    : GameWorld(platform, assets),
       surface_(kSurfaceWidth, kSurfaceHeight),
       frame_timer_(platform.clock),
-      input_(platform.input),
-      timer_level_(platform.clock, kLevelTimerMs),
-      timer_boss_(platform.clock, kBossTimerMs),
       level_scripts_(std::make_unique<LevelScripts>(*this)),
-      text_(assets.FontPath()),
-      engine_(std::make_unique<GameEngine>(*this)) {
+      text_(assets.FontPath()) {
   frame_timer_.OnTimer = [this](int lag_count) { RunFrame(lag_count); };
   timer_level_.OnTimer = [this] { OnLevelTimer(); };
   timer_boss_.OnTimer = [this] { OnBossTimer(); };
@@ -142,22 +123,6 @@ void MainWindow::StartUp() {
   SoundItem& music = Sounds("Music").Item("music1");
   music.SetPan(0);
   music.Play(false);
-}
-
-void MainWindow::ApplySoundVolumes() {
-  auto volume = [](int setting, int k) { return setting * k + kSilent; };
-  SoundList& menu = Sounds("MenuSounds");
-  for (int i = 0; i < menu.Count(); ++i) {
-    menu.Item(i).SetPan(0);
-    menu.Item(i).SetVolume(volume(state_.soundVolume, kMenuSoundWeight));
-  }
-  SoundItem& music = Sounds("Music").Item("music1");
-  music.SetPan(0);
-  music.SetVolume(volume(state_.musicVolume, kMusicWeight));
-  SoundList& shell = Sounds("EffectSounds");
-  for (const SoundWeight& w : kEffectSoundWeights) {
-    shell.Item(w.name).SetVolume(volume(state_.soundVolume, w.k));
-  }
 }
 
 bool MainWindow::Idle() {
@@ -260,11 +225,31 @@ void MainWindow::MousePressSeen() {
   mouse_release_due_ = false;
 }
 
-void MainWindow::ConfigureDisplay(const WindowConfig& config) {
+void MainWindow::OnKeyDown(Key key) {
+  HandleKeyDown(*this, key);
+}
+
+void MainWindow::OnKeyPress(char character) {
+  HandleKeyPress(*this, character);
+}
+
+void MainWindow::HiScores() {
+  OpenHighScoreTable(*this);
+}
+
+void MainWindow::OpenTableAfterGame(GameEnding ending) {
+  zephyrant::OpenTableAfterGame(*this, ending);
+}
+
+void MainWindow::ReopenDisplay(const WindowConfig& config) {
   OnDisplayClosing();
   platform_.display.Configure(config);
-  surface_.Fill(0);
   OnDisplayReady();
+}
+
+void MainWindow::ConfigureDisplay(const WindowConfig& config) {
+  ReopenDisplay(config);
+  surface_.Fill(0);
 }
 
 void MainWindow::WindowMode() {

@@ -1,8 +1,8 @@
 // The decorations drifting over the menus and the sparks they burst into.
 // Every random draw is a statement of its own: their order is the game's.
 
-#include "game/main_window.h"
 #include "menus/menu_sprites.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
@@ -20,14 +20,14 @@ constexpr int kSparkSpread = 25;
 constexpr int kSparkLifetime = 30;
 constexpr int kSparkEdge = 10;
 
-const PictureItem& RandomDecorationPicture(MainWindow& main_window) {
-  const int kind = main_window.Random()(kDecorationKinds);
-  return main_window.Images("Menu_Img").Item(kind);
+const PictureItem& RandomDecorationPicture(GameWorld& world) {
+  const int kind = world.Random()(kDecorationKinds);
+  return world.Images("Menu_Img").Item(kind);
 }
 
-MenuDecoration& SpawnDecoration(MainWindow& main_window, double frame_speed) {
-  MenuDecoration& decoration = main_window.Engine().Spawn<MenuDecoration>();
-  decoration.SetImage(RandomDecorationPicture(main_window));
+MenuDecoration& SpawnDecoration(GameWorld& world, double frame_speed) {
+  MenuDecoration& decoration = world.Engine().Spawn<MenuDecoration>();
+  decoration.SetImage(RandomDecorationPicture(world));
   decoration.PixelExact = true;
   decoration.FrameCount = kDecorationFrames;
   decoration.FrameLooped = true;
@@ -35,26 +35,26 @@ MenuDecoration& SpawnDecoration(MainWindow& main_window, double frame_speed) {
   return decoration;
 }
 
-int RandomLeft(MainWindow& main_window, const MenuDecoration& decoration) {
-  const int width = main_window.State().surfaceWidth - decoration.Width - kSideMargin;
-  return main_window.Random()(width) + kSideMargin;
+int RandomLeft(GameWorld& world, const MenuDecoration& decoration) {
+  const int width = world.State().surfaceWidth - decoration.Width - kSideMargin;
+  return world.Random()(width) + kSideMargin;
 }
 
 }  // namespace
 
 void MenuDecoration::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
-  MainWindow& main_window = WindowOf(*this);
-  const GameState& state = main_window.State();
+  GameWorld& world = WorldOf(*this);
+  const GameState& state = world.State();
   if (SpeedX == 0 || SpeedY == 0) {
-    SpeedX = main_window.Random()(3);
-    SpeedX -= main_window.Random()(3);
-    SpeedY = main_window.Random()(3);
+    SpeedX = world.Random()(3);
+    SpeedX -= world.Random()(3);
+    SpeedY = world.Random()(3);
   }
   X += SpeedX;
   Y += SpeedY;
-  if (X > state.surfaceWidth - Width - kSideMargin) SpeedX = -main_window.Random()(5);
-  if (X < kSideMargin) SpeedX = main_window.Random()(5);
+  if (X > state.surfaceWidth - Width - kSideMargin) SpeedX = -world.Random()(5);
+  if (X < kSideMargin) SpeedX = world.Random()(5);
   if (Y >= state.surfaceHeight - Height - kBottomMargin) Burst();
   if (state.screenState == kPlaying) Kill();
   CheckHits();
@@ -68,32 +68,32 @@ void MenuDecoration::OnHit(Sprite& other, bool&) {
 // so there are always seven.
 void MenuDecoration::Burst() {
   if (Killed()) return;
-  MainWindow& main_window = WindowOf(*this);
+  GameWorld& world = WorldOf(*this);
   for (int i = 0; i < kSparkCount; ++i) {
-    DecorationSpark& spark = main_window.Engine().Spawn<DecorationSpark>();
-    spark.SetImage(RandomDecorationPicture(main_window));
+    DecorationSpark& spark = world.Engine().Spawn<DecorationSpark>();
+    spark.SetImage(RandomDecorationPicture(world));
     spark.X = X + Width / 2.0;
     spark.Y = Y + Height / 2.0;
     spark.FrameCount = kDecorationFrames;
     spark.FrameLooped = false;
     spark.FrameSpeed = kSparkFrameSpeed;
-    main_window.Sounds("EffectSounds").Item("little_shell").Play();
+    world.Sounds("EffectSounds").Item("little_shell").Play();
   }
   Kill();
-  MenuDecoration& replacement = SpawnDecoration(main_window, kDecorationFrameSpeed);
-  replacement.X = RandomLeft(main_window, replacement);
+  MenuDecoration& replacement = SpawnDecoration(world, kDecorationFrameSpeed);
+  replacement.X = RandomLeft(world, replacement);
   replacement.Y = -replacement.Width;
 }
 
 void DecorationSpark::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
-  MainWindow& main_window = WindowOf(*this);
-  const GameState& state = main_window.State();
+  GameWorld& world = WorldOf(*this);
+  const GameState& state = world.State();
   if (SpeedX == 0 && SpeedY == 0) {
-    SpeedX = main_window.Random()(kSparkSpread);
-    SpeedX -= main_window.Random()(kSparkSpread);
-    SpeedY = main_window.Random()(kSparkSpread);
-    SpeedY -= main_window.Random()(kSparkSpread);
+    SpeedX = world.Random()(kSparkSpread);
+    SpeedX -= world.Random()(kSparkSpread);
+    SpeedY = world.Random()(kSparkSpread);
+    SpeedY -= world.Random()(kSparkSpread);
   }
   X += SpeedX;
   Y += SpeedY;
@@ -104,12 +104,12 @@ void DecorationSpark::MoveStep(int move_count) {
   }
 }
 
-void CreateDecorations(MainWindow& main_window, double frame_speed) {
-  const GameState& state = main_window.State();
+void CreateDecorations(GameWorld& world, double frame_speed) {
+  const GameState& state = world.State();
   for (int i = 0; i < kDecorationCount; ++i) {
-    MenuDecoration& decoration = SpawnDecoration(main_window, frame_speed);
-    decoration.X = RandomLeft(main_window, decoration);
-    decoration.Y = main_window.Random()(state.surfaceHeight);
+    MenuDecoration& decoration = SpawnDecoration(world, frame_speed);
+    decoration.X = RandomLeft(world, decoration);
+    decoration.Y = world.Random()(state.surfaceHeight);
   }
 }
 

@@ -3,9 +3,9 @@
 
 #include <cstdio>
 
-#include "game/main_window.h"
 #include "menus/high_scores.h"
 #include "menus/menu_screens.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
@@ -34,10 +34,10 @@ double RowY(int row) {
 }
 
 // A glyph in its 30-pixel cell, centred there unless `own_width`.
-HighScoreGlyph& PutGlyph(MainWindow& main_window, std::string_view code, double x, double y,
+HighScoreGlyph& PutGlyph(GameWorld& world, std::string_view code, double x, double y,
                          bool own_width = false) {
-  HighScoreGlyph& glyph = main_window.Engine().Spawn<HighScoreGlyph>();
-  glyph.SetImage(main_window.Images("HighScores").Item(code));
+  HighScoreGlyph& glyph = world.Engine().Spawn<HighScoreGlyph>();
+  glyph.SetImage(world.Images("HighScores").Item(code));
   glyph.X = x;
   glyph.Y = y;
   if (!own_width) glyph.Width = kCellWidth;
@@ -49,26 +49,26 @@ bool ValidCell(const GameState& state, int cell) {
 }
 
 // The glyph typed or erased last takes its cell on the edit row.
-void RedrawNameCell(MainWindow& main_window, int cell, bool own_width) {
-  GameState& state = main_window.State();
+void RedrawNameCell(GameWorld& world, int cell, bool own_width) {
+  GameState& state = world.State();
   if (!ValidCell(state, cell)) return;
   uint32_t& serial = state.nameGlyphs[state.editRow * kNameGlyphs + cell];
-  if (Sprite* old = main_window.Engine().Find(serial)) old->Kill();
-  serial = PutGlyph(main_window, state.pendingCode, kCellWidth * cell + kNameLeft,
-                    RowY(state.editRow), own_width)
+  if (Sprite* old = world.Engine().Find(serial)) old->Kill();
+  serial = PutGlyph(world, state.pendingCode, kCellWidth * cell + kNameLeft, RowY(state.editRow),
+                    own_width)
                .Serial();
   state.touchedRow = state.editRow;
 }
 
-void LeaveTable(MainWindow& main_window) {
-  KillMenuSlots(main_window, kTitleSlot, kTitleSlot);
-  GameEngine& engine = main_window.Engine();
+void LeaveTable(GameWorld& world) {
+  KillMenuSlots(world, kTitleSlot, kTitleSlot);
+  GameEngine& engine = world.Engine();
   for (int i = 0; i < engine.ChildCount(); ++i) {
     Sprite& sprite = engine.Child(i);
     if (dynamic_cast<HighScoreGlyph*>(&sprite) != nullptr) sprite.Kill();
   }
-  main_window.State().nameGlyphs.fill(0);
-  ShowMainMenu(main_window);
+  world.State().nameGlyphs.fill(0);
+  ShowMainMenu(world);
 }
 
 }  // namespace
@@ -105,17 +105,17 @@ std::array<std::string, 7> ScoreGlyphs(int32_t score) {
   return codes;
 }
 
-void DrawHighScoreTable(MainWindow& main_window) {
-  GameState& state = main_window.State();
+void DrawHighScoreTable(GameWorld& world) {
+  GameState& state = world.State();
   for (int row = 0; row < kHighScoreRows; ++row) {
     for (int cell = 0; cell < kNameGlyphs; ++cell) {
       const std::string code = NameGlyph(state.hiscoreNames[row], cell);
       state.nameGlyphs[row * kNameGlyphs + cell] =
-          PutGlyph(main_window, code, kCellWidth * cell + kNameLeft, RowY(row)).Serial();
+          PutGlyph(world, code, kCellWidth * cell + kNameLeft, RowY(row)).Serial();
     }
     const std::array<std::string, kScorePlaces> digits = ScoreGlyphs(state.hiscoreScores[row]);
     for (int place = 0; place < kScorePlaces; ++place) {
-      PutGlyph(main_window, digits[place], kCellWidth * place + kScoreLeft, RowY(row));
+      PutGlyph(world, digits[place], kCellWidth * place + kScoreLeft, RowY(row));
       state.pendingCode = digits[place];
     }
   }
@@ -128,18 +128,18 @@ void PlaceNameEntryCursor(GameState& state) {
 
 void HighScoreGlyph::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
-  MainWindow& main_window = WindowOf(*this);
-  GameState& state = main_window.State();
+  GameWorld& world = WorldOf(*this);
+  GameState& state = world.State();
   if (state.screenState == kEnteringHighScores) state.screenState = kHighScores;
-  if (state.screenState == kLeavingHighScores) LeaveTable(main_window);
+  if (state.screenState == kLeavingHighScores) LeaveTable(world);
   if (state.screenState == kGlyphTyped) {
-    RedrawNameCell(main_window, state.glyphCount, false);
+    RedrawNameCell(world, state.glyphCount, false);
     state.screenState = kHighScores;
     ++state.glyphCount;
   }
   if (state.screenState == kGlyphErased) {
     // The dot of an erased place stands at the cell's left edge.
-    RedrawNameCell(main_window, state.glyphCount - 1, true);
+    RedrawNameCell(world, state.glyphCount - 1, true);
     state.screenState = kHighScores;
     --state.glyphCount;
   }

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-#include "game/main_window.h"
 #include "menus/menu_screens.h"
 #include "menus/menu_sprites.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
@@ -36,12 +36,12 @@ bool NoEntry(const HighScoreNames& names, const HighScoreScores& scores) {
          std::none_of(scores.begin(), scores.end(), [](int32_t s) { return s > 0; });
 }
 
-void PutButtons(MainWindow& main_window) {
-  GameState& state = main_window.State();
-  const ImageList& start = main_window.Images(kHighScoreButtons.list);
+void PutButtons(GameWorld& world) {
+  GameState& state = world.State();
+  const ImageList& start = world.Images(kHighScoreButtons.list);
   for (int slot = 1; slot <= kHighScoreButtons.last_item; ++slot) {
     const PictureItem& picture = start.Item(kHighScoreButtons.items[slot].normal);
-    PutInSlot(main_window, slot, picture, state.menuColumnX,
+    PutInSlot(world, slot, picture, state.menuColumnX,
               MenuRowY(picture.Height(), slot, kHighScoreButtons.base_y));
   }
   state.itemRequests[1] = kHighlight;
@@ -117,42 +117,57 @@ int InsertScore(HighScoreNames& names, HighScoreScores& scores, int32_t score) {
   return -1;
 }
 
-void MainWindow::HiScores() {
-  GameState& state = State();
-  MainWindow& main_window = *this;
+void OpenHighScoreTable(GameWorld& world) {
+  GameState& state = world.State();
   // The table opens once: opening it again over itself would put the new
   // score in a second time and every glyph twice.
   if (TableIsUp(state.screenState)) return;
   // 1. From the main menu, its items go.
-  if (state.screenState == kMainMenu) KillMenuSlots(main_window, 0, kMainMenuScreen.last_item);
+  if (state.screenState == kMainMenu) KillMenuSlots(world, 0, kMainMenuScreen.last_item);
   // A won game comes here without the pointer; the table is worked by mouse too.
-  EnsurePointer(main_window);
+  EnsurePointer(world);
   // 2. The buttons, `save` highlighted.
-  PutButtons(main_window);
+  PutButtons(world);
   state.screenState = kEnteringHighScores;
   state.pendingCode = std::string(kDotGlyph);
   // 3. The title: the list's second `scores`, so taken by its place.
-  const ImageList& menu = Images("Menu");
-  PutInSlot(main_window, kTitleSlot, menu.Item(menu.Count() - 1), state.menuColumnX, kTitleY);
+  const ImageList& menu = world.Images("Menu");
+  PutInSlot(world, kTitleSlot, menu.Item(menu.Count() - 1), state.menuColumnX, kTitleY);
   // 4.-9. The new score's place in the table as stored.
-  StoreNewScore(state, Services().settings);
+  StoreNewScore(state, world.Services().settings);
   // 10. The table in glyphs, and a fresh name.
-  DrawHighScoreTable(main_window);
+  DrawHighScoreTable(world);
   state.glyphCount = 0;
   state.typedName.clear();
   state.touchedRow = -1;
   PlaceNameEntryCursor(state);
 }
 
-void ChooseHighScoreSave(MainWindow& main_window, bool by_mouse) {
-  GameState& state = main_window.State();
-  if (by_mouse) PlayClickSound(main_window);
+void OpenTableAfterGame(GameWorld& world, GameEnding ending) {
+  if (ending == GameEnding::kWon) {
+    world.HiScores();
+    CreateNameEntryCursor(world, kEndedGameCursorSpeed);
+    return;
+  }
+  // A lost game has had the mouse captured for the ship: the table gets the
+  // window back and a pointer in the middle of it.
+  GameState& state = world.State();
+  world.WindowMode();
+  CreatePointer(world);
+  world.Services().display.WarpPointer(state.surfaceWidth / 2, state.surfaceHeight / 2);
+  CreateNameEntryCursor(world, kLostGameCursorSpeed);
+  world.HiScores();
+}
+
+void ChooseHighScoreSave(GameWorld& world, bool by_mouse) {
+  GameState& state = world.State();
+  if (by_mouse) PlayClickSound(world);
   // Only the new score's own row takes the name, and only when the score
   // went in, so no other entry can be changed from here. Another copy of the
   // game may have stored a score since the opening, so the name goes into
   // the table as stored now (as in memory without a store).
   if (state.nameEntryOpen != 0) {
-    SettingsStore& store = main_window.Services().settings;
+    SettingsStore& store = world.Services().settings;
     const SettingsUpdate update(store);
     ReadHighScoreTable(store, state.hiscoreNames, state.hiscoreScores);
     if (state.touchedRow >= 0 && state.touchedRow < kHighScoreRows) {
@@ -161,19 +176,19 @@ void ChooseHighScoreSave(MainWindow& main_window, bool by_mouse) {
     }
     WriteHighScoreTable(store, state.hiscoreNames, state.hiscoreScores);
   }
-  KillMenuSlots(main_window, 1, kHighScoreButtons.last_item);
+  KillMenuSlots(world, 1, kHighScoreButtons.last_item);
   state.screenState = kLeavingHighScores;
 }
 
-void ChooseHighScoreCancel(MainWindow& main_window) {
-  KillMenuSlots(main_window, 1, kHighScoreButtons.last_item);
-  PlayClickSound(main_window);
-  main_window.State().screenState = kLeavingHighScores;
+void ChooseHighScoreCancel(GameWorld& world) {
+  KillMenuSlots(world, 1, kHighScoreButtons.last_item);
+  PlayClickSound(world);
+  world.State().screenState = kLeavingHighScores;
 }
 
 void NameCursor::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
-  const GameState& state = WindowOf(*this).State();
+  const GameState& state = WorldOf(*this).State();
   if (state.screenState == kMainMenu) {
     Kill();
     return;
@@ -183,11 +198,11 @@ void NameCursor::MoveStep(int move_count) {
   Visible = state.nameEntryOpen != 0;
 }
 
-void CreateNameEntryCursor(MainWindow& main_window, double frame_speed) {
-  NameCursor& cursor = main_window.Engine().Spawn<NameCursor>();
-  cursor.SetImage(main_window.Images("HighScores").Item("cr"));
-  cursor.X = main_window.State().cursorX;
-  cursor.Y = main_window.State().cursorY;
+void CreateNameEntryCursor(GameWorld& world, double frame_speed) {
+  NameCursor& cursor = world.Engine().Spawn<NameCursor>();
+  cursor.SetImage(world.Images("HighScores").Item("cr"));
+  cursor.X = world.State().cursorX;
+  cursor.Y = world.State().cursorY;
   cursor.SetZ(-1);
   cursor.FrameLooped = true;
   cursor.FrameSpeed = frame_speed;

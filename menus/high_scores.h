@@ -8,11 +8,12 @@
 #include <string_view>
 
 #include "framework/sprite.h"
-#include "menus/settings.h"
+#include "world/game_world.h"
+#include "world/settings.h"
 
 namespace zephyrant {
 
-class MainWindow;
+class GameWorld;
 struct GameState;
 
 // The blinking name-entry cursor of the high-score table. It shows only
@@ -36,7 +37,13 @@ inline constexpr double kLostGameCursorSpeed = 1.0 / 3.0;
 inline constexpr double kEndedGameCursorSpeed = 0.2;
 
 // The `cr` cursor at the name-entry position, under the glyphs.
-void CreateNameEntryCursor(MainWindow& main_window, double frame_speed);
+void CreateNameEntryCursor(GameWorld& world, double frame_speed);
+
+// Opens the table with the current score as the new score; does nothing
+// while the table is opening or shown.
+void OpenHighScoreTable(GameWorld& world);
+// The table after a won or lost game, with the name-entry cursor.
+void OpenTableAfterGame(GameWorld& world, GameEnding ending);
 
 // Puts `score` into the table where it belongs, moving the rows below it
 // down one place and dropping the last. Only a score above a row's and below
@@ -58,13 +65,13 @@ std::string NameGlyph(std::string_view name, int cell);
 std::array<std::string, 7> ScoreGlyphs(int32_t score);
 
 // Puts up the whole table in glyphs.
-void DrawHighScoreTable(MainWindow& main_window);
+void DrawHighScoreTable(GameWorld& world);
 // The cursor stands after the glyphs typed, on the edit row.
 void PlaceNameEntryCursor(GameState& state);
 
 // The table's two buttons. `save` stores the typed name with the new score;
 // both lead back to the main menu.
-void ChooseHighScoreSave(MainWindow& main_window, bool by_mouse);
-void ChooseHighScoreCancel(MainWindow& main_window);
+void ChooseHighScoreSave(GameWorld& world, bool by_mouse);
+void ChooseHighScoreCancel(GameWorld& world);
 
 }  // namespace zephyrant

@@ -2,13 +2,15 @@
 // run in this order on every key, and a check that changes the screen state
 // changes what the later checks see.
 
+#include "menus/keyboard.h"
+
 #include <algorithm>
 
-#include "game/main_window.h"
 #include "menus/high_scores.h"
 #include "menus/menu_actions.h"
 #include "menus/menu_screens.h"
 #include "menus/menu_sprites.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
@@ -38,22 +40,22 @@ void KeepSelectionOnScreen(GameState& state) {
   }
 }
 
-void ChooseFromMainMenu(MainWindow& main_window) {
-  switch (main_window.State().menuSelection) {
+void ChooseFromMainMenu(GameWorld& world) {
+  switch (world.State().menuSelection) {
     case 1:
-      ChooseHelp(main_window);
+      ChooseHelp(world);
       break;
     case 2:
-      ChooseNewGame(main_window);
+      ChooseNewGame(world);
       break;
     case 3:
-      ChooseOptions(main_window);
+      ChooseOptions(world);
       break;
     case 4:
-      ChooseScores(main_window);
+      ChooseScores(world);
       break;
     case 5:
-      main_window.Terminate();
+      world.Terminate();
       break;
     default:
       break;
@@ -61,20 +63,20 @@ void ChooseFromMainMenu(MainWindow& main_window) {
 }
 
 // Escape while playing: every enemy goes, and the high-score table opens.
-void AbortGame(MainWindow& main_window) {
-  GameState& state = main_window.State();
+void AbortGame(GameWorld& world) {
+  GameState& state = world.State();
   state.bossHits = 500;
   state.heroDamage = 0;
-  main_window.HiScores();
-  EnsurePointer(main_window);
-  CreateNameEntryCursor(main_window, kEndedGameCursorSpeed);
-  CreateDecorations(main_window, kAbortDecorationSpeed);
+  world.HiScores();
+  EnsurePointer(world);
+  CreateNameEntryCursor(world, kEndedGameCursorSpeed);
+  CreateDecorations(world, kAbortDecorationSpeed);
 }
 
 }  // namespace
 
-void MainWindow::OnKeyDown(Key key) {
-  GameState& state = State();
+void HandleKeyDown(GameWorld& world, Key key) {
+  GameState& state = world.State();
   // 1. Any key ends the game-over prompt; the banner then falls out.
   if (state.gameOverPhase == 1) {
     state.gameOverPhase = 2;
@@ -86,53 +88,53 @@ void MainWindow::OnKeyDown(Key key) {
     ++state.menuSelection;
     RequestBoth(state, state.menuSelection, kHighlight);
     RequestBoth(state, state.menuSelection - 1, kUnhighlight);
-    PlayButtonSound(*this);
+    PlayButtonSound(world);
   }
   if (key == Key::kUp && InMenu(state)) {
     --state.menuSelection;
     RequestBoth(state, state.menuSelection, kHighlight);
     RequestBoth(state, state.menuSelection + 1, kUnhighlight);
-    PlayButtonSound(*this);
+    PlayButtonSound(world);
   }
   KeepSelectionOnScreen(state);
   // 5. Enter on the main menu and the help screen.
   if (key == Key::kReturn && state.screenState == kMainMenu) {
-    ChooseFromMainMenu(*this);
+    ChooseFromMainMenu(world);
   } else if (key == Key::kReturn && state.screenState == kHelp) {
-    if (state.menuSelection == 1) VisitHelpPage(*this);
-    if (state.menuSelection == 2) LeaveHelp(*this);
+    if (state.menuSelection == 1) VisitHelpPage(world);
+    if (state.menuSelection == 2) LeaveHelp(world);
   }
   // 6.-8. Leaving the options screen, with or without saving.
-  if (key == Key::kEscape && state.screenState == kOptions) LeaveOptions(*this, false);
+  if (key == Key::kEscape && state.screenState == kOptions) LeaveOptions(world, false);
   if (key == Key::kReturn && state.screenState == kOptions && state.menuSelection == 6) {
-    LeaveOptions(*this, false);
+    LeaveOptions(world, false);
   }
   if (key == Key::kReturn && state.screenState == kOptions && state.menuSelection == 5) {
-    LeaveOptions(*this, true);
+    LeaveOptions(world, true);
   }
   // 9.-10. The high-score table's buttons.
   if (key == Key::kReturn && state.screenState == kHighScores && state.menuSelection == 1) {
-    ChooseHighScoreSave(*this, false);
+    ChooseHighScoreSave(world, false);
   }
   if ((key == Key::kReturn && state.screenState == kHighScores && state.menuSelection == 2) ||
       (key == Key::kEscape && state.screenState == kHighScores)) {
-    ChooseHighScoreCancel(*this);
+    ChooseHighScoreCancel(world);
   }
   // 11. Left and Right change the selected option.
   if ((key == Key::kRight || key == Key::kLeft) && state.screenState == kOptions) {
-    StepOption(*this, key == Key::kRight ? 1 : -1);
+    StepOption(world, key == Key::kRight ? 1 : -1);
   }
   // 12. Escape on the main menu ends the program.
   if (key == Key::kEscape && state.screenState == kMainMenu) {
-    platform_.display.SetPointerVisible(true);
-    Terminate();
+    world.Services().display.SetPointerVisible(true);
+    world.Terminate();
   }
   // Escape on the help screen does what its cancel item does. It comes after
   // the main menu's Escape, which would otherwise end the program as soon as
   // the help screen has handed over to the main menu.
-  if (key == Key::kEscape && state.screenState == kHelp) LeaveHelp(*this);
+  if (key == Key::kEscape && state.screenState == kHelp) LeaveHelp(world);
   // 13. Escape while playing aborts the game.
-  if (key == Key::kEscape && state.screenState == kPlaying) AbortGame(*this);
+  if (key == Key::kEscape && state.screenState == kPlaying) AbortGame(world);
 }
 
 }  // namespace zephyrant

@@ -2,9 +2,9 @@
 
 #include "menus/menu_actions.h"
 
-#include "game/main_window.h"
 #include "menus/help_page.h"
 #include "menus/menu_screens.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
@@ -14,60 +14,58 @@ constexpr int kLargeDesktopWidth = 800;
 
 // The browser cannot come up in front of a window that covers the desktop
 // and stays on top, so such a window becomes an ordinary one.
-void MakeRoomForBrowser(MainWindow& main_window) {
-  const GameState& state = main_window.State();
+void MakeRoomForBrowser(GameWorld& world) {
+  const GameState& state = world.State();
   WindowConfig config;
   config.bordered = true;
   config.stay_on_top = false;
   config.centred = true;
   config.client = state.desktopWidth > kLargeDesktopWidth ? Size{800, 600} : Size{640, 480};
-  main_window.OnDisplayClosing();
-  main_window.Services().display.Configure(config);
-  main_window.OnDisplayReady();
+  world.ReopenDisplay(config);
 }
 
 }  // namespace
 
-void ChooseHelp(MainWindow& main_window) {
-  PlayClickSound(main_window);
-  KillMenuSlots(main_window, 0, kMainMenuScreen.last_item);
-  main_window.State().screenState = kEnteringHelp;
+void ChooseHelp(GameWorld& world) {
+  PlayClickSound(world);
+  KillMenuSlots(world, 0, kMainMenuScreen.last_item);
+  world.State().screenState = kEnteringHelp;
 }
 
-void ChooseNewGame(MainWindow& main_window) {
-  KillMenuSlots(main_window, 0, kMainMenuScreen.last_item);
-  PlayClickSound(main_window);
-  main_window.State().screenState = kPlaying;
-  main_window.NewGame();
+void ChooseNewGame(GameWorld& world) {
+  KillMenuSlots(world, 0, kMainMenuScreen.last_item);
+  PlayClickSound(world);
+  world.State().screenState = kPlaying;
+  world.NewGame();
 }
 
-void ChooseOptions(MainWindow& main_window) {
-  main_window.State().screenState = kEnteringOptions;
-  PlayClickSound(main_window);
+void ChooseOptions(GameWorld& world) {
+  world.State().screenState = kEnteringOptions;
+  PlayClickSound(world);
 }
 
-void ChooseScores(MainWindow& main_window) {
-  main_window.State().score = 0;
-  main_window.HiScores();
-  PlayClickSound(main_window);
+void ChooseScores(GameWorld& world) {
+  world.State().score = 0;
+  world.HiScores();
+  PlayClickSound(world);
 }
 
-void VisitHelpPage(MainWindow& main_window) {
-  GameState& state = main_window.State();
-  PlayClickSound(main_window);
+void VisitHelpPage(GameWorld& world) {
+  GameState& state = world.State();
+  PlayClickSound(world);
   state.mouseButton = 0;
   // Without a browser nothing opens, nothing on the screen changes and the
   // game simply goes on.
-  const std::string url = HelpPageUrl(main_window.Assets().Folder());
-  if (url.empty() || !main_window.Services().urls.Open(url)) return;
-  if (state.fullScreen == 0) MakeRoomForBrowser(main_window);
+  const std::string url = HelpPageUrl(world.Assets().Folder());
+  if (url.empty() || !world.Services().urls.Open(url)) return;
+  if (state.fullScreen == 0) MakeRoomForBrowser(world);
 }
 
-void LeaveHelp(MainWindow& main_window) {
-  PlayClickSound(main_window);
-  main_window.State().mouseButton = 0;
-  KillMenuSlots(main_window, 0, kHelpScreen.last_item);
-  ShowMainMenu(main_window);
+void LeaveHelp(GameWorld& world) {
+  PlayClickSound(world);
+  world.State().mouseButton = 0;
+  KillMenuSlots(world, 0, kHelpScreen.last_item);
+  ShowMainMenu(world);
 }
 
 }  // namespace zephyrant

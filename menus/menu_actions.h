@@ -6,29 +6,29 @@
 
 namespace zephyrant {
 
-class MainWindow;
+class GameWorld;
 class MenuPointer;
 
 // Main menu.
-void ChooseHelp(MainWindow& main_window);
-void ChooseNewGame(MainWindow& main_window);
-void ChooseOptions(MainWindow& main_window);
-void ChooseScores(MainWindow& main_window);
+void ChooseHelp(GameWorld& world);
+void ChooseNewGame(GameWorld& world);
+void ChooseOptions(GameWorld& world);
+void ChooseScores(GameWorld& world);
 
 // Options screen. Leaving keeps the changed settings for this run; only
 // `save` writes them to the store.
-void LeaveOptions(MainWindow& main_window, bool save);
+void LeaveOptions(GameWorld& world, bool save);
 // Left (-1) or Right (+1) on the selected option.
-void StepOption(MainWindow& main_window, int direction);
+void StepOption(GameWorld& world, int direction);
 // The pointer held down on a volume row (1 sound, 2 music): the knob follows
 // it while it is on the bar.
-void DragVolume(MainWindow& main_window, const MenuPointer& pointer, int row);
+void DragVolume(GameWorld& world, const MenuPointer& pointer, int row);
 // A click on the difficulty or the full-screen row: the next value.
-void CycleDifficulty(MainWindow& main_window);
-void CycleFullScreen(MainWindow& main_window);
+void CycleDifficulty(GameWorld& world);
+void CycleFullScreen(GameWorld& world);
 
 // Help screen.
-void VisitHelpPage(MainWindow& main_window);
-void LeaveHelp(MainWindow& main_window);
+void VisitHelpPage(GameWorld& world);
+void LeaveHelp(GameWorld& world);
 
 }  // namespace zephyrant

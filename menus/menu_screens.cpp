@@ -1,7 +1,7 @@
 #include "menus/menu_screens.h"
 
-#include "game/main_window.h"
 #include "menus/menu_sprites.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
@@ -17,46 +17,46 @@ constexpr int kHighlight = 0;
 constexpr int kUnhighlight = 1;
 constexpr int kNothingPending = 2;
 
-void Replace(MainWindow& main_window, const MenuScreen& screen, int slot, bool highlighted) {
-  GameState& state = main_window.State();
-  MenuSlot(main_window, slot)->Kill();
+void Replace(GameWorld& world, const MenuScreen& screen, int slot, bool highlighted) {
+  GameState& state = world.State();
+  MenuSlot(world, slot)->Kill();
   const MenuItemPictures& pictures = screen.items[slot];
   const PictureItem& picture =
-      main_window.Images(screen.list).Item(highlighted ? pictures.highlighted : pictures.normal);
+      world.Images(screen.list).Item(highlighted ? pictures.highlighted : pictures.normal);
   const double x = state.menuColumnX + (highlighted ? screen.highlight_shift : 0);
   const double y =
       MenuRowY(picture.Height() - (highlighted ? kHighlightRise : 0), slot, screen.base_y);
-  PutInSlot(main_window, slot, picture, x, y);
+  PutInSlot(world, slot, picture, x, y);
   RequestsOf(state, screen)[slot] = kNothingPending;
-  if (screen.option_table) ShowOptionRow(main_window, slot, highlighted);
+  if (screen.option_table) ShowOptionRow(world, slot, highlighted);
 }
 
 // The selected item takes its highlight; its neighbours give theirs back.
 // A request further away waits until the selection comes next to it.
-void UpdateHighlights(MainWindow& main_window, const MenuScreen& screen) {
-  GameState& state = main_window.State();
+void UpdateHighlights(GameWorld& world, const MenuScreen& screen) {
+  GameState& state = world.State();
   const std::array<int32_t, kMenuSlots>& requests = RequestsOf(state, screen);
   auto pending = [&](int slot, int32_t request) {
     return slot >= 1 && slot <= screen.last_item && requests[slot] == request &&
-           MenuSlot(main_window, slot) != nullptr;
+           MenuSlot(world, slot) != nullptr;
   };
   const int s = state.menuSelection;
-  if (pending(s, kHighlight)) Replace(main_window, screen, s, true);
-  if (pending(s - 1, kUnhighlight)) Replace(main_window, screen, s - 1, false);
-  if (pending(s + 1, kUnhighlight)) Replace(main_window, screen, s + 1, false);
+  if (pending(s, kHighlight)) Replace(world, screen, s, true);
+  if (pending(s - 1, kUnhighlight)) Replace(world, screen, s - 1, false);
+  if (pending(s + 1, kUnhighlight)) Replace(world, screen, s + 1, false);
 }
 
 // Title and items of a screen in their normal pictures, nothing pending, the
 // first item selected.
-void BuildScreen(MainWindow& main_window, const MenuScreen& screen, const char* title) {
-  GameState& state = main_window.State();
-  const ImageList& list = main_window.Images(screen.list);
-  PutInSlot(main_window, 0, list.Item(title), state.menuColumnX, kTitleY);
+void BuildScreen(GameWorld& world, const MenuScreen& screen, const char* title) {
+  GameState& state = world.State();
+  const ImageList& list = world.Images(screen.list);
+  PutInSlot(world, 0, list.Item(title), state.menuColumnX, kTitleY);
   std::array<int32_t, kMenuSlots>& requests = RequestsOf(state, screen);
   requests.fill(kNothingPending);
   for (int slot = 1; slot <= screen.last_item; ++slot) {
     const PictureItem& picture = list.Item(screen.items[slot].normal);
-    PutInSlot(main_window, slot, picture, state.menuColumnX,
+    PutInSlot(world, slot, picture, state.menuColumnX,
               MenuRowY(picture.Height(), slot, screen.base_y));
   }
   requests[1] = kHighlight;
@@ -124,92 +124,89 @@ double MenuRowY(int picture_height, int slot, double base) {
   return static_cast<double>(picture_height * (slot * kRowSpacing) + base);
 }
 
-double MenuColumnX(MainWindow& main_window) {
-  return main_window.State().surfaceWidth / 3.0 -
-         main_window.Images("Menu").Item("logo").Width() / 2.0;
+double MenuColumnX(GameWorld& world) {
+  return world.State().surfaceWidth / 3.0 - world.Images("Menu").Item("logo").Width() / 2.0;
 }
 
-MenuItem* MenuSlot(MainWindow& main_window, int slot) {
+MenuItem* MenuSlot(GameWorld& world, int slot) {
   if (slot < 0 || slot >= kMenuSlots) return nullptr;
-  auto* sprite =
-      dynamic_cast<MenuItem*>(main_window.Engine().Find(main_window.State().menuItems[slot]));
+  auto* sprite = dynamic_cast<MenuItem*>(world.Engine().Find(world.State().menuItems[slot]));
   return sprite != nullptr && !sprite->Killed() ? sprite : nullptr;
 }
 
-void KillMenuSlots(MainWindow& main_window, int first, int last) {
+void KillMenuSlots(GameWorld& world, int first, int last) {
   for (int slot = first; slot <= last && slot < kMenuSlots; ++slot) {
-    if (MenuItem* sprite = MenuSlot(main_window, slot)) sprite->Kill();
-    main_window.State().menuItems[slot] = 0;
+    if (MenuItem* sprite = MenuSlot(world, slot)) sprite->Kill();
+    world.State().menuItems[slot] = 0;
   }
 }
 
-MenuItem& PutInSlot(MainWindow& main_window, int slot, const PictureItem& picture, double x,
-                    double y) {
-  MenuItem& sprite = main_window.Engine().Spawn<MenuItem>();
+MenuItem& PutInSlot(GameWorld& world, int slot, const PictureItem& picture, double x, double y) {
+  MenuItem& sprite = world.Engine().Spawn<MenuItem>();
   sprite.SetImage(picture);
   sprite.X = x;
   sprite.Y = y;
-  main_window.State().menuItems[slot] = sprite.Serial();
+  world.State().menuItems[slot] = sprite.Serial();
   return sprite;
 }
 
-void PlayButtonSound(MainWindow& main_window) {
-  main_window.Sounds("MenuSounds").Item("button").Play();
+void PlayButtonSound(GameWorld& world) {
+  world.Sounds("MenuSounds").Item("button").Play();
 }
 
-void PlayClickSound(MainWindow& main_window) {
-  main_window.Sounds("MenuSounds").Item("click").Play();
+void PlayClickSound(GameWorld& world) {
+  world.Sounds("MenuSounds").Item("click").Play();
 }
 
-void BuildMainMenu(MainWindow& main_window) {
-  GameState& state = main_window.State();
-  state.menuColumnX = MenuColumnX(main_window);
-  const ImageList& menu = main_window.Images(kMainMenuScreen.list);
-  PutInSlot(main_window, 0, menu.Item("logo"), state.menuColumnX, kTitleY);
+void BuildMainMenu(GameWorld& world) {
+  GameState& state = world.State();
+  state.menuColumnX = MenuColumnX(world);
+  const ImageList& menu = world.Images(kMainMenuScreen.list);
+  PutInSlot(world, 0, menu.Item("logo"), state.menuColumnX, kTitleY);
   state.itemRequests[0] = kNothingPending;
   for (int slot = 1; slot <= kMainMenuScreen.last_item; ++slot) {
     const PictureItem& picture = menu.Item(kMainMenuScreen.items[slot].normal);
-    PutInSlot(main_window, slot, picture, state.menuColumnX,
+    PutInSlot(world, slot, picture, state.menuColumnX,
               MenuRowY(picture.Height(), slot, kMainMenuScreen.base_y));
     state.itemRequests[slot] = kNothingPending;
   }
 }
 
-void ShowMainMenu(MainWindow& main_window) {
-  GameState& state = main_window.State();
-  BuildMainMenu(main_window);
+void ShowMainMenu(GameWorld& world) {
+  GameState& state = world.State();
+  BuildMainMenu(world);
   state.itemRequests[2] = kHighlight;
   state.menuSelection = 2;
   state.screenState = kMainMenu;
 }
 
-void RunMenuController(MainWindow& main_window) {
-  GameState& state = main_window.State();
+void RunMenuController(GameWorld& world) {
+  GameState& state = world.State();
   if (state.screenState == kLeavingOptions) {
     state.screenState = kMainMenu;
-    KillOptionValues(main_window);
-    KillMenuSlots(main_window, 0, kMenuSlots - 1);
-    ShowMainMenu(main_window);
+    KillOptionValues(world);
+    KillMenuSlots(world, 0, kMenuSlots - 1);
+    ShowMainMenu(world);
   }
-  if (state.screenState == kMainMenu) UpdateHighlights(main_window, kMainMenuScreen);
-  if (state.screenState == kHighScores) UpdateHighlights(main_window, kHighScoreButtons);
+  if (state.screenState == kMainMenu) UpdateHighlights(world, kMainMenuScreen);
+  if (state.screenState == kHighScores) UpdateHighlights(world, kHighScoreButtons);
   if (state.screenState == kEnteringHelp) {
     state.screenState = kHelp;
-    BuildScreen(main_window, kHelpScreen, "Help");
+    BuildScreen(world, kHelpScreen, "Help");
   }
-  if (state.screenState == kHelp) UpdateHighlights(main_window, kHelpScreen);
+  if (state.screenState == kHelp) UpdateHighlights(world, kHelpScreen);
   if (state.screenState == kEnteringOptions) {
     state.screenState = kOptions;
-    KillMenuSlots(main_window, 0, kMainMenuScreen.last_item);
-    BuildScreen(main_window, kOptionsScreen, "options");
-    for (int row = 1; row <= kOptionRows; ++row) ShowOptionRow(main_window, row, false);
+    KillMenuSlots(world, 0, kMainMenuScreen.last_item);
+    BuildScreen(world, kOptionsScreen, "options");
+    for (int row = 1; row <= kOptionRows; ++row) ShowOptionRow(world, row, false);
   }
-  if (state.screenState == kOptions) UpdateHighlights(main_window, kOptionsScreen);
+  if (state.screenState == kOptions) UpdateHighlights(world, kOptionsScreen);
 }
 
 void MenuItem::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
-  RunMenuController(WindowOf(*this));
+  RunMenuController(WorldOf(*this));
 }
 
 }  // namespace zephyrant

@@ -7,11 +7,11 @@
 #include <cstdint>
 
 #include "framework/image_list.h"
-#include "game/game_state.h"
+#include "world/game_state.h"
 
 namespace zephyrant {
 
-class MainWindow;
+class GameWorld;
 class MenuItem;
 
 struct MenuItemPictures {
@@ -44,29 +44,28 @@ void SetRequest(std::array<int32_t, kMenuSlots>& requests, int slot, int32_t req
 // Y of a slot's picture of this height: height x slot x 1.4 + base.
 double MenuRowY(int picture_height, int slot, double base);
 // The menu column's X: the main menu's title centred on the left third.
-double MenuColumnX(MainWindow& main_window);
+double MenuColumnX(GameWorld& world);
 
 // The slot's sprite while it lives (not yet killed), else null.
-MenuItem* MenuSlot(MainWindow& main_window, int slot);
-void KillMenuSlots(MainWindow& main_window, int first, int last);
+MenuItem* MenuSlot(GameWorld& world, int slot);
+void KillMenuSlots(GameWorld& world, int first, int last);
 // A new menu sprite in a slot, with nothing pending for it.
-MenuItem& PutInSlot(MainWindow& main_window, int slot, const PictureItem& picture, double x,
-                    double y);
+MenuItem& PutInSlot(GameWorld& world, int slot, const PictureItem& picture, double x, double y);
 
-void PlayButtonSound(MainWindow& main_window);
-void PlayClickSound(MainWindow& main_window);
+void PlayButtonSound(GameWorld& world);
+void PlayClickSound(GameWorld& world);
 
 // The main menu's title and items with `new_game` about to be highlighted:
 // screen state 1.
-void ShowMainMenu(MainWindow& main_window);
+void ShowMainMenu(GameWorld& world);
 
 // The options screen's value rows: sound, music, difficulty, full screen.
 inline constexpr int kOptionRows = 4;
 // Puts up a row's value sprites at the current setting, in place of the old.
-void ShowOptionRow(MainWindow& main_window, int row, bool highlighted);
-void KillOptionValues(MainWindow& main_window);
+void ShowOptionRow(GameWorld& world, int row, bool highlighted);
+void KillOptionValues(GameWorld& world);
 
 // The controller's work for one step, whichever menu sprite runs it.
-void RunMenuController(MainWindow& main_window);
+void RunMenuController(GameWorld& world);
 
 }  // namespace zephyrant

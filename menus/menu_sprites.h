@@ -5,7 +5,7 @@
 
 namespace zephyrant {
 
-class MainWindow;
+class GameWorld;
 
 // A title, item or option value of a menu screen. Its move step is the menu
 // controller: it builds the screen the screen state asks for and swaps items
@@ -60,12 +60,12 @@ class DecorationSpark final : public ImageSprite {
 };
 
 // The main menu's title and five items on the menu column, nothing pending.
-void BuildMainMenu(MainWindow& main_window);
+void BuildMainMenu(GameWorld& world);
 // The pointer at the middle of the surface.
-void CreatePointer(MainWindow& main_window);
+void CreatePointer(GameWorld& world);
 // The pointer, unless one is already there.
-void EnsurePointer(MainWindow& main_window);
+void EnsurePointer(GameWorld& world);
 // Seven decorations at random places, animated at `frame_speed`.
-void CreateDecorations(MainWindow& main_window, double frame_speed);
+void CreateDecorations(GameWorld& world, double frame_speed);
 
 }  // namespace zephyrant

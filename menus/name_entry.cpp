@@ -1,12 +1,13 @@
 // Typing a name for a new high score, glyph by glyph.
 
-#include "game/main_window.h"
 #include "menus/high_scores.h"
+#include "menus/keyboard.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
-void MainWindow::OnKeyPress(char character) {
-  GameState& state = State();
+void HandleKeyPress(GameWorld& world, char character) {
+  GameState& state = world.State();
   // Keys pressed before the last one was drawn, and keys on a table that
   // holds no new score, type nothing.
   if (state.screenState != kHighScores || state.nameEntryOpen == 0) return;

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/main_window.h"
 #include "menus/menu_actions.h"
 #include "menus/menu_screens.h"
 #include "menus/menu_sprites.h"
-#include "menus/settings.h"
+#include "world/game_world.h"
+#include "world/settings.h"
 
 namespace zephyrant {
 
@@ -33,12 +33,12 @@ int32_t& VolumeOf(GameState& state, int row) {
 }
 
 // A value sprite on its row, centred on the height of the row's item.
-void PutValue(MainWindow& main_window, ValueSprite which, const char* picture_name, double x,
-              int row, int width = 0, int height = 0) {
-  GameState& state = main_window.State();
-  const ImageList& list = main_window.Images(kOptionsScreen.list);
+void PutValue(GameWorld& world, ValueSprite which, const char* picture_name, double x, int row,
+              int width = 0, int height = 0) {
+  GameState& state = world.State();
+  const ImageList& list = world.Images(kOptionsScreen.list);
   const PictureItem& picture = list.Item(picture_name);
-  MenuItem& value = main_window.Engine().Spawn<MenuItem>();
+  MenuItem& value = world.Engine().Spawn<MenuItem>();
   value.SetImage(picture);
   if (width > 0) value.Width = width;
   if (height > 0) value.Height = height;
@@ -48,63 +48,63 @@ void PutValue(MainWindow& main_window, ValueSprite which, const char* picture_na
   state.optionValues[which] = value.Serial();
 }
 
-void KillValue(MainWindow& main_window, ValueSprite which) {
-  uint32_t& serial = main_window.State().optionValues[which];
-  if (Sprite* sprite = main_window.Engine().Find(serial)) sprite->Kill();
+void KillValue(GameWorld& world, ValueSprite which) {
+  uint32_t& serial = world.State().optionValues[which];
+  if (Sprite* sprite = world.Engine().Find(serial)) sprite->Kill();
   serial = 0;
 }
 
-void ShowVolumeRow(MainWindow& main_window, int row, bool highlighted) {
-  const GameState& state = main_window.State();
+void ShowVolumeRow(GameWorld& world, int row, bool highlighted) {
+  const GameState& state = world.State();
   const ValueSprite bar = row == kSoundRow ? kSoundBar : kMusicBar;
   const ValueSprite knob = row == kSoundRow ? kSoundKnob : kMusicKnob;
-  KillValue(main_window, bar);
-  KillValue(main_window, knob);
+  KillValue(world, bar);
+  KillValue(world, knob);
   // Of two menu sprites the older is drawn on top, so the knob comes first.
   const double column = state.menuColumnX;
   const int volume = row == kSoundRow ? state.soundVolume : state.musicVolume;
   const int height = highlighted ? 20 : 18;
-  PutValue(main_window, knob, highlighted ? "track1_1" : "track1_0", column + kKnobShift + volume,
-           row, kKnobWidth, height);
-  PutValue(main_window, bar, highlighted ? "track2_1" : "track2_0", column + kValueShift, row,
-           kBarWidth, height);
+  PutValue(world, knob, highlighted ? "track1_1" : "track1_0", column + kKnobShift + volume, row,
+           kKnobWidth, height);
+  PutValue(world, bar, highlighted ? "track2_1" : "track2_0", column + kValueShift, row, kBarWidth,
+           height);
 }
 
 }  // namespace
 
-void ShowOptionRow(MainWindow& main_window, int row, bool highlighted) {
-  const GameState& state = main_window.State();
+void ShowOptionRow(GameWorld& world, int row, bool highlighted) {
+  const GameState& state = world.State();
   const int form_index = highlighted ? 1 : 0;
   const double x = state.menuColumnX + kValueShift;
   switch (row) {
     case kSoundRow:
     case kMusicRow:
-      ShowVolumeRow(main_window, row, highlighted);
+      ShowVolumeRow(world, row, highlighted);
       break;
     case kDifficultyRow:
-      KillValue(main_window, kDifficultyValue);
-      PutValue(main_window, kDifficultyValue,
+      KillValue(world, kDifficultyValue);
+      PutValue(world, kDifficultyValue,
                kDifficultyPictures[std::clamp(state.difficulty, 0, kMaxDifficulty)][form_index], x,
                row);
       break;
     case kFullScreenRow:
-      KillValue(main_window, kFullValue);
-      PutValue(main_window, kFullValue,
-               kFullScreenPictures[state.fullScreen == 0 ? 0 : 1][form_index], x, row);
+      KillValue(world, kFullValue);
+      PutValue(world, kFullValue, kFullScreenPictures[state.fullScreen == 0 ? 0 : 1][form_index], x,
+               row);
       break;
     default:
       break;
   }
 }
 
-void KillOptionValues(MainWindow& main_window) {
+void KillOptionValues(GameWorld& world) {
   for (int which = kSoundBar; which <= kFullValue; ++which) {
-    KillValue(main_window, static_cast<ValueSprite>(which));
+    KillValue(world, static_cast<ValueSprite>(which));
   }
 }
 
-void LeaveOptions(MainWindow& main_window, bool save) {
-  GameState& state = main_window.State();
+void LeaveOptions(GameWorld& world, bool save) {
+  GameState& state = world.State();
   if (save) {
     SavedSettings settings;
     settings.sound = state.soundVolume;
@@ -114,23 +114,23 @@ void LeaveOptions(MainWindow& main_window, bool save) {
     settings.full = state.fullScreen;
     // A store that cannot be written leaves the file as it was; the settings
     // stay in effect for this run either way.
-    SaveOptionSettings(main_window.Services().settings, settings);
+    SaveOptionSettings(world.Services().settings, settings);
   }
-  PlayClickSound(main_window);
+  PlayClickSound(world);
   state.screenState = kLeavingOptions;
   state.itemRequests[2] = kHighlight;
   state.menuSelection = 2;
 }
 
-void StepOption(MainWindow& main_window, int direction) {
-  GameState& state = main_window.State();
+void StepOption(GameWorld& world, int direction) {
+  GameState& state = world.State();
   const int row = state.menuSelection;
   switch (row) {
     case kSoundRow:
     case kMusicRow: {
       int32_t& volume = VolumeOf(state, row);
       volume = std::clamp(volume + direction * kVolumeStep, 0, kMaxVolume);
-      main_window.ApplySoundVolumes();
+      world.ApplySoundVolumes();
       break;
     }
     case kDifficultyRow:
@@ -143,46 +143,46 @@ void StepOption(MainWindow& main_window, int direction) {
       if (state.fullScreen > 1) state.fullScreen = 0;
       if (state.fullScreen < 0) state.fullScreen = 1;
       // Either way the keys re-apply the window configuration of the setting.
-      main_window.WindowMode();
+      world.WindowMode();
       break;
     default:
       return;
   }
-  PlayClickSound(main_window);
+  PlayClickSound(world);
   SetRequest(state.optionRequests, row, kHighlight);
 }
 
-void DragVolume(MainWindow& main_window, const MenuPointer& pointer, int row) {
-  GameState& state = main_window.State();
+void DragVolume(GameWorld& world, const MenuPointer& pointer, int row) {
+  GameState& state = world.State();
   const Sprite* bar =
-      main_window.Engine().Find(state.optionValues[row == kSoundRow ? kSoundBar : kMusicBar]);
+      world.Engine().Find(state.optionValues[row == kSoundRow ? kSoundBar : kMusicBar]);
   const auto* bar_picture = dynamic_cast<const ImageSprite*>(bar);
   if (bar_picture != nullptr && bar_picture->Image != nullptr && bar->X <= pointer.X &&
       pointer.X <= bar->X + bar_picture->Image->Width() && bar->Y <= pointer.Y &&
       pointer.Y <= bar->Y + bar_picture->Image->Height()) {
     const double at = pointer.SystemPointer().x - state.menuColumnX - kKnobShift;
     VolumeOf(state, row) = std::clamp(static_cast<int32_t>(std::nearbyint(at)), 0, kMaxVolume);
-    main_window.ApplySoundVolumes();
+    world.ApplySoundVolumes();
   }
   SetRequest(state.optionRequests, row, kHighlight);
 }
 
-void CycleDifficulty(MainWindow& main_window) {
-  GameState& state = main_window.State();
-  PlayClickSound(main_window);
+void CycleDifficulty(GameWorld& world) {
+  GameState& state = world.State();
+  PlayClickSound(world);
   state.difficulty = state.difficulty >= kMaxDifficulty ? 0 : state.difficulty + 1;
   state.optionRequests[kDifficultyRow] = kHighlight;
   state.mouseButton = 0;
 }
 
-void CycleFullScreen(MainWindow& main_window) {
-  GameState& state = main_window.State();
-  PlayClickSound(main_window);
+void CycleFullScreen(GameWorld& world) {
+  GameState& state = world.State();
+  PlayClickSound(world);
   state.fullScreen = state.fullScreen >= 1 ? 0 : state.fullScreen + 1;
   if (state.fullScreen == 0) {
-    main_window.FullMode();
+    world.FullMode();
   } else {
-    main_window.WindowMode();
+    world.WindowMode();
   }
   state.optionRequests[kFullScreenRow] = kHighlight;
   state.mouseButton = 0;

@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
-#include "game/main_window.h"
 #include "menus/high_scores.h"
 #include "menus/menu_actions.h"
 #include "menus/menu_screens.h"
 #include "menus/menu_sprites.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
@@ -20,115 +20,115 @@ constexpr long double kRowBand = 1.4L;
 constexpr int kHighlight = 0;
 constexpr int kUnhighlight = 1;
 
-void ClickMainMenu(MainWindow& main_window, MenuPointer& pointer, int item) {
-  GameState& state = main_window.State();
+void ClickMainMenu(GameWorld& world, MenuPointer& pointer, int item) {
+  GameState& state = world.State();
   state.mouseButton = 0;
   switch (item) {
     case 1:
-      ChooseHelp(main_window);
+      ChooseHelp(world);
       break;
     case 2:
       pointer.Kill();
-      ChooseNewGame(main_window);
+      ChooseNewGame(world);
       break;
     case 3:
-      KillMenuSlots(main_window, 0, kMainMenuScreen.last_item);
-      ChooseOptions(main_window);
+      KillMenuSlots(world, 0, kMainMenuScreen.last_item);
+      ChooseOptions(world);
       break;
     case 4:
-      KillMenuSlots(main_window, 0, kMainMenuScreen.last_item);
-      ChooseScores(main_window);
+      KillMenuSlots(world, 0, kMainMenuScreen.last_item);
+      ChooseScores(world);
       break;
     case 5:
-      main_window.Terminate();
+      world.Terminate();
       break;
     default:
       break;
   }
 }
 
-void ClickOptions(MainWindow& main_window, const MenuPointer& pointer, int item) {
+void ClickOptions(GameWorld& world, const MenuPointer& pointer, int item) {
   switch (item) {
     case 1:
     case 2:
       // Held down, the button keeps the knob following the pointer.
-      DragVolume(main_window, pointer, item);
+      DragVolume(world, pointer, item);
       break;
     case 3:
-      CycleDifficulty(main_window);
+      CycleDifficulty(world);
       break;
     case 4:
-      CycleFullScreen(main_window);
+      CycleFullScreen(world);
       break;
     case 5:
     case 6:
-      LeaveOptions(main_window, item == 5);
-      main_window.State().mouseButton = 0;
+      LeaveOptions(world, item == 5);
+      world.State().mouseButton = 0;
       break;
     default:
       break;
   }
 }
 
-void Click(MainWindow& main_window, MenuPointer& pointer, const MenuScreen& screen, int item) {
+void Click(GameWorld& world, MenuPointer& pointer, const MenuScreen& screen, int item) {
   if (&screen == &kMainMenuScreen) {
-    ClickMainMenu(main_window, pointer, item);
+    ClickMainMenu(world, pointer, item);
   } else if (&screen == &kOptionsScreen) {
-    ClickOptions(main_window, pointer, item);
+    ClickOptions(world, pointer, item);
   } else if (&screen == &kHelpScreen) {
-    if (item == 1) VisitHelpPage(main_window);
-    if (item == 2) LeaveHelp(main_window);
+    if (item == 1) VisitHelpPage(world);
+    if (item == 2) LeaveHelp(world);
   } else if (&screen == &kHighScoreButtons) {
-    main_window.State().mouseButton = 0;
-    if (item == 1) ChooseHighScoreSave(main_window, true);
-    if (item == 2) ChooseHighScoreCancel(main_window);
+    world.State().mouseButton = 0;
+    if (item == 1) ChooseHighScoreSave(world, true);
+    if (item == 2) ChooseHighScoreCancel(world);
   }
 }
 
 // Every row is looked at from the top, and at the edge of two rows the lower
 // wins; only then is the button looked at, so that a click lands on the item
 // under the pointer even when the pointer arrived there in the same step.
-void PointAtMenu(MainWindow& main_window, MenuPointer& pointer) {
-  GameState& state = main_window.State();
+void PointAtMenu(GameWorld& world, MenuPointer& pointer) {
+  GameState& state = world.State();
   const MenuScreen* screen = ShownScreen(state.screenState);
   if (screen == nullptr) return;
   std::array<int32_t, kMenuSlots>& requests = RequestsOf(state, *screen);
   for (int k = 1; k <= screen->last_item; ++k) {
-    const MenuItem* item = MenuSlot(main_window, k);
+    const MenuItem* item = MenuSlot(world, k);
     if (item == nullptr) continue;
     const bool under = item->Y <= pointer.Y && pointer.Y <= item->Y + item->Height * kRowBand;
     if (under && state.menuSelection != k) {
       for (int other = 1; other <= screen->last_item; ++other) requests[other] = kUnhighlight;
       requests[k] = kHighlight;
       state.menuSelection = k;
-      PlayButtonSound(main_window);
+      PlayButtonSound(world);
     }
   }
   const int selected = state.menuSelection;
   if (state.mouseButton == 1 && selected >= 1 && selected <= screen->last_item &&
-      MenuSlot(main_window, selected) != nullptr) {
-    Click(main_window, pointer, *screen, selected);
+      MenuSlot(world, selected) != nullptr) {
+    Click(world, pointer, *screen, selected);
   }
 }
 
 }  // namespace
 
 MenuPointer::MenuPointer(Sprite* parent) : ImageSprite(parent) {
-  SetImage(WindowOf(*this).Images("Menu").Item("cursor"));
+  SetImage(WorldOf(*this).Images("Menu").Item("cursor"));
   FrameLooped = true;
   FrameSpeed = kFrameSpeed;
 }
 
 void MenuPointer::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
-  MainWindow& main_window = WindowOf(*this);
-  const GameState& state = main_window.State();
-  Point p = main_window.Services().display.PointerPosition();
+  GameWorld& world = WorldOf(*this);
+  const GameState& state = world.State();
+  Point p = world.Services().display.PointerPosition();
   p.x = std::clamp(p.x, 0, std::max(0, state.surfaceWidth - Width));
   p.y = std::clamp(p.y, 0, std::max(0, state.surfaceHeight - Height - kBottomMargin));
   system_pointer_ = p;
   // Left alone, the pointer stays where it was put, wherever the system's is.
-  if (main_window.Input().MouseDx() != 0 || main_window.Input().MouseDy() != 0) {
+  if (world.Input().MouseDx() != 0 || world.Input().MouseDy() != 0) {
     X = p.x;
     Y = p.y;
   }
@@ -141,20 +141,20 @@ void MenuPointer::OnHit(Sprite& other, bool&) {
   // Which menu sprite was touched does not matter: the row decides.
   if (reacted_ || dynamic_cast<MenuItem*>(&other) == nullptr) return;
   reacted_ = true;
-  PointAtMenu(WindowOf(*this), *this);
+  PointAtMenu(WorldOf(*this), *this);
 }
 
-void CreatePointer(MainWindow& main_window) {
-  MenuPointer& pointer = main_window.Engine().Spawn<MenuPointer>();
-  pointer.X = main_window.State().surfaceWidth / 2;
-  pointer.Y = main_window.State().surfaceHeight / 2;
+void CreatePointer(GameWorld& world) {
+  MenuPointer& pointer = world.Engine().Spawn<MenuPointer>();
+  pointer.X = world.State().surfaceWidth / 2;
+  pointer.Y = world.State().surfaceHeight / 2;
 }
 
-void EnsurePointer(MainWindow& main_window) {
-  for (const Sprite* sprite : main_window.Engine().Sprites()) {
+void EnsurePointer(GameWorld& world) {
+  for (const Sprite* sprite : world.Engine().Sprites()) {
     if (dynamic_cast<const MenuPointer*>(sprite) != nullptr && !sprite->Killed()) return;
   }
-  CreatePointer(main_window);
+  CreatePointer(world);
 }
 
 }  // namespace zephyrant

@@ -1,6 +1,6 @@
 #include "player/display.h"
 
-#include "game/main_window.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
@@ -12,9 +12,9 @@ constexpr int kIconGap = 25;  // between the icon row and the bottom edge, over 
 
 // Labels go while the abort input is held too, for the rest of the game.
 void RemoveLabelWhenDone(ImageSprite& label) {
-  MainWindow& main_window = WindowOf(label);
-  if (main_window.Input().Has(InputState::InputButton2)) label.Kill();
-  if (main_window.State().screenState != kPlaying) label.Kill();
+  GameWorld& world = WorldOf(label);
+  if (world.Input().Has(InputState::InputButton2)) label.Kill();
+  if (world.State().screenState != kPlaying) label.Kill();
 }
 
 }  // namespace
@@ -31,31 +31,31 @@ void ScoreLabel::MoveStep(int move_count) {
 
 void LifeIcon::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
-  if (WindowOf(*this).State().screenState != kPlaying) Kill();
+  if (WorldOf(*this).State().screenState != kPlaying) Kill();
 }
 
-void CreateHealthAndScoreLabels(MainWindow& main_window) {
-  const GameState& state = main_window.State();
-  const ImageList& start = main_window.Images("Start");
+void CreateHealthAndScoreLabels(GameWorld& world) {
+  const GameState& state = world.State();
+  const ImageList& start = world.Images("Start");
   const PictureItem& live_image = start.Item("live");
-  HealthLabel& live = main_window.Engine().Spawn<HealthLabel>();
+  HealthLabel& live = world.Engine().Spawn<HealthLabel>();
   live.SetImage(live_image);
   live.X = kLabelMargin;
   live.Y = state.surfaceHeight - live_image.Height() - kLabelMargin;
   live.SetZ(-1);
 
   const PictureItem& scores_image = start.Item("scores");
-  ScoreLabel& score = main_window.Engine().Spawn<ScoreLabel>();
+  ScoreLabel& score = world.Engine().Spawn<ScoreLabel>();
   score.SetImage(scores_image);
   score.X = scores_image.Width() + kScoreLabelGap;
   score.Y = live.Y;
   score.SetZ(-1);
 }
 
-void CreateLifeIcon(MainWindow& main_window, int index) {
-  GameState& state = main_window.State();
-  const PictureItem& image = main_window.Images(Holder::kShip, "ListBonus").Item("bonus1");
-  LifeIcon& icon = main_window.Engine().Spawn<LifeIcon>();
+void CreateLifeIcon(GameWorld& world, int index) {
+  GameState& state = world.State();
+  const PictureItem& image = world.Images(Holder::kShip, "ListBonus").Item("bonus1");
+  LifeIcon& icon = world.Engine().Spawn<LifeIcon>();
   icon.SetImage(image);
   icon.X = index * image.Width() + kLabelMargin;
   icon.Y = state.surfaceHeight - image.Height() - kIconGap;
@@ -65,10 +65,10 @@ void CreateLifeIcon(MainWindow& main_window, int index) {
   state.lifeIcons[index] = icon.Serial();
 }
 
-void KillLifeIcon(MainWindow& main_window, int index) {
-  GameState& state = main_window.State();
+void KillLifeIcon(GameWorld& world, int index) {
+  GameState& state = world.State();
   if (index < 0 || static_cast<size_t>(index) >= state.lifeIcons.size()) return;
-  if (Sprite* icon = main_window.Engine().Find(state.lifeIcons[index])) icon->Kill();
+  if (Sprite* icon = world.Engine().Find(state.lifeIcons[index])) icon->Kill();
   state.lifeIcons[index] = 0;
 }
 

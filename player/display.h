@@ -4,7 +4,7 @@
 
 namespace zephyrant {
 
-class MainWindow;
+class GameWorld;
 
 // The health label `live`; the number beside it is drawn as text.
 class HealthLabel final : public ImageSprite {
@@ -28,10 +28,10 @@ class LifeIcon final : public ImageSprite {
 };
 
 // The health and score labels at the bottom left.
-void CreateHealthAndScoreLabels(MainWindow& main_window);
+void CreateHealthAndScoreLabels(GameWorld& world);
 // The life icon of lives-index `index`, kept in the life-icon table.
-void CreateLifeIcon(MainWindow& main_window, int index);
+void CreateLifeIcon(GameWorld& world, int index);
 // Removes the life icon of lives-index `index`, if it is still there.
-void KillLifeIcon(MainWindow& main_window, int index);
+void KillLifeIcon(GameWorld& world, int index);
 
 }  // namespace zephyrant

@@ -1,6 +1,6 @@
 #include "player/mounts.h"
 
-#include "game/main_window.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
@@ -13,17 +13,17 @@ constexpr double kPodsOffsetX = -5;
 constexpr double kPodsCreatedOffsetX = -6;
 constexpr double kPodsOffsetY = 25;
 
-const PictureItem& BonusPicture(MainWindow& main_window, const char* name) {
-  return main_window.Images(Holder::kShip, "ListBonus").Item(name);
+const PictureItem& BonusPicture(GameWorld& world, const char* name) {
+  return world.Images(Holder::kShip, "ListBonus").Item(name);
 }
 
 }  // namespace
 
 void CannonMount::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
-  MainWindow& main_window = WindowOf(*this);
-  GameState& state = main_window.State();
-  if (main_window.Input().Has(InputState::InputButton2)) Kill();
+  GameWorld& world = WorldOf(*this);
+  GameState& state = world.State();
+  if (world.Input().Has(InputState::InputButton2)) Kill();
   if (state.screenState != kPlaying) Kill();
   if (state.livesIndex < 0) Kill();
   if (state.weaponLevel != 2) Kill();
@@ -32,16 +32,16 @@ void CannonMount::MoveStep(int move_count) {
   SetZ(1);
   if (state.cannonFired == 1) {
     Kill();
-    CreateCannonMount(main_window, kFiringFrameSpeed);
+    CreateCannonMount(world, kFiringFrameSpeed);
     state.cannonFired = 0;
   }
 }
 
 void LaserMount::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
-  MainWindow& main_window = WindowOf(*this);
-  const GameState& state = main_window.State();
-  if (main_window.Input().Has(InputState::InputButton2)) Kill();
+  GameWorld& world = WorldOf(*this);
+  const GameState& state = world.State();
+  if (world.Input().Has(InputState::InputButton2)) Kill();
   if (state.screenState != kPlaying) Kill();
   if (state.livesIndex < 0) Kill();
   if (state.weaponLevel != 3) Kill();
@@ -52,9 +52,9 @@ void LaserMount::MoveStep(int move_count) {
 
 void RocketPods::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
-  MainWindow& main_window = WindowOf(*this);
-  const GameState& state = main_window.State();
-  if (main_window.Input().Has(InputState::InputButton2)) Kill();
+  GameWorld& world = WorldOf(*this);
+  const GameState& state = world.State();
+  if (world.Input().Has(InputState::InputButton2)) Kill();
   if (state.rocketCount == 0) Kill();
   // Like the cannons they ride on the ship: rockets left over do not keep
   // them once the last ship is lost or play has ended.
@@ -64,10 +64,10 @@ void RocketPods::MoveStep(int move_count) {
   Y = state.heroY + kPodsOffsetY;
 }
 
-CannonMount& CreateCannonMount(MainWindow& main_window, double frame_speed) {
-  const GameState& state = main_window.State();
-  CannonMount& cannon = main_window.Engine().Spawn<CannonMount>();
-  cannon.SetImage(BonusPicture(main_window, "cannon2"));
+CannonMount& CreateCannonMount(GameWorld& world, double frame_speed) {
+  const GameState& state = world.State();
+  CannonMount& cannon = world.Engine().Spawn<CannonMount>();
+  cannon.SetImage(BonusPicture(world, "cannon2"));
   cannon.X = state.heroX + kCannonOffsetX;
   cannon.Y = state.heroY + kCannonOffsetY;
   cannon.FrameLooped = false;
@@ -76,19 +76,19 @@ CannonMount& CreateCannonMount(MainWindow& main_window, double frame_speed) {
   return cannon;
 }
 
-LaserMount& CreateLaserMount(MainWindow& main_window) {
-  const GameState& state = main_window.State();
-  LaserMount& cannon = main_window.Engine().Spawn<LaserMount>();
-  cannon.SetImage(BonusPicture(main_window, "cannon3"));
+LaserMount& CreateLaserMount(GameWorld& world) {
+  const GameState& state = world.State();
+  LaserMount& cannon = world.Engine().Spawn<LaserMount>();
+  cannon.SetImage(BonusPicture(world, "cannon3"));
   cannon.X = state.heroX;
   cannon.Y = state.heroY + kLaserOffsetY;
   return cannon;
 }
 
-RocketPods& CreateRocketPods(MainWindow& main_window) {
-  const GameState& state = main_window.State();
-  RocketPods& pods = main_window.Engine().Spawn<RocketPods>();
-  pods.SetImage(BonusPicture(main_window, "rocet3"));
+RocketPods& CreateRocketPods(GameWorld& world) {
+  const GameState& state = world.State();
+  RocketPods& pods = world.Engine().Spawn<RocketPods>();
+  pods.SetImage(BonusPicture(world, "rocet3"));
   pods.X = state.heroX + kPodsCreatedOffsetX;
   pods.Y = state.heroY + kPodsOffsetY;
   return pods;

@@ -4,7 +4,7 @@
 
 namespace zephyrant {
 
-class MainWindow;
+class GameWorld;
 
 // The double cannon on the ship at weapon level 2; every volley replaces it
 // with one that plays the firing frames once.
@@ -31,11 +31,11 @@ class RocketPods final : public ImageSprite {
 };
 
 // A double cannon on the ship at hero X + 7, hero Y + 5.
-CannonMount& CreateCannonMount(MainWindow& main_window, double frame_speed);
+CannonMount& CreateCannonMount(GameWorld& world, double frame_speed);
 // The laser cannon under the ship at hero X, hero Y - 23.
-LaserMount& CreateLaserMount(MainWindow& main_window);
+LaserMount& CreateLaserMount(GameWorld& world);
 // The rocket pods at hero X - 6, hero Y + 25 (they settle one pixel to the
 // right on their first step).
-RocketPods& CreateRocketPods(MainWindow& main_window);
+RocketPods& CreateRocketPods(GameWorld& world);
 
 }  // namespace zephyrant

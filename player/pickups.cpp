@@ -1,9 +1,9 @@
 #include "player/pickups.h"
 
-#include "game/main_window.h"
 #include "player/display.h"
 #include "player/mounts.h"
 #include "player/ship.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
@@ -54,9 +54,9 @@ int SecondCannonRoll(RandomGenerator& random, int level_number) {
 
 // Cannon pick-ups stay until taken or the game ends; they may fall on below the screen.
 void FallAsCannon(ImageSprite& pickup) {
-  MainWindow& main_window = WindowOf(pickup);
-  if (main_window.Input().Has(InputState::InputButton2)) pickup.Kill();
-  if (main_window.State().screenState != kPlaying) pickup.Kill();
+  GameWorld& world = WorldOf(pickup);
+  if (world.Input().Has(InputState::InputButton2)) pickup.Kill();
+  if (world.State().screenState != kPlaying) pickup.Kill();
   pickup.Y += kFallSpeed;
   pickup.CheckHits();
 }
@@ -64,9 +64,9 @@ void FallAsCannon(ImageSprite& pickup) {
 }  // namespace
 
 template <class T>
-T& SpawnPickup(MainWindow& main_window, std::string_view picture, double x, double y) {
-  T& pickup = main_window.Engine().template Spawn<T>();
-  pickup.SetImage(main_window.Images(Holder::kShip, "ListBonus").Item(picture));
+T& SpawnPickup(GameWorld& world, std::string_view picture, double x, double y) {
+  T& pickup = world.Engine().template Spawn<T>();
+  pickup.SetImage(world.Images(Holder::kShip, "ListBonus").Item(picture));
   pickup.X = x;
   pickup.Y = y;
   pickup.FrameSpeed = FrameSpeedOf(picture);
@@ -74,46 +74,46 @@ T& SpawnPickup(MainWindow& main_window, std::string_view picture, double x, doub
   return pickup;
 }
 
-template BonusPickup& SpawnPickup<BonusPickup>(MainWindow&, std::string_view, double, double);
-template CannonPickup& SpawnPickup<CannonPickup>(MainWindow&, std::string_view, double, double);
-template LaserPickup& SpawnPickup<LaserPickup>(MainWindow&, std::string_view, double, double);
+template BonusPickup& SpawnPickup<BonusPickup>(GameWorld&, std::string_view, double, double);
+template CannonPickup& SpawnPickup<CannonPickup>(GameWorld&, std::string_view, double, double);
+template LaserPickup& SpawnPickup<LaserPickup>(GameWorld&, std::string_view, double, double);
 
-void RollBonuses(MainWindow& main_window, double x, double y) {
-  GameState& state = main_window.State();
-  RandomGenerator& random = main_window.Random();
+void RollBonuses(GameWorld& world, double x, double y) {
+  GameState& state = world.State();
+  RandomGenerator& random = world.Random();
   const int extra_ship = random(250);
   if (extra_ship == 7 && state.livesIndex < kMostLivesForExtraShip) {
-    SpawnPickup<BonusPickup>(main_window, "bonus2", x, y);
+    SpawnPickup<BonusPickup>(world, "bonus2", x, y);
     state.bonusKind = kExtraShip;
   }
   const int repair = random(100);
   if (repair == 10 && state.bonusKind == kNoBonus) {
-    SpawnPickup<BonusPickup>(main_window, "bonus3", x, y);
+    SpawnPickup<BonusPickup>(world, "bonus3", x, y);
     state.bonusKind = kRepairKind;
   }
   const int points = random(250);
   if (points == 9 && state.bonusKind == kNoBonus) {
-    SpawnPickup<BonusPickup>(main_window, "bonus4", x, y);
+    SpawnPickup<BonusPickup>(world, "bonus4", x, y);
     state.bonusKind = kPoints;
   }
   const int rockets = random(100);
   if (rockets == 5 && state.rocketCount < 1) {
-    SpawnPickup<BonusPickup>(main_window, "rocet1", x, y);
+    SpawnPickup<BonusPickup>(world, "rocet1", x, y);
     state.rocketCount = kRocketBonus;
   }
   const int first_cannon = FirstCannonRoll(random, state.levelNumber);
   if (first_cannon == 1 && state.weaponLevel != 2 && state.weaponLevel != 3) {
-    SpawnPickup<CannonPickup>(main_window, "cannon1", x, y);
+    SpawnPickup<CannonPickup>(world, "cannon1", x, y);
   }
   const int second_cannon = SecondCannonRoll(random, state.levelNumber);
   if (second_cannon == 3 && state.weaponLevel == 2) {
-    SpawnPickup<LaserPickup>(main_window, "cannon3", x, y);
+    SpawnPickup<LaserPickup>(world, "cannon3", x, y);
   }
 }
 
 void BonusPickup::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
-  const GameState& state = WindowOf(*this).State();
+  const GameState& state = WorldOf(*this).State();
   if (state.screenState != kPlaying) Kill();
   Y += kFallSpeed;
   CheckHits();
@@ -122,12 +122,12 @@ void BonusPickup::MoveStep(int move_count) {
 
 void BonusPickup::OnHit(Sprite& other, bool&) {
   if (!IsShip(other)) return;
-  MainWindow& main_window = WindowOf(*this);
-  GameState& state = main_window.State();
+  GameWorld& world = WorldOf(*this);
+  GameState& state = world.State();
   Kill();
   if (state.bonusKind == kExtraShip) {
     state.livesIndex += 1;
-    CreateLifeIcon(main_window, state.livesIndex);
+    CreateLifeIcon(world, state.livesIndex);
     state.bonusKind = kNoBonus;
   }
   if (state.bonusKind == kRepairKind) {
@@ -140,7 +140,7 @@ void BonusPickup::OnHit(Sprite& other, bool&) {
     state.bonusKind = kNoBonus;
   }
   if (state.rocketCount == kRocketBonus) {
-    CreateRocketPods(main_window);
+    CreateRocketPods(world);
     state.rocketCount = kRocketBonus - 1;
   }
 }
@@ -152,10 +152,10 @@ void CannonPickup::MoveStep(int move_count) {
 
 void CannonPickup::OnHit(Sprite& other, bool&) {
   if (!IsShip(other)) return;
-  MainWindow& main_window = WindowOf(*this);
+  GameWorld& world = WorldOf(*this);
   Kill();
-  CreateCannonMount(main_window, CannonMount::kIdleFrameSpeed);
-  main_window.State().weaponLevel = 2;
+  CreateCannonMount(world, CannonMount::kIdleFrameSpeed);
+  world.State().weaponLevel = 2;
 }
 
 void LaserPickup::MoveStep(int move_count) {
@@ -165,10 +165,10 @@ void LaserPickup::MoveStep(int move_count) {
 
 void LaserPickup::OnHit(Sprite& other, bool&) {
   if (!IsShip(other)) return;
-  MainWindow& main_window = WindowOf(*this);
+  GameWorld& world = WorldOf(*this);
   Kill();
-  CreateLaserMount(main_window);
-  main_window.State().weaponLevel = 3;
+  CreateLaserMount(world);
+  world.State().weaponLevel = 3;
 }
 
 }  // namespace zephyrant

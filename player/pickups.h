@@ -6,7 +6,7 @@
 
 namespace zephyrant {
 
-class MainWindow;
+class GameWorld;
 
 // A falling pick-up: extra ship, repair, 500 points or rockets. What it gives
 // is decided by the bonus kind and the rocket count when it is collected,
@@ -35,10 +35,10 @@ class LaserPickup final : public ImageSprite {
 };
 
 // The pick-up rolls of a shell hit on a small enemy, releasing pick-ups at (x, y).
-void RollBonuses(MainWindow& main_window, double x, double y);
+void RollBonuses(GameWorld& world, double x, double y);
 
 // A pick-up of the list `ListBonus` at (x, y), animated as its picture asks.
 template <class T>
-T& SpawnPickup(MainWindow& main_window, std::string_view picture, double x, double y);
+T& SpawnPickup(GameWorld& world, std::string_view picture, double x, double y);
 
 }  // namespace zephyrant

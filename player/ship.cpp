@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/banners.h"
-#include "game/main_window.h"
-#include "menus/high_scores.h"
+#include "common/banners.h"
+#include "common/explosions.h"
 #include "player/display.h"
-#include "player/explosions.h"
 #include "player/mounts.h"
 #include "player/shots.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
@@ -34,14 +33,14 @@ constexpr double kLaserRise = 37;
 constexpr double kRocketOffsetX = -5;
 constexpr double kRocketOffsetY = 10;
 
-const ImageList& ShellPictures(MainWindow& main_window) {
-  return main_window.Images(Holder::kShip, "ListShell");
+const ImageList& ShellPictures(GameWorld& world) {
+  return world.Images(Holder::kShip, "ListShell");
 }
 
 template <class Flame>
-void CreateFlame(MainWindow& main_window, double x, double y) {
-  Flame& flame = main_window.Engine().Spawn<Flame>();
-  flame.SetImage(main_window.Images(Holder::kShip, "Hero").Item("flame"));
+void CreateFlame(GameWorld& world, double x, double y) {
+  Flame& flame = world.Engine().Spawn<Flame>();
+  flame.SetImage(world.Images(Holder::kShip, "Hero").Item("flame"));
   flame.X = x;
   flame.Y = y;
   flame.FrameLooped = true;
@@ -50,9 +49,9 @@ void CreateFlame(MainWindow& main_window, double x, double y) {
 
 // Flames go with the ship, and also while the abort state is held.
 void FollowShip(ImageSprite& flame, double offset_x) {
-  MainWindow& main_window = WindowOf(flame);
-  const GameState& state = main_window.State();
-  if (main_window.Input().Has(InputState::InputButton2)) flame.Kill();
+  GameWorld& world = WorldOf(flame);
+  const GameState& state = world.State();
+  if (world.Input().Has(InputState::InputButton2)) flame.Kill();
   if (state.heroDamage >= Ship::kDestroyingDamage || state.livesIndex < 0) flame.Kill();
   if (state.screenState != kPlaying) flame.Kill();
   flame.X = state.heroX + offset_x;
@@ -61,21 +60,21 @@ void FollowShip(ImageSprite& flame, double offset_x) {
 
 }  // namespace
 
-void CreateShip(MainWindow& main_window) {
-  GameState& state = main_window.State();
-  Ship& hero = main_window.Engine().Spawn<Ship>();
-  hero.SetImage(main_window.Images(Holder::kShip, "Hero").Item("hero"));
+void CreateShip(GameWorld& world) {
+  GameState& state = world.State();
+  Ship& hero = world.Engine().Spawn<Ship>();
+  hero.SetImage(world.Images(Holder::kShip, "Hero").Item("hero"));
   hero.X = state.surfaceWidth / 2;
   hero.Y = state.surfaceHeight;
   state.heroX = hero.X;
   state.heroY = hero.Y;
-  CreateFlame<LeftFlame>(main_window, hero.X - kFlameStartOffsetX, hero.Y - kFlameStartOffsetY);
-  CreateFlame<RightFlame>(main_window, hero.X + kFlameStartOffsetX, hero.Y - kFlameStartOffsetY);
+  CreateFlame<LeftFlame>(world, hero.X - kFlameStartOffsetX, hero.Y - kFlameStartOffsetY);
+  CreateFlame<RightFlame>(world, hero.X + kFlameStartOffsetX, hero.Y - kFlameStartOffsetY);
 }
 
 void Ship::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
-  if (WindowOf(*this).State().screenState != kPlaying) Kill();
+  if (WorldOf(*this).State().screenState != kPlaying) Kill();
   CheckLevelEnd();
   CheckGameWon();
   PutOutCompleteBanner();
@@ -86,14 +85,14 @@ void Ship::MoveStep(int move_count) {
   Glide();
   Fire();
   fire_clock_ += kFireClockStep;
-  GameState& state = WindowOf(*this).State();
+  GameState& state = WorldOf(*this).State();
   state.heroX = X;
   state.heroY = Y;
   CheckHits();
 }
 
 void Ship::CheckLevelEnd() {
-  GameState& state = WindowOf(*this).State();
+  GameState& state = WorldOf(*this).State();
   if (state.enemiesGone < state.levelQuota + 1) return;
   state.levelPhase = 1;
   state.levelNumber += 1;
@@ -102,51 +101,50 @@ void Ship::CheckLevelEnd() {
 }
 
 void Ship::CheckGameWon() {
-  MainWindow& main_window = WindowOf(*this);
-  GameState& state = main_window.State();
+  GameWorld& world = WorldOf(*this);
+  GameState& state = world.State();
   if (state.levelNumber != kLastLevel + 1) return;
   state.levelNumber = 1;
   state.bossHits = kClearingBossHits;
   state.heroDamage = 0;
-  main_window.HiScores();
-  CreateNameEntryCursor(main_window, kEndedGameCursorSpeed);
+  world.OpenTableAfterGame(GameEnding::kWon);
 }
 
 void Ship::PutOutCompleteBanner() {
-  MainWindow& main_window = WindowOf(*this);
-  GameState& state = main_window.State();
+  GameWorld& world = WorldOf(*this);
+  GameState& state = world.State();
   if (state.levelPhase != 1) return;
   state.levelPhase = 2;
-  const PictureItem& complete = main_window.Images("Start").Item("complete");
-  LevelBanner& banner = main_window.Engine().Spawn<LevelBanner>();
+  const PictureItem& complete = world.Images("Start").Item("complete");
+  LevelBanner& banner = world.Engine().Spawn<LevelBanner>();
   banner.SetImage(complete);
   banner.X = state.surfaceWidth / 2 - complete.Width() / 2.0;
   banner.Y = -complete.Height();
 }
 
 void Ship::CheckDestroyed() {
-  MainWindow& main_window = WindowOf(*this);
-  GameState& state = main_window.State();
+  GameWorld& world = WorldOf(*this);
+  GameState& state = world.State();
   if (state.heroDamage < kDestroyingDamage) return;
-  SpawnExplosion<Explosion>(main_window, "Exp", X, Y - Height, 1, kExplosionFrameSpeed);
-  main_window.PlayEffectSound("hero_dead_exp");
-  KillLifeIcon(main_window, state.livesIndex);
+  SpawnExplosion<Explosion>(world, "Exp", X, Y - Height, 1, kExplosionFrameSpeed);
+  world.PlayEffectSound("hero_dead_exp");
+  KillLifeIcon(world, state.livesIndex);
   state.livesIndex -= 1;
   state.heroDamage = 0;
   Kill();
-  if (state.livesIndex >= 0) CreateShip(main_window);
+  if (state.livesIndex >= 0) CreateShip(world);
   // The weapon survives one step lower; the double cannon goes back on.
   state.weaponLevel -= 1;
-  if (state.weaponLevel == 2) CreateCannonMount(main_window, CannonMount::kIdleFrameSpeed);
+  if (state.weaponLevel == 2) CreateCannonMount(world, CannonMount::kIdleFrameSpeed);
   if (state.weaponLevel < 1) state.weaponLevel = 1;
 }
 
 void Ship::CheckGameOver() {
-  MainWindow& main_window = WindowOf(*this);
-  GameState& state = main_window.State();
+  GameWorld& world = WorldOf(*this);
+  GameState& state = world.State();
   if (state.livesIndex >= 0) return;
-  const PictureItem& over = main_window.Images("Start").Item("ower");
-  GameOverBanner& banner = main_window.Engine().Spawn<GameOverBanner>();
+  const PictureItem& over = world.Images("Start").Item("ower");
+  GameOverBanner& banner = world.Engine().Spawn<GameOverBanner>();
   banner.SetImage(over);
   banner.X = state.surfaceWidth / 2 - over.Width() / 2.0;
   banner.Y = -over.Height();
@@ -155,20 +153,20 @@ void Ship::CheckGameOver() {
 }
 
 void Ship::Steer() {
-  MainWindow& main_window = WindowOf(*this);
-  const GameState& state = main_window.State();
+  GameWorld& world = WorldOf(*this);
+  const GameState& state = world.State();
   const int width = state.surfaceWidth;
   const int height = state.surfaceHeight;
   // A ship still climbing in cannot be steered.
   if (Y >= height - Height - kEntryLine) return;
-  const InputDevices& input = main_window.Input();
+  const InputDevices& input = world.Input();
   const double speed = kBaseSpeed + state.speedSetting / kSpeedDivisor;
   if (input.Has(InputState::InputLeft)) speed_x_ = -speed;
   if (input.Has(InputState::InputRight)) speed_x_ = speed;
   if (input.Has(InputState::InputUp)) speed_y_ = -speed;
   if (input.Has(InputState::InputDown)) speed_y_ = speed;
   // The pointer lives in surface pixels, so the window's own corner is the origin.
-  Display& display = main_window.Services().display;
+  Display& display = world.Services().display;
   Point cursor = display.PointerPosition();
   cursor.x = std::clamp(cursor.x, 0, std::max(0, width - Width));
   cursor.y = std::clamp(cursor.y, 0, std::max(0, height - Height - kPlayfieldBottomMargin));
@@ -186,20 +184,20 @@ void Ship::Steer() {
 }
 
 void Ship::Climb() {
-  const GameState& state = WindowOf(*this).State();
+  const GameState& state = WorldOf(*this).State();
   if (Y >= state.surfaceHeight - Height - kEntryLine) Y -= kEntryClimb;
 }
 
 void Ship::Glide() {
-  const InputDevices& input = WindowOf(*this).Input();
+  const InputDevices& input = WorldOf(*this).Input();
   if (input.MouseDx() == 0) speed_x_ /= 2;
   if (input.MouseDy() == 0) speed_y_ /= 2;
 }
 
 void Ship::Fire() {
-  MainWindow& main_window = WindowOf(*this);
-  GameState& state = main_window.State();
-  const InputDevices& input = main_window.Input();
+  GameWorld& world = WorldOf(*this);
+  GameState& state = world.State();
+  const InputDevices& input = world.Input();
   if ((input.Has(InputState::InputButton3) || state.mouseButton == 1) &&
       fire_clock_ - last_shot_clock_ >= kFireGap) {
     FireVolley();
@@ -215,11 +213,11 @@ void Ship::Fire() {
 }
 
 void Ship::FireVolley() {
-  MainWindow& main_window = WindowOf(*this);
-  GameState& state = main_window.State();
-  const ImageList& pictures = ShellPictures(main_window);
+  GameWorld& world = WorldOf(*this);
+  GameState& state = world.State();
+  const ImageList& pictures = ShellPictures(world);
   auto shell_at = [&](const PictureItem& picture, double x, double y) -> ShipShell& {
-    ShipShell& shell = main_window.Engine().Spawn<ShipShell>();
+    ShipShell& shell = world.Engine().Spawn<ShipShell>();
     shell.SetImage(picture);
     shell.X = x;
     shell.Y = y;
@@ -230,16 +228,16 @@ void Ship::FireVolley() {
       const PictureItem& picture = pictures.Item("shell");
       ShipShell& shell = shell_at(picture, X + Width / 2.0 - picture.Width() / 2.0, Y);
       shell.PixelExact = true;
-      main_window.PlayEffectSound("hero_shell");
+      world.PlayEffectSound("hero_shell");
       break;
     }
     case 2: {
       const PictureItem& picture = pictures.Item("shell");
       state.cannonFired = 1;
       shell_at(picture, X + kCannonLeftX, Y);
-      main_window.PlayEffectSound("hero_shell");
+      world.PlayEffectSound("hero_shell");
       shell_at(picture, X + kCannonRightX, Y);
-      main_window.PlayEffectSound("hero_shell");
+      world.PlayEffectSound("hero_shell");
       break;
     }
     case 3: {
@@ -250,7 +248,7 @@ void Ship::FireVolley() {
                                    Y - kLaserRise - 3 * i * picture.Height());
         bolt.FrameLooped = true;
         bolt.FrameSpeed = 5;
-        main_window.PlayEffectSound("hero_lazer");
+        world.PlayEffectSound("hero_lazer");
       }
       break;
     }
@@ -260,16 +258,16 @@ void Ship::FireVolley() {
 }
 
 void Ship::FireRockets() {
-  MainWindow& main_window = WindowOf(*this);
-  const PictureItem& picture = ShellPictures(main_window).Item("rocet");
+  GameWorld& world = WorldOf(*this);
+  const PictureItem& picture = ShellPictures(world).Item("rocet");
   for (double x : {X + kRocketOffsetX, X + Width + kRocketOffsetX}) {
-    Rocket& rocket = main_window.Engine().Spawn<Rocket>();
+    Rocket& rocket = world.Engine().Spawn<Rocket>();
     rocket.SetImage(picture);
     rocket.X = x;
     rocket.Y = Y + kRocketOffsetY;
     rocket.FrameLooped = true;
     rocket.FrameSpeed = 1;
-    main_window.PlayEffectSound("hero_rocet");
+    world.PlayEffectSound("hero_rocet");
   }
 }
 

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "framework/sprite.h"
+#include "world/sprite_kinds.h"
 
 namespace zephyrant {
 
-class MainWindow;
+class GameWorld;
 
 // The player's ship: reads the controls, keeps to the playfield, fires, and
 // runs the game-wide checks for a level's end, victory, destruction and game over.
-class Ship final : public ImageSprite {
+class Ship final : public ImageSprite, public ShipKind {
  public:
   static constexpr int kFireClockStep = 5;
   static constexpr int kFireGap = 70;  // a volley or rocket pair every 14 steps at most
@@ -57,13 +58,8 @@ class RightFlame final : public ImageSprite {
   void MoveStep(int move_count) override;
 };
 
-// Whether a sprite is the player's ship: what pick-ups and enemy shots react to.
-inline bool IsShip(const Sprite& sprite) {
-  return dynamic_cast<const Ship*>(&sprite) != nullptr;
-}
-
 // A new ship just below the playfield, with its two flames; hero X and
 // hero Y take its position.
-void CreateShip(MainWindow& main_window);
+void CreateShip(GameWorld& world);
 
 }  // namespace zephyrant

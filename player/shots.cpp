@@ -1,9 +1,9 @@
 #include "player/shots.h"
 
-#include "enemies/enemy_kinds.h"
-#include "game/main_window.h"
-#include "player/explosions.h"
+#include "common/explosions.h"
 #include "player/pickups.h"
+#include "world/game_world.h"
+#include "world/sprite_kinds.h"
 
 namespace zephyrant {
 
@@ -20,9 +20,9 @@ constexpr double kImpactFrameSpeed = 0.5;
 
 void ShipShell::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
-  MainWindow& main_window = WindowOf(*this);
-  GameState& state = main_window.State();
-  if (main_window.Input().Has(InputState::InputButton2)) Kill();
+  GameWorld& world = WorldOf(*this);
+  GameState& state = world.State();
+  if (world.Input().Has(InputState::InputButton2)) Kill();
   if (state.screenState != kPlaying) Kill();
   // Every shell in flight climbs at the current weapon level's speed.
   const double climb = state.weaponLevel == 3 ? kLaserClimb : kShellClimb;
@@ -38,26 +38,26 @@ void ShipShell::MoveStep(int move_count) {
 }
 
 void ShipShell::OnHit(Sprite& other, bool&) {
-  MainWindow& main_window = WindowOf(*this);
-  GameState& state = main_window.State();
+  GameWorld& world = WorldOf(*this);
+  GameState& state = world.State();
   if (IsBoss(other)) {
-    SpawnExplosion<ShellImpact>(main_window, "ExpShell", X, Y - kImpactRise, 1, kImpactFrameSpeed);
-    main_window.PlayEffectSound("hero_shell_exp");
+    SpawnExplosion<ShellImpact>(world, "ExpShell", X, Y - kImpactRise, 1, kImpactFrameSpeed);
+    world.PlayEffectSound("hero_shell_exp");
     Kill();
     state.bossHits += 1;
   } else if (IsSmallEnemy(other)) {
-    SpawnExplosion<ShellImpact>(main_window, "ExpShell", X, Y - kImpactRise, 1, kImpactFrameSpeed);
-    main_window.PlayEffectSound("hero_shell_exp");
+    SpawnExplosion<ShellImpact>(world, "ExpShell", X, Y - kImpactRise, 1, kImpactFrameSpeed);
+    world.PlayEffectSound("hero_shell_exp");
     state.shellHitFlag = 1;
-    RollBonuses(main_window, X, Y + Height);
+    RollBonuses(world, X, Y + Height);
   }
 }
 
 void Rocket::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
-  MainWindow& main_window = WindowOf(*this);
-  const GameState& state = main_window.State();
-  if (main_window.Input().Has(InputState::InputButton2)) Kill();
+  GameWorld& world = WorldOf(*this);
+  const GameState& state = world.State();
+  if (world.Input().Has(InputState::InputButton2)) Kill();
   if (state.screenState != kPlaying) Kill();
   Y -= kRocketClimb + state.speedSetting / kSpeedDivisor;
   // The tick after its first small enemy, the rocket is spent.
@@ -71,17 +71,15 @@ void Rocket::MoveStep(int move_count) {
 }
 
 void Rocket::OnHit(Sprite& other, bool&) {
-  MainWindow& main_window = WindowOf(*this);
+  GameWorld& world = WorldOf(*this);
   if (IsBoss(other)) {
-    SpawnExplosion<RocketImpact>(main_window, "ExpRocket", X, Y - kImpactRise, 1,
-                                 kImpactFrameSpeed);
-    main_window.PlayEffectSound("hero_rocet_exp");
-    main_window.State().bossHits += kBossHits;
+    SpawnExplosion<RocketImpact>(world, "ExpRocket", X, Y - kImpactRise, 1, kImpactFrameSpeed);
+    world.PlayEffectSound("hero_rocet_exp");
+    world.State().bossHits += kBossHits;
     Kill();
   } else if (IsSmallEnemy(other)) {
-    SpawnExplosion<RocketImpact>(main_window, "ExpRocket", X, Y - kImpactRise, 0,
-                                 kImpactFrameSpeed);
-    main_window.PlayEffectSound("hero_rocet_exp");
+    SpawnExplosion<RocketImpact>(world, "ExpRocket", X, Y - kImpactRise, 0, kImpactFrameSpeed);
+    world.PlayEffectSound("hero_rocet_exp");
     hit_counter_ += 1;
   }
 }

@@ -2,7 +2,8 @@
 # Fails when a file outside platform/ includes an SDL header.
 root="$1"
 found=$(grep -rlE '#[[:space:]]*include[[:space:]]*[<"]SDL' \
-  "$root/framework" "$root/game" "$root/player" "$root/enemies" "$root/menus" 2>/dev/null)
+  "$root/framework" "$root/world" "$root/common" "$root/player" "$root/enemies" \
+  "$root/menus" "$root/levels" "$root/game" 2>/dev/null)
 if [ -n "$found" ]; then
   echo "SDL included outside platform/:"
   echo "$found"

@@ -34,7 +34,7 @@ constexpr double kLaserLaunchY = 10;
 void Boss1::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
   frame_.Hover(*this, kRules);
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   int roll = random(kRocketChance);
   if (roll == kRocketRoll && frame_.CooledDown(kRocketCoolDown)) FireRocket();
   roll = random(kLaserChance);
@@ -45,36 +45,35 @@ void Boss1::MoveStep(int move_count) {
 }
 
 void Boss1::FireRocket() {
-  MainWindow& main_window = WindowOf(*this);
-  auto& rocket =
-      LaunchBossShot<Boss1HomingRocket>(main_window, BossShotPicture(main_window, "rocet_1"),
-                                        X + Width / 2.0, Y + Height + kBelowHull);
+  GameWorld& world = WorldOf(*this);
+  auto& rocket = LaunchBossShot<Boss1HomingRocket>(world, BossShotPicture(world, "rocet_1"),
+                                                   X + Width / 2.0, Y + Height + kBelowHull);
   rocket.FrameLooped = true;
   rocket.FrameSpeed = kRocketFrameSpeed;
   rocket.PixelExact = true;
-  main_window.PlayEffectSound("hero_rocet");
+  world.PlayEffectSound("hero_rocet");
   frame_.Fired();
 }
 
 void Boss1::FireLaser() {
-  MainWindow& main_window = WindowOf(*this);
-  auto& laser = LaunchBossShot<Boss1ChargedLaser>(
-      main_window, BossShotPicture(main_window, "shell1_1"), X + kLaserLaunchX, kLaserLaunchY);
+  GameWorld& world = WorldOf(*this);
+  auto& laser = LaunchBossShot<Boss1ChargedLaser>(world, BossShotPicture(world, "shell1_1"),
+                                                  X + kLaserLaunchX, kLaserLaunchY);
   laser.FrameLooped = true;
   laser.FrameSpeed = kLaserFrameSpeed;
   laser.PixelExact = true;
   laser.Age = 0;
-  main_window.PlayEffectSound("little_lazer");
+  world.PlayEffectSound("little_lazer");
   frame_.Fired();
 }
 
 void Boss1::FireBolts() {
-  MainWindow& main_window = WindowOf(*this);
-  const PictureItem& picture = BossShotPicture(main_window, "shell1_0");
+  GameWorld& world = WorldOf(*this);
+  const PictureItem& picture = BossShotPicture(world, "shell1_0");
   for (const double x : {X + kWingInset, X + Width - kWingInset}) {
-    auto& bolt = LaunchBossShot<Boss1FallingBolt>(main_window, picture, x, Y + Height + kBelowHull);
+    auto& bolt = LaunchBossShot<Boss1FallingBolt>(world, picture, x, Y + Height + kBelowHull);
     bolt.PixelExact = true;
-    main_window.PlayEffectSound("little_shell");
+    world.PlayEffectSound("little_shell");
   }
   frame_.Fired();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "enemies/bosses/boss_frame.h"
-#include "enemies/enemy_kinds.h"
+#include "world/sprite_kinds.h"
 
 namespace zephyrant {
 

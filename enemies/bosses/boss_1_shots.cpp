@@ -24,7 +24,7 @@ void Boss1FallingBolt::MoveStep(int move_count) {
   GoWithBoss(*this, kThreshold);
   // Fast until the lower edge reaches the bottom of the surface; from there
   // it creeps off, staying a threat for a while.
-  const double bottom = WindowOf(*this).State().surfaceHeight - Height;
+  const double bottom = WorldOf(*this).State().surfaceHeight - Height;
   if (Y < bottom) Y += kDrop;
   if (Y >= bottom) Y += kCreep;
   GoOffSurface(*this);
@@ -36,7 +36,7 @@ void Boss1FallingBolt::OnHit(Sprite& other, bool&) {
     StrikeShip(*this, kBoltStrike);
   } else if (dynamic_cast<const Boss1FallingBolt*>(&other) != nullptr) {
     // A bolt still falling onto another slows to a crawl while they overlap.
-    if (Y < WindowOf(*this).State().surfaceHeight - Height) Y -= kHeldBack;
+    if (Y < WorldOf(*this).State().surfaceHeight - Height) Y -= kHeldBack;
   }
 }
 
@@ -59,7 +59,7 @@ void Boss1ChargedLaser::MoveStep(int move_count) {
 
 void Boss1ChargedLaser::OnHit(Sprite& other, bool&) {
   if (!IsShip(other)) return;
-  const GameState& state = WindowOf(*this).State();
+  const GameState& state = WorldOf(*this).State();
   StrikeShip(*this, kLaserStrike, state.heroX, state.heroY);
 }
 

@@ -27,14 +27,14 @@ constexpr double kEmitterY = 120;
 
 void Boss2::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
-  GameState& state = WindowOf(*this).State();
+  GameState& state = WorldOf(*this).State();
   // Every beam sprite is gone by the time a boss arrives, but a beam cut
   // short when the last fight ended (the boss fell or play stopped mid-beam)
   // left its segment count behind, and a count that is not 0 holds back
   // every beam. A new boss starts with none under way.
   if (frame_.Clock() == 0) state.beamCount = 0;
   frame_.Hover(*this, kRules);
-  const int roll = WindowOf(*this).Random()(kVolleyChance);
+  const int roll = WorldOf(*this).Random()(kVolleyChance);
   if (roll == kRocketRoll && frame_.CooledDown(kRocketCoolDown)) FireRockets();
   // One beam at a time.
   if (roll == kBeamRoll && state.beamCount == 0 && frame_.CooledDown(kBeamCoolDown)) FireBeam();
@@ -42,26 +42,26 @@ void Boss2::MoveStep(int move_count) {
 }
 
 void Boss2::FireRockets() {
-  MainWindow& main_window = WindowOf(*this);
-  const PictureItem& picture = BossShotPicture(main_window, "rocet_1");
+  GameWorld& world = WorldOf(*this);
+  const PictureItem& picture = BossShotPicture(world, "rocet_1");
   for (const double x : {X + kLeftTubeX, X + kRightTubeX}) {
-    auto& rocket = LaunchBossShot<Boss2ThrownRocket>(main_window, picture, x, Y + kTubeY);
+    auto& rocket = LaunchBossShot<Boss2ThrownRocket>(world, picture, x, Y + kTubeY);
     rocket.FrameLooped = false;
     rocket.FrameSpeed = kRocketFrameSpeed;
     // Thrown sideways with the boss's own drift.
     rocket.DriftX = frame_.VX();
-    main_window.PlayEffectSound("hero_rocet");
+    world.PlayEffectSound("hero_rocet");
   }
   frame_.Fired();
 }
 
 void Boss2::FireBeam() {
-  MainWindow& main_window = WindowOf(*this);
-  auto& emitter = LaunchBossShot<Boss2BeamEmitter>(
-      main_window, BossShotPicture(main_window, "shell2_2"), X + kEmitterX, Y + kEmitterY);
+  GameWorld& world = WorldOf(*this);
+  auto& emitter = LaunchBossShot<Boss2BeamEmitter>(world, BossShotPicture(world, "shell2_2"),
+                                                   X + kEmitterX, Y + kEmitterY);
   emitter.FrameLooped = true;
   emitter.FrameSpeed = kEmitterFrameSpeed;
-  main_window.PlayEffectSound("little_lazer");
+  world.PlayEffectSound("little_lazer");
   frame_.Fired();
 }
 

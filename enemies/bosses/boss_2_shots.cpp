@@ -26,19 +26,19 @@ constexpr double kSegmentDrop = 50;
 
 // The beam ends early: the segments laid so far go at once and no beam is
 // under way any more.
-void CutBeam(MainWindow& main_window) {
-  GameEngine& engine = main_window.Engine();
+void CutBeam(GameWorld& world) {
+  GameEngine& engine = world.Engine();
   for (int i = 0; i < engine.ChildCount(); ++i) {
     if (auto* segment = dynamic_cast<Boss2BeamSegment*>(&engine.Child(i))) segment->Kill();
   }
-  main_window.State().beamCount = 0;
+  world.State().beamCount = 0;
 }
 
 }  // namespace
 
 void Boss2BeamEmitter::MoveStep(int move_count) {
   RotatedSprite::MoveStep(move_count);
-  GameState& state = WindowOf(*this).State();
+  GameState& state = WorldOf(*this).State();
   GoWithBoss(*this, kThreshold);
   X = state.bossX + kEmitterX;
   Y = state.bossY + kEmitterY;
@@ -61,16 +61,16 @@ void Boss2BeamEmitter::MoveStep(int move_count) {
 }
 
 void Boss2BeamEmitter::LaySegment() {
-  MainWindow& main_window = WindowOf(*this);
-  GameState& state = main_window.State();
-  const PictureItem& picture = BossShotPicture(main_window, "shell2_1");
+  GameWorld& world = WorldOf(*this);
+  GameState& state = world.State();
+  const PictureItem& picture = BossShotPicture(world, "shell2_1");
   // Segments lie end to end along the aim, one picture width apart.
   const double angle = state.beamAim * kRadiansPerAim;
   const double x = std::cos(angle) * state.beamCount * picture.Width() + X;
   const double y = std::sin(angle) * state.beamCount * picture.Width() + Y + kSegmentDrop;
-  auto& segment = LaunchBossShot<Boss2BeamSegment>(main_window, picture, x, y);
+  auto& segment = LaunchBossShot<Boss2BeamSegment>(world, picture, x, y);
   segment.Angle = state.beamAim;
-  main_window.PlayEffectSound("little_lazer");
+  world.PlayEffectSound("little_lazer");
   state.beamCount += 1;
 }
 
@@ -80,8 +80,8 @@ void Boss2BeamEmitter::OnHit(Sprite& other, bool&) {
   // Put out mid-beam by the ship, the emitter takes its beam with it: its
   // segments would never count round to the end of the cycle, and a count
   // left above 0 holds back every later beam of the fight.
-  MainWindow& main_window = WindowOf(*this);
-  if (main_window.State().beamCount != 0) CutBeam(main_window);
+  GameWorld& world = WorldOf(*this);
+  if (world.State().beamCount != 0) CutBeam(world);
 }
 
 void Boss2ThrownRocket::MoveStep(int move_count) {
@@ -102,7 +102,7 @@ void Boss2ThrownRocket::OnHit(Sprite& other, bool&) {
 
 void Boss2BeamSegment::MoveStep(int move_count) {
   RotatedSprite::MoveStep(move_count);
-  GameState& state = WindowOf(*this).State();
+  GameState& state = WorldOf(*this).State();
   GoWithBoss(*this, kThreshold);
   if (state.beamCount >= kFullBeam) {
     state.beamCount += 1;

@@ -28,33 +28,33 @@ constexpr double kBoltFrameSpeed = 0.2;
 void Boss3::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
   frame_.Hover(*this, kRules);
-  const int roll = WindowOf(*this).Random()(kVolleyChance);
+  const int roll = WorldOf(*this).Random()(kVolleyChance);
   if (roll == kBombRoll && frame_.CooledDown(kBombCoolDown)) DropBombs();
   if (roll == kBoltRoll && frame_.CooledDown(kBoltCoolDown)) FireAimedBolt();
   frame_.Settle(*this);
 }
 
 void Boss3::DropBombs() {
-  MainWindow& main_window = WindowOf(*this);
-  const PictureItem& picture = BossShotPicture(main_window, "shell3_0");
+  GameWorld& world = WorldOf(*this);
+  const PictureItem& picture = BossShotPicture(world, "shell3_0");
   for (const double x : {X, X + Width - kRightBayInset}) {
-    LaunchBossShot<Boss3Bomb>(main_window, picture, x, Y + kBayY);
-    main_window.PlayEffectSound("hero_rocet");
+    LaunchBossShot<Boss3Bomb>(world, picture, x, Y + kBayY);
+    world.PlayEffectSound("hero_rocet");
   }
   frame_.Fired();
 }
 
 void Boss3::FireAimedBolt() {
-  MainWindow& main_window = WindowOf(*this);
-  const GameState& state = main_window.State();
-  auto& bolt = LaunchBossShot<Boss3AimedBolt>(main_window, BossShotPicture(main_window, "shell3_1"),
-                                              X + kGunX, Y + kGunY);
+  GameWorld& world = WorldOf(*this);
+  const GameState& state = world.State();
+  auto& bolt = LaunchBossShot<Boss3AimedBolt>(world, BossShotPicture(world, "shell3_1"), X + kGunX,
+                                              Y + kGunY);
   // Drawn above the boss while it clears it.
   bolt.SetZ(1);
   bolt.FrameLooped = true;
   bolt.FrameSpeed = kBoltFrameSpeed;
   bolt.Aim = AimToward(state.heroX - X - kGunX, state.heroY - Y + kAimRise, bolt.Aim);
-  main_window.PlayEffectSound("hero_lazer");
+  world.PlayEffectSound("hero_lazer");
   frame_.Fired();
 }
 

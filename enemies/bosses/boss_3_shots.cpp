@@ -1,9 +1,9 @@
 #include "enemies/bosses/boss_3_shots.h"
 
+#include "common/explosions.h"
 #include "enemies/bosses/boss_3.h"
 #include "enemies/bosses/boss_shot_frame.h"
 #include "enemies/set4/set4_shots.h"
-#include "player/explosions.h"
 
 namespace zephyrant {
 
@@ -22,7 +22,7 @@ void Boss3Bomb::MoveStep(int move_count) {
   GoWithBoss(*this, kThreshold);
   Y += kFall;
   // A bomb always bursts before the bottom edge, so it needs no other way out.
-  if (Y >= WindowOf(*this).State().surfaceHeight - kBurstHeight) {
+  if (Y >= WorldOf(*this).State().surfaceHeight - kBurstHeight) {
     Burst();
     Kill();
   }
@@ -32,19 +32,19 @@ void Boss3Bomb::MoveStep(int move_count) {
 void Boss3Bomb::OnHit(Sprite& other, bool&) {
   if (!IsShip(other)) return;
   Burst();
-  WindowOf(*this).State().heroDamage += kBombDamage;
+  WorldOf(*this).State().heroDamage += kBombDamage;
   Kill();
 }
 
 void Boss3Bomb::Burst() {
-  MainWindow& main_window = WindowOf(*this);
-  SpawnExplosion<ShellImpact>(main_window, "Exp", X, Y, 1, kSlowImpact);
-  main_window.PlayEffectSound("little_exp");
+  GameWorld& world = WorldOf(*this);
+  SpawnExplosion<ShellImpact>(world, "Exp", X, Y, 1, kSlowImpact);
+  world.PlayEffectSound("little_exp");
   // The pellets pick their own scatter on their first step.
   for (int i = 0; i < kPellets; ++i) {
-    auto& pellet = main_window.Engine().Spawn<MineFragment>();
-    main_window.PlayEffectSound("little_shell");
-    pellet.SetImage(PelletPicture(main_window, main_window.Random()(kPelletLooks)));
+    auto& pellet = world.Engine().Spawn<MineFragment>();
+    world.PlayEffectSound("little_shell");
+    pellet.SetImage(PelletPicture(world, world.Random()(kPelletLooks)));
     pellet.X = X + Width / 2.0;
     pellet.Y = Y + Height / 2.0;
   }
@@ -52,7 +52,7 @@ void Boss3Bomb::Burst() {
 
 void Boss3AimedBolt::MoveStep(int move_count) {
   RotatedSprite::MoveStep(move_count);
-  const GameState& state = WindowOf(*this).State();
+  const GameState& state = WorldOf(*this).State();
   GoWithBoss(*this, kThreshold);
   // The bolt picture lies along its flight.
   Angle = Aim;

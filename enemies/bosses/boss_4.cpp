@@ -37,8 +37,8 @@ int Boss4::FanAim(int i, int first_aim) {
 void Boss4::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
   frame_.Hover(*this, kRules);
-  const double middle = WindowOf(*this).State().surfaceWidth / 2.0;
-  const int roll = WindowOf(*this).Random()(kVolleyChance);
+  const double middle = WorldOf(*this).State().surfaceWidth / 2.0;
+  const int roll = WorldOf(*this).Random()(kVolleyChance);
   if (roll == kFanRoll) {
     // In the right half it sprays down and to the left from its left wing,
     // in the left half down and to the right from its right wing; right at
@@ -53,22 +53,22 @@ void Boss4::MoveStep(int move_count) {
 }
 
 void Boss4::FireFan(double x, int first_aim) {
-  MainWindow& main_window = WindowOf(*this);
+  GameWorld& world = WorldOf(*this);
   for (int i = 0; i < kFanPellets; ++i) {
-    const int look = main_window.Random()(kPelletLooks);
-    auto& pellet = LaunchBossShot<Boss4FanPellet>(main_window, PelletPicture(main_window, look), x,
-                                                  Y + Height - kGunRise);
+    const int look = world.Random()(kPelletLooks);
+    auto& pellet =
+        LaunchBossShot<Boss4FanPellet>(world, PelletPicture(world, look), x, Y + Height - kGunRise);
     pellet.Aim = FanAim(i, first_aim);
-    main_window.PlayEffectSound("little_shell");
+    world.PlayEffectSound("little_shell");
   }
   frame_.Fired();
 }
 
 void Boss4::FireLaser() {
-  MainWindow& main_window = WindowOf(*this);
+  GameWorld& world = WorldOf(*this);
   // This laser charges silently and sounds only when it takes its aim.
-  auto& laser = LaunchBossShot<Boss4ChargedLaser>(
-      main_window, BossShotPicture(main_window, "shell3_1"), X + kLaserLaunchX, kLaserLaunchY);
+  auto& laser = LaunchBossShot<Boss4ChargedLaser>(world, BossShotPicture(world, "shell3_1"),
+                                                  X + kLaserLaunchX, kLaserLaunchY);
   laser.FrameLooped = true;
   laser.FrameSpeed = kLaserFrameSpeed;
   laser.Age = 0;

@@ -28,7 +28,7 @@ constexpr double kLaserRise = 7;  // above the lower edge
 void Boss5::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
   frame_.Hover(*this, kRules);
-  const int roll = WindowOf(*this).Random()(kVolleyChance);
+  const int roll = WorldOf(*this).Random()(kVolleyChance);
   if (roll == kRocketRoll && frame_.CooledDown(kRocketCoolDown)) FireRockets();
   if (roll == kLaserRoll && frame_.CooledDown(kLaserCoolDown)) FireLaser();
   if (roll == kBoltRoll && frame_.CooledDown(kBoltCoolDown)) FireBolts();
@@ -36,22 +36,22 @@ void Boss5::MoveStep(int move_count) {
 }
 
 void Boss5::FireRockets() {
-  MainWindow& main_window = WindowOf(*this);
-  const PictureItem& picture = BossShotPicture(main_window, "rocet_1");
+  GameWorld& world = WorldOf(*this);
+  const PictureItem& picture = BossShotPicture(world, "rocet_1");
   for (const double x : {X + kWingInset, X + Width - kWingInset}) {
-    auto& rocket = LaunchBossShot<Boss5HomingRocket>(main_window, picture, x, Y + kWingY);
+    auto& rocket = LaunchBossShot<Boss5HomingRocket>(world, picture, x, Y + kWingY);
     rocket.FrameLooped = true;
     rocket.FrameSpeed = kRocketFrameSpeed;
-    main_window.PlayEffectSound("hero_rocet");
+    world.PlayEffectSound("hero_rocet");
   }
   frame_.Fired();
 }
 
 void Boss5::FireLaser() {
-  MainWindow& main_window = WindowOf(*this);
+  GameWorld& world = WorldOf(*this);
   // Silent until it takes its aim.
-  auto& laser = LaunchBossShot<Boss5ChargedLaser>(
-      main_window, BossShotPicture(main_window, "shell3_1"), X + kLaserX, Y + Height - kLaserRise);
+  auto& laser = LaunchBossShot<Boss5ChargedLaser>(world, BossShotPicture(world, "shell3_1"),
+                                                  X + kLaserX, Y + Height - kLaserRise);
   laser.FrameLooped = true;
   laser.FrameSpeed = kLaserFrameSpeed;
   laser.Age = 0;
@@ -59,11 +59,11 @@ void Boss5::FireLaser() {
 }
 
 void Boss5::FireBolts() {
-  MainWindow& main_window = WindowOf(*this);
-  const PictureItem& picture = BossShotPicture(main_window, "shell1_0");
+  GameWorld& world = WorldOf(*this);
+  const PictureItem& picture = BossShotPicture(world, "shell1_0");
   for (const double x : {X + kWingInset, X + Width - kWingInset}) {
-    LaunchBossShot<Boss5FallingBolt>(main_window, picture, x, Y + kWingY);
-    main_window.PlayEffectSound("hero_rocet");
+    LaunchBossShot<Boss5FallingBolt>(world, picture, x, Y + kWingY);
+    world.PlayEffectSound("hero_rocet");
   }
   frame_.Fired();
 }

@@ -1,7 +1,7 @@
 #include "enemies/bosses/boss_frame.h"
 
-#include "game/main_window.h"
-#include "player/explosions.h"
+#include "common/explosions.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
@@ -19,7 +19,7 @@ constexpr double kDeathFrameSpeed = 0.5;
 }  // namespace
 
 void BossFrame::Hover(ImageSprite& boss, const BossRules& rules) {
-  GameState& state = WindowOf(boss).State();
+  GameState& state = WorldOf(boss).State();
   if (state.screenState != kPlaying) boss.Kill();
   // The player's shots count the hits; the boss only reads the total. An
   // aborted game leaves 500 hits, so a boss removed then still falls.
@@ -40,10 +40,10 @@ void BossFrame::Settle(ImageSprite& boss) {
 }
 
 void BossFrame::Die(ImageSprite& boss, const BossRules& rules) {
-  MainWindow& main_window = WindowOf(boss);
-  GameState& state = main_window.State();
-  SpawnExplosion<Explosion>(main_window, "ExpBoss", boss.X, boss.Y, 1, kDeathFrameSpeed);
-  main_window.PlayEffectSound("little_exp");
+  GameWorld& world = WorldOf(boss);
+  GameState& state = world.State();
+  SpawnExplosion<Explosion>(world, "ExpBoss", boss.X, boss.Y, 1, kDeathFrameSpeed);
+  world.PlayEffectSound("little_exp");
   // A boss is worth its threshold, however far a last rocket carried the count.
   state.score += rules.threshold;
   state.levelPhase = 1;
@@ -52,14 +52,14 @@ void BossFrame::Die(ImageSprite& boss, const BossRules& rules) {
 }
 
 void BossFrame::DecideTurn(const ImageSprite& boss, double side_speed) {
-  MainWindow& main_window = WindowOf(boss);
-  const int roll = main_window.Random()(kTurnSpread) + kTurnPatience;
+  GameWorld& world = WorldOf(boss);
+  const int roll = world.Random()(kTurnSpread) + kTurnPatience;
   if (roll < turn_timer_) {
-    const int kind = main_window.Random()(kTurnKinds);
+    const int kind = world.Random()(kTurnKinds);
     switch (kind) {
       case kTowardShip: {
         // Straight above the ship, it keeps its course.
-        const double hero_x = main_window.State().heroX;
+        const double hero_x = world.State().heroX;
         if (boss.X < hero_x) vx_ = side_speed;
         if (boss.X > hero_x) vx_ = -side_speed;
         break;

@@ -1,8 +1,8 @@
 #include "enemies/bosses/boss_shot_frame.h"
 
+#include "common/explosions.h"
 #include "enemies/aim.h"
-#include "player/explosions.h"
-#include "player/ship.h"
+#include "world/sprite_kinds.h"
 
 namespace zephyrant {
 
@@ -22,21 +22,21 @@ constexpr double kLaserAimDy = 15;
 
 }  // namespace
 
-const PictureItem& BossShotPicture(MainWindow& main_window, std::string_view name) {
-  return main_window.Images(Holder::kBoss, "ListShell").Item(name);
+const PictureItem& BossShotPicture(GameWorld& world, std::string_view name) {
+  return world.Images(Holder::kBoss, "ListShell").Item(name);
 }
 
-const PictureItem& PelletPicture(MainWindow& main_window, int index) {
-  return main_window.Images(Holder::kBoss, "ListSh").Item(index);
+const PictureItem& PelletPicture(GameWorld& world, int index) {
+  return world.Images(Holder::kBoss, "ListSh").Item(index);
 }
 
 void GoWithBoss(ImageSprite& shot, int threshold) {
-  const GameState& state = WindowOf(shot).State();
+  const GameState& state = WorldOf(shot).State();
   if (state.screenState != kPlaying || state.bossHits >= threshold) shot.Kill();
 }
 
 void GoOffSurface(ImageSprite& shot) {
-  const GameState& state = WindowOf(shot).State();
+  const GameState& state = WorldOf(shot).State();
   if (shot.Y <= 0) shot.Kill();
   if (shot.Y >= state.surfaceHeight) shot.Kill();
   if (shot.X <= 0) shot.Kill();
@@ -44,10 +44,10 @@ void GoOffSurface(ImageSprite& shot) {
 }
 
 void StrikeShip(ImageSprite& shot, const ShipStrike& strike, double x, double y) {
-  MainWindow& main_window = WindowOf(shot);
-  SpawnExplosion<ShellImpact>(main_window, strike.explosion, x, y, 1, strike.frameSpeed);
-  main_window.PlayEffectSound(strike.sound);
-  main_window.State().heroDamage += strike.damage;
+  GameWorld& world = WorldOf(shot);
+  SpawnExplosion<ShellImpact>(world, strike.explosion, x, y, 1, strike.frameSpeed);
+  world.PlayEffectSound(strike.sound);
+  world.State().heroDamage += strike.damage;
   shot.Kill();
 }
 
@@ -57,7 +57,7 @@ void FlyAlong(ImageSprite& shot, int aim, double speed) {
 }
 
 void HomeOnShip(RotatedSprite& rocket, int& aim, double speed) {
-  const GameState& state = WindowOf(rocket).State();
+  const GameState& state = WorldOf(rocket).State();
   const double dx = state.heroX - rocket.X + kHomingDx;
   const double dy = state.heroY - rocket.Y + kHomingDy;
   aim = AimToward(dx, dy, aim);
@@ -68,8 +68,8 @@ void HomeOnShip(RotatedSprite& rocket, int& aim, double speed) {
 
 void ChargedLaserStep(RotatedSprite& laser, int& aim, int& age, const ChargedLaser& rules,
                       int threshold) {
-  MainWindow& main_window = WindowOf(laser);
-  const GameState& state = main_window.State();
+  GameWorld& world = WorldOf(laser);
+  const GameState& state = world.State();
   GoWithBoss(laser, threshold);
   // The laser picture lies along its aim, so it turns toward the ship as
   // soon as it has aimed, while still charging.
@@ -80,7 +80,7 @@ void ChargedLaserStep(RotatedSprite& laser, int& aim, int& age, const ChargedLas
   }
   if (age == kLaserAimAge) {
     aim = AimToward(state.heroX - state.bossX + kLaserAimDx, state.heroY + kLaserAimDy, aim);
-    if (!rules.chargedSound.empty()) main_window.PlayEffectSound(rules.chargedSound);
+    if (!rules.chargedSound.empty()) world.PlayEffectSound(rules.chargedSound);
   }
   if (age >= kLaserChargeSteps) FlyAlong(laser, aim, rules.speed);
   GoOffSurface(laser);

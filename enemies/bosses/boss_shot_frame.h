@@ -6,21 +6,21 @@
 #include <string_view>
 
 #include "framework/sprite.h"
-#include "game/main_window.h"
-#include "player/ship.h"
+#include "world/game_world.h"
+#include "world/sprite_kinds.h"
 
 namespace zephyrant {
 
 // A boss shot's picture, from the boss holder's shot list.
-const PictureItem& BossShotPicture(MainWindow& main_window, std::string_view name);
+const PictureItem& BossShotPicture(GameWorld& world, std::string_view name);
 // One of the 10 x 10 pellets sh0.. by index.
-const PictureItem& PelletPicture(MainWindow& main_window, int index);
+const PictureItem& PelletPicture(GameWorld& world, int index);
 
 // A new shot at (x, y) with the picture's size and frames; the boss sets
 // the animation and the course.
 template <class T>
-T& LaunchBossShot(MainWindow& main_window, const PictureItem& picture, double x, double y) {
-  T& shot = main_window.Engine().Spawn<T>();
+T& LaunchBossShot(GameWorld& world, const PictureItem& picture, double x, double y) {
+  T& shot = world.Engine().Spawn<T>();
   shot.SetImage(picture);
   shot.X = x;
   shot.Y = y;

@@ -50,7 +50,7 @@ constexpr int kAimedRoll = 1;
 void Set1Enemy::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
   CheckFrameRemovals(*this, kFrame);
-  switch (WindowOf(*this).State().levelNumber) {
+  switch (WorldOf(*this).State().levelNumber) {
     case 1:
       Level1();
       break;
@@ -87,7 +87,7 @@ void Set1Enemy::Level1() {
   if (X <= 0) speed_x_ = kSwellSpeed;
   X += speed_x_;
   Y += std::sin(phase_) + kSwellSink;
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   fire_roll_ = random(250);
   aim_roll_ = random(10);
   shot_image_ = random(kBulletPictures);
@@ -108,7 +108,7 @@ void Set1Enemy::Level2() {
   X += speed_x_;
   Y += std::sin(2 * phase_) + kDoubleStepSink;
   phase_ += kWaveStep;
-  fire_roll_ = WindowOf(*this).Random()(500);
+  fire_roll_ = WorldOf(*this).Random()(500);
   shot_image_ = kLaserPicture;
   if (fire_roll_ == kSingleRoll && timer_.Ready(kLongShotGap)) FireDriftingLaser();
 }
@@ -119,7 +119,7 @@ void Set1Enemy::Level3() {
   if (X <= 0) speed_x_ = kSweepSpeed;
   X += speed_x_;
   if (X >= 0 && X <= W) Y += kSweepSink;
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   fire_roll_ = random(250);
   aim_roll_ = random(5);
   shot_image_ = random(kBulletPictures);
@@ -137,7 +137,7 @@ void Set1Enemy::Level5() {
   if (X >= W - Width || X <= 0) phase_ = 0;
   Y += std::sin(1.5 * phase_) + kWaveSink;
   phase_ += kWaveStep;
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   fire_roll_ = random(250);
   aim_roll_ = random(2);
   shot_image_ = random(kBulletPictures);
@@ -150,7 +150,7 @@ void Set1Enemy::Level6() {
   X += phase_;
   Y += kGlideSink;
   if (X > W - kGlideRightWall) phase_ = -kGlideSpeed;
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   fire_roll_ = random(700);
   shot_image_ = random(kBulletPictures);
   if (fire_roll_ == kSingleRoll && timer_.Ready(kLongShotGap)) FireHomingRocket();

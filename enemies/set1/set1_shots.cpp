@@ -1,13 +1,13 @@
 #include "enemies/set1/set1_shots.h"
 
-#include "game/main_window.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
 void Set1BulletOrRocket::MoveStep(int move_count) {
   RotatedSprite::MoveStep(move_count);
   CheckShotRemovals(*this);
-  switch (WindowOf(*this).State().levelNumber) {
+  switch (WorldOf(*this).State().levelNumber) {
     case 1:
       Fly(*this, Aim);
       break;
@@ -30,7 +30,7 @@ void Set1BulletOrRocket::OnHit(Sprite& other, bool&) {
 void Set1BulletOrLaser::MoveStep(int move_count) {
   RotatedSprite::MoveStep(move_count);
   CheckShotRemovals(*this);
-  switch (WindowOf(*this).State().levelNumber) {
+  switch (WorldOf(*this).State().levelNumber) {
     case 2:
       DriftThenDart(*this, *this);
       break;

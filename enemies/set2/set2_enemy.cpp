@@ -49,7 +49,7 @@ constexpr double kLaserSink = 0.2;
 void Set2Enemy::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
   CheckFrameRemovals(*this, kFrame);
-  switch (WindowOf(*this).State().levelNumber) {
+  switch (WorldOf(*this).State().levelNumber) {
     case 8:
     case 18:
     case 32:
@@ -84,7 +84,7 @@ void Set2Enemy::OnHit(Sprite& other, bool&) {
 void Set2Enemy::VerticalBars() {
   if (X >= W) {
     Kill();
-    WindowOf(*this).State().enemiesGone += 1;
+    WorldOf(*this).State().enemiesGone += 1;
   }
   // The script starts the bars just above or just below the surface, so
   // their first step gives them their speed.
@@ -104,7 +104,7 @@ void Set2Enemy::Level9() {
   if (X <= 0) speed_x_ = kGlideSpeed;
   X += speed_x_;
   Y += kGlideSink;
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   fire_roll_ = random(500);
   aim_roll_ = random(10);
   shot_image_ = random(kBulletPictures);
@@ -121,7 +121,7 @@ void Set2Enemy::Level10() {
   if (X <= 0) speed_x_ = kSweepSpeed;
   X += speed_x_;
   if (X >= 0 && X <= W) Y += kSweepSink;
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   fire_roll_ = random(700);
   aim_roll_ = random(10);
   shot_image_ = kLaserPicture;
@@ -142,7 +142,7 @@ void Set2Enemy::Level11() {
   if (X <= -Width) speed_x_ = kWideSweepSpeed;
   X += speed_x_;
   Y += kWideSweepSink;
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   fire_roll_ = random(250);
   aim_roll_ = random(10);
   shot_image_ = random(kBulletPictures);
@@ -163,7 +163,7 @@ void Set2Enemy::Level12() {
   if (X >= W - Width || X <= 0) phase_ = 0;
   Y += std::sin(2 * phase_) + kWaveSink;
   phase_ += kWaveStep;
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   fire_roll_ = random(250);
   aim_roll_ = random(10);
   shot_image_ = random(kBulletPictures);
@@ -172,7 +172,7 @@ void Set2Enemy::Level12() {
     const double y = Y + Height - 10;
     auto& shot = FireShot<Set2Bullet>(*this, shot_image_, x, y, "little_shell");
     shot.DriftX = speed_x_;
-    shot.Aim = AimAtShip(WindowOf(*this).State(), x, y);
+    shot.Aim = AimAtShip(WorldOf(*this).State(), x, y);
     timer_.Fired();
   }
 }
@@ -180,7 +180,7 @@ void Set2Enemy::Level12() {
 void Set2Enemy::Level13() {
   // Never leaves and never fires: the level ends when every wanderer is
   // shot down or has rammed the ship.
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   if (speed_y_ == 0) speed_y_ = random(kWanderSpeeds) + 1;
   if (X < 0) speed_x_ = random(kWanderSpeeds) + 1;
   if (X > kWanderRightWall) speed_x_ = -(random(kWanderSpeeds) + 1);

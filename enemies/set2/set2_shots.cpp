@@ -1,6 +1,6 @@
 #include "enemies/set2/set2_shots.h"
 
-#include "game/main_window.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
@@ -13,7 +13,7 @@ constexpr double kFallSpeed = 7;
 void Set2Bullet::MoveStep(int move_count) {
   RotatedSprite::MoveStep(move_count);
   CheckShotRemovals(*this);
-  switch (WindowOf(*this).State().levelNumber) {
+  switch (WorldOf(*this).State().levelNumber) {
     case 9:
       Y += kFallSpeed;
       break;
@@ -38,7 +38,7 @@ void Set2Bullet::OnHit(Sprite& other, bool&) {
 void Set2HomingLaser::MoveStep(int move_count) {
   RotatedSprite::MoveStep(move_count);
   CheckShotRemovals(*this);
-  if (WindowOf(*this).State().levelNumber == 10) DriftThenHome();
+  if (WorldOf(*this).State().levelNumber == 10) DriftThenHome();
   CheckShotLeftScreen(*this);
   CheckHits();
 }
@@ -50,7 +50,7 @@ void Set2HomingLaser::DriftThenHome() {
     Y += DriftY;
   }
   // A warning shortly before it turns on the ship; it rests one step.
-  if (Age == kWarningAge) WindowOf(*this).PlayEffectSound("little_lazer");
+  if (Age == kWarningAge) WorldOf(*this).PlayEffectSound("little_lazer");
   if (Age > kLaserDriftSteps) {
     Aim = AimFromShot(*this, kLaserTargetDx, kLaserTargetDy, Aim);
     Angle = Aim;

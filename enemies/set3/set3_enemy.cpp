@@ -74,7 +74,7 @@ void FireTwo(ImageSprite& enemy, int picture, double y) {
 void Set3Enemy::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
   CheckFrameRemovals(*this, kFrame);
-  switch (WindowOf(*this).State().levelNumber) {
+  switch (WorldOf(*this).State().levelNumber) {
     case 15:
       Level15();
       break;
@@ -104,7 +104,7 @@ void Set3Enemy::MoveStep(int move_count) {
 void Set3Enemy::OnHit(Sprite& other, bool&) {
   // Once destroyed, the enemy counts for nothing more this step.
   if (Killed()) return;
-  GameState& state = WindowOf(*this).State();
+  GameState& state = WorldOf(*this).State();
   if (IsPlayerShell(other)) {
     // Counted on a double, 1 up and 0.7 back in the armoured level: the sum
     // stays a hair under 3 after ten hits, so the eleventh destroys.
@@ -136,7 +136,7 @@ void Set3Enemy::Level15() {
   if (orbit_angle_ >= 2 * kPi - kFireWindow && orbit_angle_ <= 2 * kPi + kFireWindow) {
     fire_roll_ = kPairRoll;
   }
-  shot_image_ = WindowOf(*this).Random()(kBulletPictures);
+  shot_image_ = WorldOf(*this).Random()(kBulletPictures);
   orbit_angle_ += kCircleTurn;
   if (orbit_angle_ >= kOrbitWrap) orbit_angle_ = 0;
   if (fire_roll_ == kPairRoll && timer_.Ready(kLongShotGap)) {
@@ -158,7 +158,7 @@ void Set3Enemy::Level16() {
   X += speed_x_;
   Y += std::sin(phase_) + kWaveSink;
   phase_ += kWaveStep;
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   fire_roll_ = random(150);
   aim_roll_ = random(10);
   shot_image_ = random(kBulletPictures);
@@ -179,7 +179,7 @@ void Set3Enemy::Level17() {
       orbit_angle_ = (Y - Height) * kStartSpread / kRowSpreadDivisor;
       center_y_ = Height;
     }
-    WindowOf(*this).State().formationSpeed = 1;
+    WorldOf(*this).State().formationSpeed = 1;
     center_x_ = X - W;
   }
   FlyInFormation();
@@ -206,7 +206,7 @@ void Set3Enemy::Level19() {
       orbit_angle_ = kThreeRowAngles[2];
       center_y_ = 2 * Height;
     }
-    WindowOf(*this).State().formationSpeed = 1;
+    WorldOf(*this).State().formationSpeed = 1;
     center_x_ = X - W;
   }
   FlyInFormation();
@@ -236,7 +236,7 @@ void Set3Enemy::Level20() {
 void Set3Enemy::FlyInFormation() {
   // One speed for the whole formation: the first centre to reach a wall
   // turns everyone, those already moved this step from the next one.
-  double& speed = WindowOf(*this).State().formationSpeed;
+  double& speed = WorldOf(*this).State().formationSpeed;
   if (center_x_ >= kCentreRightWall) speed = -1;
   if (center_x_ <= 0) speed = 1;
   center_x_ += speed;
@@ -248,7 +248,7 @@ void Set3Enemy::FlyInFormation() {
 }
 
 void Set3Enemy::DrawFormationRolls() {
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   fire_roll_ = random(250);
   aim_roll_ = random(2);
   shot_image_ = random(kBulletPictures);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "enemies/enemy_kinds.h"
 #include "enemies/small_enemy_frame.h"
+#include "world/sprite_kinds.h"
 
 namespace zephyrant {
 

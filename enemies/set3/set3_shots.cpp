@@ -1,13 +1,13 @@
 #include "enemies/set3/set3_shots.h"
 
-#include "game/main_window.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
 void Set3FallingBullet::MoveStep(int move_count) {
   RotatedSprite::MoveStep(move_count);
   CheckShotRemovals(*this);
-  switch (WindowOf(*this).State().levelNumber) {
+  switch (WorldOf(*this).State().levelNumber) {
     case 15:
     case 16:
     case 19:
@@ -28,7 +28,7 @@ void Set3FallingBullet::OnHit(Sprite& other, bool&) {
 void Set3FormationBullet::MoveStep(int move_count) {
   RotatedSprite::MoveStep(move_count);
   CheckShotRemovals(*this);
-  if (WindowOf(*this).State().levelNumber == 17) Fly(*this, Aim);
+  if (WorldOf(*this).State().levelNumber == 17) Fly(*this, Aim);
   CheckShotLeftScreen(*this);
   CheckHits();
 }

@@ -59,7 +59,7 @@ constexpr int kAimedRoll = 1;
 void Set4Enemy::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
   CheckFrameRemovals(*this, kFrame);
-  switch (WindowOf(*this).State().levelNumber) {
+  switch (WorldOf(*this).State().levelNumber) {
     case kWanderingMineLevel:
       WanderingMines();
       break;
@@ -88,7 +88,7 @@ void Set4Enemy::MoveStep(int move_count) {
 void Set4Enemy::OnHit(Sprite& other, bool&) {
   // Once destroyed, the enemy counts for nothing more this step.
   if (Killed()) return;
-  GameState& state = WindowOf(*this).State();
+  GameState& state = WorldOf(*this).State();
   if (IsPlayerShell(other)) {
     hit_count_ += 1.0;
     if (state.levelNumber == kArmouredLevel) hit_count_ -= kArmour;
@@ -108,12 +108,12 @@ void Set4Enemy::OnHit(Sprite& other, bool&) {
 }
 
 bool Set4Enemy::IsMine() const {
-  const int level = WindowOf(*this).State().levelNumber;
+  const int level = WorldOf(*this).State().levelNumber;
   return level == kWanderingMineLevel || level == kFallingMineLevel;
 }
 
 void Set4Enemy::WanderingMines() {
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   if (speed_x_ == 0) {
     const int first = random(kMineSpeeds);
     const int second = random(kMineSpeeds);
@@ -136,21 +136,21 @@ void Set4Enemy::BurstAtTheBottom() {
   if (Y < H - Height - kMineFloor) return;
   Explode(*this, "ExpRocket", kFrame.explosion_speed);
   Burst(kBurstFragments);
-  WindowOf(*this).State().enemiesGone += 1;
+  WorldOf(*this).State().enemiesGone += 1;
   Kill();
 }
 
 void Set4Enemy::Burst(int fragments) {
-  MainWindow& main_window = WindowOf(*this);
-  const ImageList& pieces = main_window.Images(Holder::kBoss, "ListSh");
+  GameWorld& world = WorldOf(*this);
+  const ImageList& pieces = world.Images(Holder::kBoss, "ListSh");
   for (int i = 0; i < fragments; ++i) {
-    const int picture = main_window.Random()(kFragmentPictures);
-    auto& fragment = main_window.Engine().Spawn<MineFragment>();
+    const int picture = world.Random()(kFragmentPictures);
+    auto& fragment = world.Engine().Spawn<MineFragment>();
     fragment.SetImage(pieces.Item(picture));
     fragment.X = X + Width / 2.0;
     fragment.Y = Y + Height / 2.0;
     fragment.PixelExact = true;
-    main_window.PlayEffectSound("little_shell");
+    world.PlayEffectSound("little_shell");
   }
 }
 
@@ -168,7 +168,7 @@ void Set4Enemy::SwingingRows() {
   Y = center_y_;
   orbit_angle_ += kRowsTurn;
   if (orbit_angle_ >= kRowsWrap) orbit_angle_ = 0;
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   fire_roll_ = random(250);
   aim_roll_ = random(2);
   shot_image_ = random(kBulletPictures);
@@ -180,7 +180,7 @@ void Set4Enemy::SwingingRows() {
 }
 
 void Set4Enemy::Bouncers() {
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   if (speed_x_ == 0) speed_x_ = random(kBouncerStartSpeeds) + 1;
   // Above the top the walls stand a width further in, so bouncers enter
   // the screen before they swing out again.
@@ -195,7 +195,7 @@ void Set4Enemy::Bouncers() {
 }
 
 void Set4Enemy::Ring() {
-  GameState& state = WindowOf(*this).State();
+  GameState& state = WorldOf(*this).State();
   // The script stands enemy i at X = i, which spreads the ring evenly over
   // the quota. A quota below 1 never comes from a script; it must not
   // divide by zero all the same.
@@ -209,7 +209,7 @@ void Set4Enemy::Ring() {
   Y = center_y_ + kRingDepth * std::cos(orbit_angle_);
   orbit_angle_ += kRingTurn;
   if (orbit_angle_ >= 2 * kPi) orbit_angle_ = 0;
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   fire_roll_ = random(700);
   aim_roll_ = random(10);
   shot_image_ = random(kBulletPictures);

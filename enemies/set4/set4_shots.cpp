@@ -1,6 +1,6 @@
 #include "enemies/set4/set4_shots.h"
 
-#include "game/main_window.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
@@ -18,7 +18,7 @@ constexpr int kFragmentSpeeds = 25;
 
 void MineFragment::MoveStep(int move_count) {
   RotatedSprite::MoveStep(move_count);
-  const GameState& state = WindowOf(*this).State();
+  const GameState& state = WorldOf(*this).State();
   // Fragments linger on the main menu and the options screen.
   if (state.screenState != kPlaying && state.screenState != kOptions &&
       state.screenState != kMainMenu) {
@@ -30,7 +30,7 @@ void MineFragment::MoveStep(int move_count) {
   if (state.levelNumber >= 21 && state.levelNumber <= 23) {
     // A fragment whose draws both come out 0 rests a step and draws again.
     if (DriftX == 0 && DriftY == 0) {
-      RandomGenerator& random = WindowOf(*this).Random();
+      RandomGenerator& random = WorldOf(*this).Random();
       const int x_first = random(kFragmentSpeeds);
       const int x_second = random(kFragmentSpeeds);
       DriftX = x_first - x_second;
@@ -54,7 +54,7 @@ void MineFragment::OnHit(Sprite& other, bool&) {
 void Set4Bullet::MoveStep(int move_count) {
   RotatedSprite::MoveStep(move_count);
   CheckShotRemovals(*this);
-  switch (WindowOf(*this).State().levelNumber) {
+  switch (WorldOf(*this).State().levelNumber) {
     case 24:
     case 26:
       Fly(*this, Aim);

@@ -59,7 +59,7 @@ double StartAngle(double turns, double x, int quota) {
 void Set5Enemy::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
   CheckFrameRemovals(*this, kFrame);
-  switch (WindowOf(*this).State().levelNumber) {
+  switch (WorldOf(*this).State().levelNumber) {
     case 29:
       InwardSpiral();
       break;
@@ -91,7 +91,7 @@ void Set5Enemy::OnHit(Sprite& other, bool&) {
 
 void Set5Enemy::InwardSpiral() {
   if (orbit_ready_ == 0) {
-    orbit_angle_ = StartAngle(1, X, WindowOf(*this).State().levelQuota);
+    orbit_angle_ = StartAngle(1, X, WorldOf(*this).State().levelQuota);
     radius_ = (W - Width) / 2;
     orbit_ready_ = 1;
   }
@@ -108,10 +108,10 @@ void Set5Enemy::InwardSpiral() {
 void Set5Enemy::RollingEllipses() {
   if (X >= 2 * Height + kRollExitBeyond) {
     Kill();
-    WindowOf(*this).State().enemiesGone += 1;
+    WorldOf(*this).State().enemiesGone += 1;
   }
   if (orbit_ready_ == 0) {
-    orbit_angle_ = StartAngle(2, X, WindowOf(*this).State().levelQuota);
+    orbit_angle_ = StartAngle(2, X, WorldOf(*this).State().levelQuota);
     center_x_ = Y;
     radius_ = (H - Height) / 2;
     orbit_ready_ = 1;
@@ -126,7 +126,7 @@ void Set5Enemy::RollingEllipses() {
 }
 
 void Set5Enemy::LaserSweepers() {
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   EndLevelBelowBottom(*this);
   if (X >= W - Width) speed_x_ = -(kSweepSpeed + random(kSweepExtra));
   if (X <= 0) speed_x_ = kSweepSpeed + random(kSweepExtra);
@@ -150,7 +150,7 @@ void Set5Enemy::LaserSweepers() {
 void Set5Enemy::VerticalBars() {
   if (X <= -Width) {
     Kill();
-    WindowOf(*this).State().enemiesGone += 1;
+    WorldOf(*this).State().enemiesGone += 1;
   }
   if (Y >= H) {
     speed_y_ = -kBarSpeed;
@@ -164,7 +164,7 @@ void Set5Enemy::VerticalBars() {
 }
 
 void Set5Enemy::Level33() {
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   X += speed_x_;
   if (X <= 0) speed_x_ = random(kWaveSpeeds) + 1;
   if (X >= W - Width) speed_x_ = -(random(kWaveSpeeds) + 1);
@@ -187,7 +187,7 @@ void Set5Enemy::Level34() {
   X += phase_;
   Y += kGlideSink;
   if (X > W - kGlideRightWall) phase_ = -kGlideSpeed;
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   fire_roll_ = random(500);
   aim_roll_ = random(10);
   shot_image_ = random(kBulletPictures);
@@ -199,7 +199,7 @@ void Set5Enemy::Level34() {
 }
 
 void Set5Enemy::DrawOrbitRolls() {
-  RandomGenerator& random = WindowOf(*this).Random();
+  RandomGenerator& random = WorldOf(*this).Random();
   fire_roll_ = random(700);
   aim_roll_ = random(10);
   shot_image_ = random(kBulletPictures);
@@ -209,7 +209,7 @@ void Set5Enemy::FireAimedBullet() {
   const double x = X + 20;
   const double y = Y + Height - 10;
   auto& shot = FireShot<Set5BulletOrLaser>(*this, shot_image_, x, y, "little_shell");
-  shot.Aim = AimAtShip(WindowOf(*this).State(), x, y);
+  shot.Aim = AimAtShip(WorldOf(*this).State(), x, y);
   timer_.Fired();
 }
 

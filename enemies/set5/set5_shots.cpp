@@ -1,13 +1,13 @@
 #include "enemies/set5/set5_shots.h"
 
-#include "game/main_window.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
 void Set5HomingBullet::MoveStep(int move_count) {
   RotatedSprite::MoveStep(move_count);
   CheckShotRemovals(*this);
-  switch (WindowOf(*this).State().levelNumber) {
+  switch (WorldOf(*this).State().levelNumber) {
     case 33:
     case 34:
       // Steers at the ship every step, but never upward.
@@ -28,7 +28,7 @@ void Set5HomingBullet::OnHit(Sprite& other, bool&) {
 void Set5BulletOrLaser::MoveStep(int move_count) {
   RotatedSprite::MoveStep(move_count);
   CheckShotRemovals(*this);
-  switch (WindowOf(*this).State().levelNumber) {
+  switch (WorldOf(*this).State().levelNumber) {
     case 29:
     case 30:
       Fly(*this, Aim);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/explosions.h"
 #include "enemies/aim.h"
 #include "enemies/bosses/boss_1.h"
 #include "enemies/bosses/boss_1_shots.h"
@@ -17,7 +18,6 @@
 #include "enemies/bosses/boss_4_shots.h"
 #include "enemies/bosses/boss_5_shots.h"
 #include "enemies/set4/set4_shots.h"
-#include "player/explosions.h"
 #include "tests/enemies/boss_fight.h"
 
 namespace zephyrant::testing {

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "common/explosions.h"
 #include "enemies/bosses/boss_1.h"
 #include "enemies/bosses/boss_1_shots.h"
 #include "enemies/bosses/boss_2.h"
@@ -15,7 +16,6 @@
 #include "enemies/bosses/boss_4_shots.h"
 #include "enemies/bosses/boss_5.h"
 #include "enemies/bosses/boss_5_shots.h"
-#include "player/explosions.h"
 #include "player/shots.h"
 #include "tests/enemies/boss_fight.h"
 

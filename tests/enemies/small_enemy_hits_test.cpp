@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/explosions.h"
 #include "enemies/set1/set1_enemy.h"
 #include "enemies/set1/set1_shots.h"
 #include "enemies/set2/set2_enemy.h"
@@ -10,7 +11,6 @@
 #include "enemies/set4/set4_enemy.h"
 #include "enemies/set4/set4_shots.h"
 #include "enemies/set5/set5_enemy.h"
-#include "player/explosions.h"
 #include "tests/enemies/small_play.h"
 
 namespace zephyrant::testing {

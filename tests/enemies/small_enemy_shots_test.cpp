@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 
+#include "common/explosions.h"
 #include "enemies/aim.h"
 #include "enemies/set1/set1_enemy.h"
 #include "enemies/set1/set1_shots.h"
@@ -16,7 +17,6 @@
 #include "enemies/set4/set4_shots.h"
 #include "enemies/set5/set5_enemy.h"
 #include "enemies/set5/set5_shots.h"
-#include "player/explosions.h"
 #include "tests/enemies/small_play.h"
 
 namespace zephyrant::testing {

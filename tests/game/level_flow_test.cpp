@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/banners.h"
+#include "common/banners.h"
 #include "tests/player/play.h"
 
 namespace zephyrant::testing {

@@ -8,10 +8,10 @@
 #include <sstream>
 
 #include "menus/high_scores.h"
-#include "menus/settings.h"
 #include "platform/common/settings_file.h"
 #include "platform/headless/scratch_folder.h"
 #include "tests/menus/menu_game.h"
+#include "world/settings.h"
 
 namespace zephyrant {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "menus/settings.h"
 #include "platform/headless/scratch_folder.h"
 #include "tests/menus/menu_game.h"
+#include "world/settings.h"
 
 namespace zephyrant {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/explosions.h"
 #include "player/display.h"
-#include "player/explosions.h"
 #include "tests/player/play.h"
 
 namespace zephyrant::testing {

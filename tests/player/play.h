@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "enemies/enemy_kinds.h"
 #include "tests/runner/json_reader.h"
 #include "tools/sim/sim_runner.h"
+#include "world/sprite_kinds.h"
 
 namespace zephyrant::testing {
 

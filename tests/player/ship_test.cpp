@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
-#include "game/banners.h"
+#include "common/banners.h"
+#include "common/explosions.h"
 #include "player/display.h"
-#include "player/explosions.h"
 #include "player/mounts.h"
 #include "player/shots.h"
 #include "tests/player/play.h"

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/explosions.h"
 #include "player/display.h"
-#include "player/explosions.h"
 #include "player/mounts.h"
 #include "player/pickups.h"
 #include "player/ship.h"

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "menus/settings.h"
 #include "platform/headless/scratch_folder.h"
 #include "tests/runner/json_reader.h"
 #include "tools/sim/png_writer.h"
 #include "tools/sim/sim_runner.h"
+#include "world/settings.h"
 
 namespace zephyrant {
 namespace {

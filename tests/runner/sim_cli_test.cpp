@@ -9,10 +9,10 @@
 #include <iterator>
 #include <sstream>
 
-#include "game/game_state.h"
 #include "platform/headless/scratch_folder.h"
 #include "tests/runner/json_reader.h"
 #include "tests/runner/png_reader.h"
+#include "world/game_state.h"
 
 namespace zephyrant {
 namespace {

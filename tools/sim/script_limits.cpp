@@ -1,6 +1,6 @@
 #include "tools/sim/script_limits.h"
 
-#include "menus/settings.h"
+#include "world/settings.h"
 
 namespace zephyrant {
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <variant>
 
-#include "game/banners.h"
+#include "common/banners.h"
 #include "player/ship.h"
 
 namespace zephyrant {

@@ -1,4 +1,4 @@
-#include "game/game_state.h"
+#include "world/game_state.h"
 
 namespace zephyrant {
 

@@ -2,7 +2,7 @@
 
 #include "enemies/bosses/boss_1.h"
 #include "enemies/set1/set1_enemy.h"
-#include "enemies/waves/wave.h"
+#include "levels/wave.h"
 
 namespace zephyrant {
 

@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "menus/settings.h"
+#include "world/settings.h"
 
 namespace zephyrant {
 

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <functional>
 
-#include "enemies/enemy_kinds.h"
 #include "player/pickups.h"
 #include "tests/player/play.h"
+#include "world/sprite_kinds.h"
 
 namespace zephyrant::testing {
 namespace {

@@ -5,7 +5,7 @@
 #include "enemies/set2/set2_enemy.h"
 #include "enemies/set3/set3_enemy.h"
 #include "enemies/set5/set5_enemy.h"
-#include "enemies/waves/wave.h"
+#include "levels/wave.h"
 
 namespace zephyrant {
 

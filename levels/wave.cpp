@@ -1,4 +1,4 @@
-#include "enemies/waves/wave.h"
+#include "levels/wave.h"
 
 #include <cmath>
 
@@ -16,19 +16,19 @@ int RoundHalfEven(double value) {
 
 }  // namespace
 
-Wave::Wave(MainWindow& main_window_in)
-    : main_window(main_window_in),
+Wave::Wave(GameWorld& main_window_in)
+    : world(main_window_in),
       state(main_window_in.State()),
       random(main_window_in.Random()),
       n1(5 * (main_window_in.State().difficulty + 1)),
       n2(RoundHalfEven(5 * (main_window_in.State().difficulty + 0.5))) {}
 
 const PictureItem& Wave::Picture(std::string_view name) const {
-  return main_window.Images(Holder::kEnemy, "LittleBoss").Item(name);
+  return world.Images(Holder::kEnemy, "LittleBoss").Item(name);
 }
 
 const PictureItem& Wave::Level4Picture(int index) const {
-  return main_window.Images(Holder::kEnemy, "Level4").Item(index);
+  return world.Images(Holder::kEnemy, "Level4").Item(index);
 }
 
 void Wave::BonusShower() {
@@ -37,16 +37,16 @@ void Wave::BonusShower() {
   state.bonusKind = kind;
   const char* picture = kKindPictures[kind - 1];
   const int first_drop = random(200);
-  SpawnPickup<BonusPickup>(main_window, picture, 90, -50 - first_drop);
+  SpawnPickup<BonusPickup>(world, picture, 90, -50 - first_drop);
   const int second_drop = random(350);
-  SpawnPickup<BonusPickup>(main_window, picture, 240, -50 - second_drop);
+  SpawnPickup<BonusPickup>(world, picture, 240, -50 - second_drop);
   const int rockets_drop = random(350);
-  SpawnPickup<BonusPickup>(main_window, "rocet1", 390, -50 - rockets_drop);
+  SpawnPickup<BonusPickup>(world, "rocet1", 390, -50 - rockets_drop);
   state.rocketCount = kRocketBonus;
   const int cannon_drop = random(350);
-  SpawnPickup<CannonPickup>(main_window, "cannon1", 540, -50 - cannon_drop);
+  SpawnPickup<CannonPickup>(world, "cannon1", 540, -50 - cannon_drop);
   const int laser_drop = random(350);
-  SpawnPickup<LaserPickup>(main_window, "cannon3", 690, -50 - laser_drop);
+  SpawnPickup<LaserPickup>(world, "cannon3", 690, -50 - laser_drop);
 }
 
 }  // namespace zephyrant

@@ -2,7 +2,7 @@
 
 namespace zephyrant {
 
-class MainWindow;
+class GameWorld;
 
 // The level scripts: one routine per level set, each called once at the
 // start of a level of its set. It sets the level quota and lays out the
@@ -10,7 +10,7 @@ class MainWindow;
 // enemies' own steps bring them in.
 class LevelScripts {
  public:
-  explicit LevelScripts(MainWindow& main_window) : main_window_(main_window) {}
+  explicit LevelScripts(GameWorld& world) : main_window_(world) {}
 
   void RunSet1Level();
   void RunSet2Level();
@@ -22,7 +22,7 @@ class LevelScripts {
   // Runs the level's wave when the level number is one of the set's seven.
   void RunLevel(int first_level);
 
-  MainWindow& main_window_;
+  GameWorld& main_window_;
 };
 
 }  // namespace zephyrant

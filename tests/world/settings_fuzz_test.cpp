@@ -16,9 +16,9 @@
 #include <sstream>
 #include <variant>
 
-#include "menus/settings.h"
 #include "platform/common/settings_file.h"
 #include "platform/headless/scratch_folder.h"
+#include "world/settings.h"
 
 namespace zephyrant {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "enemies/bosses/boss_2.h"
 #include "enemies/set2/set2_enemy.h"
-#include "enemies/waves/wave.h"
+#include "levels/wave.h"
 
 namespace zephyrant {
 

@@ -6,18 +6,18 @@
 #include <string_view>
 
 #include "framework/image_list.h"
-#include "game/main_window.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
 class Wave {
  public:
-  explicit Wave(MainWindow& main_window);
+  explicit Wave(GameWorld& world);
 
   static constexpr int W = kSurfaceWidth;
   static constexpr int H = kSurfaceHeight;
 
-  MainWindow& main_window;
+  GameWorld& world;
   GameState& state;
   RandomGenerator& random;
   const int n1;  // 5, 10 or 15 by difficulty
@@ -30,7 +30,7 @@ class Wave {
   // position, size and the pixel test, nothing else.
   template <class T>
   T& Enemy(const PictureItem& picture, double x, double y, bool pixel_exact) {
-    T& enemy = main_window.Engine().Spawn<T>();
+    T& enemy = world.Engine().Spawn<T>();
     enemy.SetImage(picture);
     enemy.X = x;
     enemy.Y = y;
@@ -42,8 +42,8 @@ class Wave {
   // around the middle and height y.
   template <class T>
   T& Boss(int index, double y) {
-    T& boss = main_window.Engine().Spawn<T>();
-    boss.SetImage(main_window.Images(Holder::kBoss, "Boss").Item(index));
+    T& boss = world.Engine().Spawn<T>();
+    boss.SetImage(world.Images(Holder::kBoss, "Boss").Item(index));
     const int left = random(200);
     const int right = random(200);
     boss.X = W / 2 - left + right;

@@ -1,6 +1,6 @@
-#include "player/explosions.h"
+#include "common/explosions.h"
 
-#include "game/main_window.h"
+#include "world/game_world.h"
 
 namespace zephyrant {
 
@@ -29,7 +29,7 @@ void RocketImpact::MoveStep(int move_count) {
 
 void Explosion::MoveStep(int move_count) {
   ImageSprite::MoveStep(move_count);
-  int& counter = WindowOf(*this).State().explosionCounter;
+  int& counter = WorldOf(*this).State().explosionCounter;
   counter += 1;
   if (counter >= kCounterLimit) {
     counter = 0;
@@ -38,10 +38,10 @@ void Explosion::MoveStep(int move_count) {
 }
 
 template <class T>
-T& SpawnExplosion(MainWindow& main_window, std::string_view image, double x, double y, int z,
+T& SpawnExplosion(GameWorld& world, std::string_view image, double x, double y, int z,
                   double frame_speed) {
-  T& explosion = main_window.Engine().Spawn<T>();
-  explosion.SetImage(main_window.Images(Holder::kExplosion, "Explosion").Item(image));
+  T& explosion = world.Engine().Spawn<T>();
+  explosion.SetImage(world.Images(Holder::kExplosion, "Explosion").Item(image));
   explosion.X = x;
   explosion.Y = y;
   explosion.SetZ(z);
@@ -50,11 +50,11 @@ T& SpawnExplosion(MainWindow& main_window, std::string_view image, double x, dou
   return explosion;
 }
 
-template ShellImpact& SpawnExplosion<ShellImpact>(MainWindow&, std::string_view, double, double,
-                                                  int, double);
-template RocketImpact& SpawnExplosion<RocketImpact>(MainWindow&, std::string_view, double, double,
+template ShellImpact& SpawnExplosion<ShellImpact>(GameWorld&, std::string_view, double, double, int,
+                                                  double);
+template RocketImpact& SpawnExplosion<RocketImpact>(GameWorld&, std::string_view, double, double,
                                                     int, double);
-template Explosion& SpawnExplosion<Explosion>(MainWindow&, std::string_view, double, double, int,
+template Explosion& SpawnExplosion<Explosion>(GameWorld&, std::string_view, double, double, int,
                                               double);
 
 }  // namespace zephyrant

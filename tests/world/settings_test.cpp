@@ -1,4 +1,4 @@
-#include "menus/settings.h"
+#include "world/settings.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

@@ -4,7 +4,7 @@
 #include "enemies/bosses/boss_3.h"
 #include "enemies/set2/set2_enemy.h"
 #include "enemies/set3/set3_enemy.h"
-#include "enemies/waves/wave.h"
+#include "levels/wave.h"
 
 namespace zephyrant {
 

@@ -6,7 +6,7 @@
 
 namespace zephyrant {
 
-class MainWindow;
+class GameWorld;
 
 // The impact of a shell, or of an enemy shot on the ship: 30 steps.
 class ShellImpact final : public ImageSprite {
@@ -43,7 +43,7 @@ class Explosion final : public ImageSprite {
 // An explosion of the explosion list's picture `image`, played once at
 // `frame_speed`.
 template <class T>
-T& SpawnExplosion(MainWindow& main_window, std::string_view image, double x, double y, int z,
+T& SpawnExplosion(GameWorld& world, std::string_view image, double x, double y, int z,
                   double frame_speed);
 
 }  // namespace zephyrant

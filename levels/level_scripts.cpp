@@ -1,6 +1,6 @@
-#include "enemies/level_scripts.h"
+#include "levels/level_scripts.h"
 
-#include "enemies/waves/wave.h"
+#include "levels/wave.h"
 
 namespace zephyrant {
 

@@ -5,7 +5,7 @@
 
 #include "enemies/bosses/boss_4.h"
 #include "enemies/set4/set4_enemy.h"
-#include "enemies/waves/wave.h"
+#include "levels/wave.h"
 
 namespace zephyrant {
 
