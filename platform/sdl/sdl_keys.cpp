@@ -16,7 +16,8 @@ constexpr NamedKey kNamedKeys[] = {
     {SDLK_ESCAPE, Key::kEscape}, {SDLK_SPACE, Key::kSpace},         {SDLK_LSHIFT, Key::kShift},
     {SDLK_RSHIFT, Key::kShift},  {SDLK_BACKSPACE, Key::kBackSpace}, {SDLK_F2, Key::kF2},
     {SDLK_KP_2, Key::kKeypad2},  {SDLK_KP_4, Key::kKeypad4},        {SDLK_KP_6, Key::kKeypad6},
-    {SDLK_KP_8, Key::kKeypad8},
+    {SDLK_KP_8, Key::kKeypad8},  {SDLK_PAUSE, Key::kPause},         {SDLK_F11, Key::kF11},
+    {SDLK_F12, Key::kF12},
 };
 
 }  // namespace

@@ -25,9 +25,10 @@ constexpr NamedKey kNamedKeys[] = {
     {"Return", Key::kReturn}, {"Escape", Key::kEscape},
     {"Space", Key::kSpace},   {"LShift", Key::kShift},
     {"RShift", Key::kShift},  {"BackSpace", Key::kBackSpace},
-    {"F2", Key::kF2},         {"KP_2", Key::kKeypad2},
-    {"KP_4", Key::kKeypad4},  {"KP_6", Key::kKeypad6},
-    {"KP_8", Key::kKeypad8},
+    {"F2", Key::kF2},         {"F11", Key::kF11},
+    {"F12", Key::kF12},       {"Pause", Key::kPause},
+    {"KP_2", Key::kKeypad2},  {"KP_4", Key::kKeypad4},
+    {"KP_6", Key::kKeypad6},  {"KP_8", Key::kKeypad8},
 };
 
 // Characters that cannot be written as themselves on a script line.
