@@ -210,6 +210,15 @@ class UrlOpener {
   virtual bool Open(const std::string& url) = 0;
 };
 
+// Keeps pictures of the game for the player. Whatever goes wrong is the
+// sink's to report; the game goes on either way.
+class ScreenshotSink {
+ public:
+  virtual ~ScreenshotSink() = default;
+  // Keeps a copy of the surface as it is now.
+  virtual void Save(const Surface& surface) = 0;
+};
+
 // Everything the main window gets from the machine.
 struct Platform {
   Clock& clock;
@@ -218,6 +227,7 @@ struct Platform {
   InputReader& input;
   SettingsStore& settings;
   UrlOpener& urls;
+  ScreenshotSink& screenshots;
 };
 
 }  // namespace zephyrant

@@ -226,7 +226,17 @@ void MainWindow::MousePressSeen() {
 }
 
 void MainWindow::OnKeyDown(Key key) {
+  // A screenshot is the player's, not the game's: it changes nothing, and it
+  // is no key to the game, so a shot of "Press any key" keeps the prompt up.
+  if (key == Key::kF12) {
+    TakeScreenshot();
+    return;
+  }
   HandleKeyDown(*this, key);
+}
+
+void MainWindow::TakeScreenshot() {
+  platform_.screenshots.Save(surface_);
 }
 
 void MainWindow::OnKeyPress(char character) {

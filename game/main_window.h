@@ -59,6 +59,8 @@ class MainWindow final : public GameWorld {
   void OnMouseUp(MouseButton button);
   void OnKeyDown(Key key);
   void OnKeyPress(char character);
+  // Keeps the picture as last drawn (F12).
+  void TakeScreenshot();
 
   void OnLevelTimer();
   void OnBossTimer();

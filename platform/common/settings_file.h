@@ -23,8 +23,9 @@
 namespace zephyrant {
 
 // Where the player's settings live: $XDG_CONFIG_HOME/zephyrant when that is
-// set to an absolute path, else $HOME/.config/zephyrant. This is the only
-// place the game reads environment variables.
+// set to an absolute path, else $HOME/.config/zephyrant. Besides the
+// screenshot folder's (screenshot_folder.h), this is the only place the game
+// reads environment variables.
 std::filesystem::path DefaultSettingsFolder();
 
 class SettingsFile final : public SettingsStore {

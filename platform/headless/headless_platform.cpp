@@ -84,12 +84,22 @@ bool NullUrlOpener::Open(const std::string& url) {
   return false;
 }
 
+void HeadlessScreenshots::KeepFilesIn(const std::filesystem::path& folder) {
+  folder_ = std::make_unique<ScreenshotFolder>(folder);
+}
+
+void HeadlessScreenshots::Save(const Surface& surface) {
+  ++count_;
+  last_ = surface;
+  if (folder_) folder_->Save(surface);
+}
+
 HeadlessPlatform::HeadlessPlatform(const HeadlessOptions& options)
     : clock(options.seed),
       display(options.desktop),
       audio(clock),
       settings(options.settings_folder),
-      services{clock, display, audio, input, settings, urls} {}
+      services{clock, display, audio, input, settings, urls, screenshots} {}
 
 void HeadlessPlatform::MovePointer(Point to) {
   const Point from = display.PointerPosition();

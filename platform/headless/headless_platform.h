@@ -8,10 +8,14 @@
 #include <bitset>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/platform.h"
+#include "framework/surface.h"
+#include "platform/common/screenshot_folder.h"
 #include "platform/common/settings_file.h"
 
 namespace zephyrant {
@@ -159,6 +163,27 @@ class NullUrlOpener final : public UrlOpener {
   std::vector<std::string> urls_;
 };
 
+// Remembers the shots the game asked for, and writes them as files too once
+// given a folder.
+class HeadlessScreenshots final : public ScreenshotSink {
+ public:
+  void Save(const Surface& surface) override;
+
+  // From now on each shot is written into the folder as well.
+  void KeepFilesIn(const std::filesystem::path& folder);
+
+  int Count() const { return count_; }
+  // The last shot's picture; none before the first.
+  const std::optional<Surface>& Last() const { return last_; }
+  // Where the shots are written as files; null when they are not.
+  const ScreenshotFolder* Folder() const { return folder_.get(); }
+
+ private:
+  int count_ = 0;
+  std::optional<Surface> last_;
+  std::unique_ptr<ScreenshotFolder> folder_;
+};
+
 struct HeadlessOptions {
   uint32_t seed = 1;
   Size desktop = HeadlessDisplay::kDefaultDesktop;
@@ -179,6 +204,7 @@ class HeadlessPlatform {
   HeadlessInput input;
   SettingsFile settings;
   NullUrlOpener urls;
+  HeadlessScreenshots screenshots;
   Platform services;
 
   // The player moves the pointer to (x, y) in surface pixels: the display

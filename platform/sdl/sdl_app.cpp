@@ -14,6 +14,7 @@
 
 #include "framework/assets.h"
 #include "game/main_window.h"
+#include "platform/common/screenshot_folder.h"
 #include "platform/common/settings_file.h"
 #include "platform/sdl/pad_menu_keys.h"
 #include "platform/sdl/sdl_audio.h"
@@ -147,6 +148,8 @@ class EventHandler {
         display_.OnMouseMotion(event.motion.xrel, event.motion.yrel);
         return true;
       case SDL_KEYDOWN:
+        // A held F12 takes one picture, not one for every repeat.
+        if (event.key.repeat != 0 && KeyFromKeycode(event.key.keysym.sym) == Key::kF12) return true;
         HandleKey(event.key.keysym.sym);
         return true;
       case SDL_TEXTINPUT:
@@ -279,7 +282,8 @@ int RunGame(int argc, char** argv) {
     // that cannot start leaves the player's settings as they were.
     AssetLibrary assets(FindAssetFolder(ExecutablePath(argc, argv)), audio, nullptr);
     SettingsFile settings(DefaultSettingsFolder());
-    Platform platform{clock, display, audio, input, settings, urls};
+    ScreenshotFolder screenshots(DefaultScreenshotFolder());
+    Platform platform{clock, display, audio, input, settings, urls, screenshots};
     MainWindow main_window(platform, assets);
     main_window.StartUp();
     SDL_StartTextInput();

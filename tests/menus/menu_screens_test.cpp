@@ -143,8 +143,8 @@ TEST(HelpScreen, FullScreenWindowStepsAsideForTheBrowser) {
   ScratchFolder config;
   HeadlessPlatform machine(HeadlessOptions{1, HeadlessDisplay::kDefaultDesktop, config.Path()});
   Browser browser;
-  Platform services{machine.clock, machine.display,  machine.audio,
-                    machine.input, machine.settings, browser};
+  Platform services{machine.clock,    machine.display, machine.audio,      machine.input,
+                    machine.settings, browser,         machine.screenshots};
   AssetLibrary assets(ZEPHYRANT_SOURCE_ASSETS, machine.audio, nullptr);
   MainWindow main_window(services, assets);
   main_window.StartUp();

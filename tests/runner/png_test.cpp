@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/common/png_writer.h"
 #include "tests/runner/png_reader.h"
-#include "tools/sim/png_writer.h"
 
 namespace zephyrant {
 namespace {

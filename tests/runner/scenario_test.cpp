@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/common/png_writer.h"
 #include "platform/headless/scratch_folder.h"
 #include "tests/runner/json_reader.h"
-#include "tools/sim/png_writer.h"
 #include "tools/sim/sim_runner.h"
 #include "world/settings.h"
 

@@ -74,6 +74,25 @@ TEST_F(SimProgram, ScreenshotIsTheWholeSurface) {
             10000);
 }
 
+TEST_F(SimProgram, F12KeepsItsShotsInTheGivenFolder) {
+  // The shot F12 takes before frame 4 is the picture of frame 3.
+  WriteFile(In("script"), "4 key down F12\n5 key up F12\n");
+  const std::filesystem::path shots = folder_.Path() / "shots" / "new";
+  const Outcome o =
+      RunSim("--frames 5 --script " + In("script") + " --screenshot-dir " + shots.string());
+  ASSERT_EQ(o.exit_code, 0) << o.output;
+  ASSERT_EQ(RunSim("--frames 3 --screenshot " + In("frame3.png")).exit_code, 0);
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(shots)) files.push_back(entry);
+  ASSERT_EQ(files.size(), 1u);
+  EXPECT_EQ(files[0].filename().string().rfind("zephyrant-", 0), 0u) << files[0];
+  EXPECT_EQ(files[0].extension(), ".png");
+  const std::string shot = ReadFile(files[0]);
+  const std::string frame3 = ReadFile(In("frame3.png"));
+  EXPECT_EQ(testing::ReadPng(std::vector<uint8_t>(shot.begin(), shot.end())).rgb,
+            testing::ReadPng(std::vector<uint8_t>(frame3.begin(), frame3.end())).rgb);
+}
+
 TEST_F(SimProgram, DumpEveryWritesOneLinePerInterval) {
   const Outcome o = RunSim("--frames 7 --dump-every 3 --dump -");
   ASSERT_EQ(o.exit_code, 0) << o.output;

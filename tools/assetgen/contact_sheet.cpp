@@ -14,7 +14,7 @@
 #include "framework/media_files.h"
 #include "framework/surface.h"
 #include "framework/text.h"
-#include "tools/sim/png_writer.h"
+#include "platform/common/png_writer.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <system_error>
 
 #include "framework/assets.h"
-#include "tools/sim/png_writer.h"
+#include "platform/common/png_writer.h"
 #include "tools/sim/script.h"
 #include "tools/sim/sim_runner.h"
 
@@ -33,7 +33,8 @@ constexpr const char* kUsage =
     "  --script FILE     input script, one \"F EVENT\" a line; - reads standard input\n"
     "  --dump FILE       JSON of the state after the last frame; - writes standard output\n"
     "  --dump-every K    one JSON line every K frames instead\n"
-    "  --screenshot FILE PNG of the surface after the last frame\n";
+    "  --screenshot FILE PNG of the surface after the last frame\n"
+    "  --screenshot-dir DIR  where F12 keeps its shots (default: nowhere)\n";
 
 struct CommandLine {
   SimOptions sim;
@@ -99,6 +100,8 @@ CommandLine ParseCommandLine(int argc, char** argv) {
       cl.dump = *value;
     } else if (option == "--dump-every") {
       cl.dump_every = NumberArg<int>(option, *value, 1);
+    } else if (option == "--screenshot-dir") {
+      cl.sim.screenshot_dir = *value;
     } else if (option == "--screenshot") {
       cl.screenshot = *value;
     } else {

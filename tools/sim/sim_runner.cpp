@@ -51,6 +51,7 @@ SimRunner::SimRunner(const SimOptions& options)
       assets_(options.asset_folder, machine_.audio, &sound_log_),
       main_window_(machine_.services, assets_),
       dump_writer_(assets_) {
+  if (!options.screenshot_dir.empty()) machine_.screenshots.KeepFilesIn(options.screenshot_dir);
   main_window_.StartUp();
 }
 

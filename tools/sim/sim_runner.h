@@ -22,6 +22,8 @@ struct SimOptions {
   // The settings store's folder; empty: a new empty folder, removed afterwards.
   std::filesystem::path config_dir;
   std::string asset_folder;
+  // Where F12's shots go as files; empty: they are only counted.
+  std::filesystem::path screenshot_dir;
 };
 
 // The real main window on the headless platform, one frame interval per

@@ -1,5 +1,8 @@
 #pragma once
 
+// The one PNG writer of the game and its tools: the surface as an 8-bit RGB
+// picture, encoded by libpng. Plain C++, no SDL.
+
 #include <cstdint>
 #include <filesystem>
 #include <vector>
@@ -8,7 +11,8 @@
 
 namespace zephyrant {
 
-// The surface as a PNG file: 8-bit RGB, not interlaced.
+// The surface as the bytes of a PNG file: 8-bit RGB, not interlaced, every
+// row stored unfiltered. Raises std::runtime_error when it cannot be encoded.
 std::vector<uint8_t> EncodePng(const Surface& surface);
 
 // Raises std::runtime_error naming the file when it cannot be written.

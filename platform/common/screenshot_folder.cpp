@@ -1,0 +1,153 @@
+#include "platform/common/screenshot_folder.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <iostream>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/common/png_writer.h"
+
+namespace zephyrant {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr mode_t kNewFolderMode = 0700;
+constexpr mode_t kNewFileMode = 0666;  // less the player's umask
+
+bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
+  std::string_view data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  while (!data.empty()) {
+    const ssize_t done = ::write(fd, data.data(), data.size());
+    if (done < 0 && errno == EINTR) continue;
+    if (done == 0) errno = EIO;
+    if (done <= 0) return false;
+    data.remove_prefix(static_cast<size_t>(done));
+  }
+  return true;
+}
+
+// Makes the folder and every missing folder above it. Empty when it is
+// there, else why not.
+std::string MakeFolders(const fs::path& folder) {
+  fs::path made;
+  for (const fs::path& part : folder) {
+    made /= part;
+    if (::mkdir(made.c_str(), kNewFolderMode) == 0) continue;
+    const int error = errno;
+    struct stat info {};
+    if (::stat(made.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) continue;
+    if (error == EEXIST) return made.string() + " is not a folder";
+    return std::strerror(error);
+  }
+  return {};
+}
+
+// Opens a file at the first free name of the second; -1 with errno set when
+// there is none.
+int ClaimName(const fs::path& folder, const std::tm& when, fs::path& path) {
+  for (int n = 1; n <= ScreenshotFolder::kMaxShotsPerSecond; ++n) {
+    path = folder / ScreenshotName(when, n);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+}  // namespace
+
+fs::path DefaultScreenshotFolder() {
+  const fs::path below = fs::path("zephyrant") / "screenshots";
+  const char* data = std::getenv("XDG_DATA_HOME");
+  if (data != nullptr && fs::path(data).is_absolute()) return fs::path(data) / below;
+  const fs::path share = fs::path(".local") / "share" / below;
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && *home != '\0') return fs::path(home) / share;
+  if (const passwd* user = ::getpwuid(::getuid()); user != nullptr && user->pw_dir != nullptr) {
+    return fs::path(user->pw_dir) / share;
+  }
+  return below;
+}
+
+std::string ScreenshotName(const std::tm& when, int n) {
+  char name[96];
+  std::snprintf(name, sizeof name, "zephyrant-%04d-%02d-%02d_%02d-%02d-%02d", when.tm_year + 1900,
+                when.tm_mon + 1, when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
+  std::string result = name;
+  if (n > 1) result += "-" + std::to_string(n);
+  return result + ".png";
+}
+
+ScreenshotFolder::ScreenshotFolder(fs::path folder, WallClock now)
+    : folder_(std::move(folder)), now_(std::move(now)) {}
+
+void ScreenshotFolder::Save(const Surface& surface) {
+  fs::path path;
+  const std::string trouble = Write(surface, path);
+  last_saved_ = trouble.empty() ? path : fs::path();
+  if (!trouble.empty()) {
+    std::cerr << "zephyrant: cannot save screenshot " << path.string() << ": " << trouble << '\n';
+  }
+}
+
+std::string ScreenshotFolder::Write(const Surface& surface, fs::path& path) {
+  const std::time_t now = now_ ? now_() : std::time(nullptr);
+  std::tm when{};
+  ::localtime_r(&now, &when);
+  path = folder_ / ScreenshotName(when, 1);
+
+  std::vector<uint8_t> png;
+  try {
+    png = EncodePng(surface);
+  } catch (const std::exception& error) {
+    return error.what();
+  }
+  if (std::string trouble = MakeFolders(folder_); !trouble.empty()) return trouble;
+
+  const int claim = ClaimName(folder_, when, path);
+  if (claim < 0) {
+    return errno == EEXIST ? "every name for this second is taken" : std::strerror(errno);
+  }
+  struct stat claimed {};
+  const mode_t mode = ::fstat(claim, &claimed) == 0 ? claimed.st_mode & 07777 : 0644;
+  ::close(claim);
+
+  std::string temp = (folder_ / ".zephyrant-shot-XXXXXX").string();
+  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) {
+    const int error = errno;
+    ::unlink(path.c_str());
+    return std::strerror(error);
+  }
+  bool done = ::fchmod(fd, mode) == 0 && WriteAll(fd, png);
+  int error = errno;
+  if (::close(fd) != 0 && done) {
+    done = false;
+    error = errno;
+  }
+  // The claim is an empty file of this game's own, so the rename replaces
+  // nothing of anyone else's.
+  if (done && ::rename(temp.c_str(), path.c_str()) != 0) {
+    done = false;
+    error = errno;
+  }
+  if (!done) {
+    ::unlink(temp.c_str());
+    ::unlink(path.c_str());
+    return std::strerror(error);
+  }
+  return {};
+}
+
+}  // namespace zephyrant
