@@ -162,15 +162,6 @@ TEST_F(ScreenshotFolderTest, MissingFoldersAreMadeForThePlayerAlone) {
     ASSERT_EQ(::stat(made.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u) << made;
   }
-  // A folder that is there keeps its permissions.
-  struct stat root_info {};
-  ASSERT_EQ(::stat(root_.c_str(), &root_info), 0);
-  EXPECT_EQ(root_info.st_mode & 0777, 0700u);  // as mkdtemp made it
-  fs::permissions(root_ / "data",
-                  fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
-  shots.Save(Pattern(6));
-  EXPECT_EQ(fs::status(root_ / "data").permissions() & fs::perms::all,
-            fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
 }
 
 TEST_F(ScreenshotFolderTest, ShotFilesAreReadableAsTheUmaskAllows) {
