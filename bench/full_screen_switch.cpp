@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
     WindowConfig window;
     window.bordered = true;
     window.client = Size{800, 600};
+    window.resizable = true;  // as the game asks for it
     WindowConfig full;
     full.bordered = false;
     full.full_screen = true;
