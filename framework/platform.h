@@ -38,10 +38,17 @@ struct WindowConfig {
   bool bordered = false;
   bool stay_on_top = false;
   bool exclusive_full_screen = false;  // the display switched to display_size
-  Size client;                         // client area of the window
-  Size display;                        // video mode for exclusive full screen
-  bool centred = true;                 // centred on the desktop, else at (0, 0)
+  // The window system's own full screen over the desktop, in its own video
+  // mode; other windows come in front of it like in front of any window.
+  bool full_screen = false;
+  bool resizable = false;  // the player may resize and maximise the window
+  Size client;             // client area of the window
+  Size display;            // video mode for exclusive full screen
+  bool centred = true;     // centred on the desktop, else at (0, 0)
 };
+
+// The smallest window the player can make: a fifth of the surface each way.
+inline constexpr Size kMinWindowSize{kSurfaceWidth / 5, kSurfaceHeight / 5};
 
 class Display {
  public:

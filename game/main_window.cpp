@@ -5,9 +5,11 @@
 
 #include "framework/media_error.h"
 #include "game/backgrounds.h"
+#include "game/window_modes.h"
 #include "levels/level_scripts.h"
 #include "menus/high_scores.h"
 #include "menus/keyboard.h"
+#include "menus/menu_actions.h"
 #include "menus/menu_sprites.h"
 #include "world/settings.h"
 
@@ -17,12 +19,6 @@ namespace {
 
 constexpr Rgb kTextColour{255, 170, 0};
 constexpr int kTextSize = 12;
-constexpr int kWindowedWidth = 800;
-constexpr int kWindowedHeight = 600;
-constexpr int kSmallWindowWidth = 640;
-constexpr int kSmallWindowHeight = 480;
-constexpr int kLargeDesktopWidth = 1024;
-constexpr int kLargeDesktopHeight = 768;
 constexpr int kMainMenuLastItem = 5;
 constexpr int kHelpLastItem = 2;
 
@@ -90,6 +86,7 @@ void MainWindow::StartUp() {
   state_.speedSetting = saved.speed;
   state_.difficulty = saved.difficulty;
   state_.fullScreen = saved.full;
+  players_window_ = Size{saved.window_width, saved.window_height};
   state_.lastMainMenuItem = kMainMenuLastItem;
   state_.lastHelpItem = kHelpLastItem;
   // 2. Pictures carry their own palettes and are converted to the 32-bit
@@ -232,11 +229,41 @@ void MainWindow::OnKeyDown(Key key) {
     TakeScreenshot();
     return;
   }
+  if (key == Key::kF11) {
+    ToggleFullScreen();
+    return;
+  }
   HandleKeyDown(*this, key);
 }
 
 void MainWindow::TakeScreenshot() {
   platform_.screenshots.Save(surface_);
+}
+
+void MainWindow::ToggleFullScreen() {
+  // What the screen shows decides, not the setting: the help page's browser
+  // can have turned the full screen into a window.
+  state_.fullScreen = showing_full_screen_ ? 1 : 0;
+  if (state_.fullScreen == 0) {
+    FullMode();
+  } else {
+    WindowMode();
+  }
+  ShowFullScreenValue(*this);
+}
+
+void MainWindow::OnWindowResized(Size client) {
+  if (showing_full_screen_ || client == window_client_) return;
+  window_client_ = client;
+  players_window_ = client;
+  players_window_changed_ = true;
+}
+
+void MainWindow::SaveWindowSize() {
+  if (!players_window_changed_) return;
+  // A store that cannot be written only costs the size; the game goes on.
+  zephyrant::SaveWindowSize(platform_.settings, players_window_);
+  players_window_changed_ = false;
 }
 
 void MainWindow::OnKeyPress(char character) {
@@ -252,6 +279,8 @@ void MainWindow::OpenTableAfterGame(GameEnding ending) {
 }
 
 void MainWindow::ReopenDisplay(const WindowConfig& config) {
+  showing_full_screen_ = config.full_screen || config.exclusive_full_screen;
+  if (!showing_full_screen_) window_client_ = config.client;
   OnDisplayClosing();
   platform_.display.Configure(config);
   OnDisplayReady();
@@ -266,36 +295,14 @@ void MainWindow::WindowMode() {
   state_.surfaceWidth = kSurfaceWidth;
   state_.surfaceHeight = kSurfaceHeight;
   const Size desktop{state_.desktopWidth, state_.desktopHeight};
-  WindowConfig config;
-  if (state_.fullScreen == 0) {
-    // The surface stretched over the whole desktop.
-    config.bordered = false;
-    config.stay_on_top = true;
-    config.client = desktop;
-    config.centred = false;
-  } else {
-    config.bordered = true;
-    config.centred = true;
-    const bool large = desktop.width >= kLargeDesktopWidth && desktop.height >= kLargeDesktopHeight;
-    const bool fits = desktop.width > kWindowedWidth && desktop.height > kWindowedHeight;
-    // Desktops between the two sizes (such as 1280 x 720) get the full-size
-    // window when it fits, the small one otherwise.
-    config.client = large || fits ? Size{kWindowedWidth, kWindowedHeight}
-                                  : Size{kSmallWindowWidth, kSmallWindowHeight};
-  }
-  ConfigureDisplay(config);
+  ConfigureDisplay(state_.fullScreen == 0 ? FullScreenConfig(desktop)
+                                          : WindowedConfig(desktop, players_window_));
 }
 
 void MainWindow::FullMode() {
   state_.surfaceWidth = kSurfaceWidth;
   state_.surfaceHeight = kSurfaceHeight;
-  WindowConfig config;
-  config.bordered = false;
-  config.exclusive_full_screen = true;
-  config.client = Size{state_.desktopWidth, state_.desktopHeight};
-  config.display = config.client;
-  config.centred = false;
-  ConfigureDisplay(config);
+  ConfigureDisplay(FullScreenConfig(Size{state_.desktopWidth, state_.desktopHeight}));
 }
 
 }  // namespace zephyrant

@@ -61,6 +61,13 @@ class MainWindow final : public GameWorld {
   void OnKeyPress(char character);
   // Keeps the picture as last drawn (F12).
   void TakeScreenshot();
+  // F11 or Alt+Enter: full screen becomes a window and a window full screen,
+  // for this run; the options screen shows the change and its `save` keeps it.
+  void ToggleFullScreen();
+  // The player resized the window (not maximised, not full screen).
+  void OnWindowResized(Size client);
+  // Keeps the window's last size for the next run, when the player changed it.
+  void SaveWindowSize();
 
   void OnLevelTimer();
   void OnBossTimer();
@@ -96,6 +103,12 @@ class MainWindow final : public GameWorld {
   // move pass has seen it, and its release takes effect after that pass.
   bool mouse_press_unseen_ = false;
   bool mouse_release_due_ = false;
+  // The window: whether it covers the screen now, and the size the player
+  // last gave it (0 x 0 for the game's own) and whether that changed this run.
+  bool showing_full_screen_ = false;
+  Size window_client_;
+  Size players_window_;
+  bool players_window_changed_ = false;
 };
 
 }  // namespace zephyrant

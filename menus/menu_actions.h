@@ -26,6 +26,9 @@ void DragVolume(GameWorld& world, const MenuPointer& pointer, int row);
 // A click on the difficulty or the full-screen row: the next value.
 void CycleDifficulty(GameWorld& world);
 void CycleFullScreen(GameWorld& world);
+// The full-screen setting changed elsewhere (the full-screen keys): an open
+// options screen shows its new value.
+void ShowFullScreenValue(GameWorld& world);
 
 // Help screen.
 void VisitHelpPage(GameWorld& world);

@@ -189,3 +189,13 @@ void CycleFullScreen(GameWorld& world) {
 }
 
 }  // namespace zephyrant
+
+namespace zephyrant {
+
+void ShowFullScreenValue(GameWorld& world) {
+  const GameState& state = world.State();
+  if (state.screenState != kOptions) return;
+  ShowOptionRow(world, kFullScreenRow, state.menuSelection == kFullScreenRow);
+}
+
+}  // namespace zephyrant

@@ -4,7 +4,7 @@
 # the font that `make assets` sets the text pictures in). Uses sudo when not
 # run as root.
 set -e
-PACKAGES="cmake g++ make pkg-config libsdl2-dev libsdl2-mixer-dev libfreetype-dev zlib1g-dev libpng-dev
+PACKAGES="cmake g++ make pkg-config libsdl2-dev libsdl2-mixer-dev libx11-dev libfreetype-dev zlib1g-dev libpng-dev
 libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick $*"
 missing=""
 for p in $PACKAGES; do

@@ -47,6 +47,8 @@ void ReadAll(SettingsStore& store, SavedSettings& s) {
   s.speed = ReadOr(store, "speed", kFirstRunSpeed);
   s.difficulty = ReadOr(store, "difficulty", kFirstRunDifficulty);
   s.full = ReadOr(store, "full", 0);
+  s.window_width = ReadOr(store, "window_width", 0);
+  s.window_height = ReadOr(store, "window_height", 0);
 }
 
 void SeedFirstRun(SavedSettings& s) {
@@ -82,6 +84,12 @@ void KeepInRange(SavedSettings& s) {
   s.speed = std::clamp(s.speed, kMinSpeed, kMaxSpeed);
   s.difficulty = std::clamp(s.difficulty, 0, kMaxDifficulty);
   s.full = std::clamp(s.full, 0, 1);
+  // Half a size, or one too small to play in, is no size at all; one larger
+  // than the desktop is cut down to it when the window opens.
+  if (s.window_width < kMinWindowSize.width || s.window_height < kMinWindowSize.height) {
+    s.window_width = 0;
+    s.window_height = 0;
+  }
   KeepTableInRange(s.names, s.scores);
 }
 
@@ -125,6 +133,13 @@ bool SaveAllSettings(SettingsStore& store, const SavedSettings& s) {
 bool SaveOptionSettings(SettingsStore& store, const SavedSettings& s) {
   if (!store.OpenKey(kSettingsKey, true)) return false;
   WriteOptions(store, s);
+  return store.CloseKey();
+}
+
+bool SaveWindowSize(SettingsStore& store, Size client) {
+  if (!store.OpenKey(kSettingsKey, true)) return false;
+  store.WriteInteger("window_width", client.width);
+  store.WriteInteger("window_height", client.height);
   return store.CloseKey();
 }
 

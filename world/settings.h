@@ -25,6 +25,10 @@ struct SavedSettings {
   int32_t speed = 0;
   int32_t difficulty = 0;
   int32_t full = 0;  // 0 full screen, 1 window
+  // The window's client size as the player last left it; 0 x 0 when none
+  // is remembered (or what was could not be used), for the game's own size.
+  int32_t window_width = 0;   // "window_width"
+  int32_t window_height = 0;  // "window_height"
 };
 
 inline constexpr std::string_view kSettingsKey = "\\Software\\Zephyrant\\";
@@ -52,17 +56,22 @@ inline constexpr int kNameGlyphs = 15;
 inline constexpr int kMaxNameCharacters = 2 * kNameGlyphs;
 
 // Reads the settings into `s`. Missing or unreadable values take their
-// first-run values, but a row's name that cannot be read while its score
-// can becomes kUnreadableName; an empty table (the first run) is seeded with its
-// first-run row and every value written to the store. The values are then
-// kept in their ranges, without writing that back.
+// first-run values (no remembered window size), but a row's name that cannot be read while its
+// score can becomes kUnreadableName; an empty table (the first run) is seeded with its first-run
+// row and every value written to the store. The values are then kept in their ranges, without
+// writing that back.
 void LoadStartupSettings(SettingsStore& store, SavedSettings& s);
 
-// Writes every value under kSettingsKey; false when the store did not take them.
+// Writes every value but the window size under kSettingsKey; false when the
+// store did not take them.
 bool SaveAllSettings(SettingsStore& store, const SavedSettings& s);
 
 // The options screen's save: the five settings of `s`, not the table.
 bool SaveOptionSettings(SettingsStore& store, const SavedSettings& s);
+
+// Remembers the window's client size for the next run; false when the
+// store did not take it.
+bool SaveWindowSize(SettingsStore& store, Size client);
 
 // Reads the seven names and scores with the defaults and ranges of the
 // start-up read. False, with the table untouched, when the key is not there.

@@ -23,6 +23,7 @@
 #include "platform/sdl/sdl_input.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/sdl_url_opener.h"
+#include "platform/sdl/window_icon.h"
 
 namespace zephyrant {
 
@@ -150,7 +151,7 @@ class EventHandler {
       case SDL_KEYDOWN:
         // A held F12 takes one picture, not one for every repeat.
         if (event.key.repeat != 0 && KeyFromKeycode(event.key.keysym.sym) == Key::kF12) return true;
-        HandleKey(event.key.keysym.sym);
+        if (!HandleFullScreenKey(event.key)) HandleKey(event.key.keysym.sym);
         return true;
       case SDL_TEXTINPUT:
         for (const char* c = event.text.text; *c != '\0'; ++c) {
@@ -193,7 +194,12 @@ class EventHandler {
         main_window_.SetApplicationActive(true);
         return true;
       case SDL_WINDOWEVENT_FOCUS_LOST:
+        display_.OnFocusLost();
         main_window_.SetApplicationActive(false);
+        return true;
+      case SDL_WINDOWEVENT_SIZE_CHANGED:
+        display_.OnWindowSizeChanged();
+        if (const auto size = display_.PlayersWindowSize()) main_window_.OnWindowResized(*size);
         return true;
       case SDL_WINDOWEVENT_EXPOSED:
         // A paused game draws no frames, so the last one is shown again.
@@ -202,6 +208,18 @@ class EventHandler {
       default:
         return true;
     }
+  }
+
+  // F11 and Alt+Enter switch between full screen and a window, once per
+  // press however long the key is held; Alt+Enter is no Enter for the menus.
+  // True when the key was one of them.
+  bool HandleFullScreenKey(const SDL_KeyboardEvent& key) {
+    const SDL_Keycode code = key.keysym.sym;
+    const bool alt_enter =
+        (code == SDLK_RETURN || code == SDLK_KP_ENTER) && (key.keysym.mod & KMOD_ALT) != 0;
+    if (!alt_enter && code != SDLK_F11) return false;
+    if (key.repeat == 0) main_window_.ToggleFullScreen();
+    return true;
   }
 
   void HandleKey(SDL_Keycode code) {
@@ -286,8 +304,12 @@ int RunGame(int argc, char** argv) {
     Platform platform{clock, display, audio, input, settings, urls, screenshots};
     MainWindow main_window(platform, assets);
     main_window.StartUp();
+    const std::vector<uint32_t> icon =
+        MakeWindowIcon(assets.Images(Holder::kShip, "Hero").Item("hero"));
+    display.SetIcon(icon.data(), Size{kWindowIconSide, kWindowIconSide});
     SDL_StartTextInput();
     RunMessageLoop(main_window, display, input);
+    main_window.SaveWindowSize();
   } catch (const std::exception& error) {
     return Fail(&display, error.what());
   }

@@ -66,10 +66,30 @@ void SdlDisplay::OpenWindow(const WindowConfig& config) {
   // Without this the software renderer still draws through an OpenGL
   // context behind the scenes; it must be set before the window exists.
   if (!accelerated_) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // Where SDL keeps the full screen itself, a game that loses the focus
+  // steps out of the way so that the window Alt+Tab chose is seen.
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "1");
   const Size client{std::max(config.client.width, 1), std::max(config.client.height, 1)};
+  Uint32 flags = SDL_WINDOW_HIDDEN;
+  if (config.resizable) flags |= SDL_WINDOW_RESIZABLE;
+  if (!config.bordered && !config.full_screen) flags |= SDL_WINDOW_BORDERLESS;
   window_ = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             client.width, client.height, SDL_WINDOW_HIDDEN);
+                             client.width, client.height, flags);
   if (window_ == nullptr) throw ModeError(client);
+  SDL_SetWindowMinimumSize(window_, kMinWindowSize.width, kMinWindowSize.height);
+  // A window made full screen before it is first shown opens that way at
+  // once, with nothing to wait for.
+  if (config.full_screen) {
+    full_screen_ = true;
+    windowed_ =
+        SDL_Rect{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, client.width, client.height};
+    full_screen_by_ = MarkX11FullScreen(window_);
+    if (full_screen_by_ == X11FullScreen::kNotX11) {
+      SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    } else if (full_screen_by_ == X11FullScreen::kNoWindowManager) {
+      SDL_SetWindowPosition(window_, 0, 0);
+    }
+  }
   // A window's own buffer and a renderer cannot both draw into one window:
   // the software path makes no renderer unless the buffer turns out unusable.
   window_surface_path_ = !accelerated_;
@@ -78,25 +98,75 @@ void SdlDisplay::OpenWindow(const WindowConfig& config) {
   }
 }
 
+void SdlDisplay::EnterFullScreen(Size desktop) {
+  if (full_screen_) return;
+  full_screen_ = true;
+  SDL_GetWindowPosition(window_, &windowed_.x, &windowed_.y);
+  SDL_GetWindowSize(window_, &windowed_.w, &windowed_.h);
+  full_screen_by_ = RequestX11FullScreen(window_, true);
+  switch (full_screen_by_) {
+    case X11FullScreen::kByWindowManager:
+      return;
+    case X11FullScreen::kNoWindowManager:
+      // Nothing stands between the window and the screen: it simply covers it.
+      SDL_SetWindowPosition(window_, 0, 0);
+      SDL_SetWindowSize(window_, desktop.width, desktop.height);
+      return;
+    case X11FullScreen::kNotX11:
+      SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+      return;
+  }
+}
+
+void SdlDisplay::LeaveFullScreen() {
+  if (!full_screen_) return;
+  full_screen_ = false;
+  switch (full_screen_by_) {
+    case X11FullScreen::kByWindowManager:
+      // The window manager puts the window back as it was.
+      RequestX11FullScreen(window_, false);
+      return;
+    case X11FullScreen::kNoWindowManager:
+      SDL_SetWindowSize(window_, windowed_.w, windowed_.h);
+      SDL_SetWindowPosition(window_, windowed_.x, windowed_.y);
+      return;
+    case X11FullScreen::kNotX11:
+      SDL_SetWindowFullscreen(window_, 0);
+      return;
+  }
+}
+
 void SdlDisplay::ApplyConfig(const WindowConfig& config) {
   const Size client{std::max(config.client.width, 1), std::max(config.client.height, 1)};
-  // Every mode starts from a plain window, so switching between any two
-  // modes takes the same path.
-  SDL_SetWindowFullscreen(window_, 0);
-  SDL_SetWindowBordered(window_, config.bordered ? SDL_TRUE : SDL_FALSE);
+  const Uint32 flags = SDL_GetWindowFlags(window_);
   SDL_SetWindowAlwaysOnTop(window_, config.stay_on_top ? SDL_TRUE : SDL_FALSE);
-  SDL_SetWindowSize(window_, client.width, client.height);
-  const int position = config.centred ? SDL_WINDOWPOS_CENTERED : 0;
-  SDL_SetWindowPosition(window_, position, position);
-  SDL_ShowWindow(window_);
-  if (config.exclusive_full_screen) {
-    if (!EnterExclusiveFullScreen(config.display)) throw ModeError(config.display);
-  } else if (!config.bordered && client == DesktopSize()) {
-    // A borderless window over the whole desktop is the window system's
-    // full-screen state, so that no panel or dock stays on top of the game.
-    // Where that is refused, the plain borderless window still covers it.
-    SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  if (config.full_screen) {
+    // Only the full-screen state changes: the window keeps its border, size
+    // and place underneath for the way back.
+    EnterFullScreen(client);
+    SDL_ShowWindow(window_);
+    SDL_RaiseWindow(window_);
+    return;
   }
+  const bool was_resizable = (flags & SDL_WINDOW_RESIZABLE) != 0;
+  LeaveFullScreen();
+  if ((flags & SDL_WINDOW_FULLSCREEN) != 0) SDL_SetWindowFullscreen(window_, 0);
+  SDL_SetWindowBordered(window_, config.bordered ? SDL_TRUE : SDL_FALSE);
+  SDL_SetWindowResizable(window_, config.resizable ? SDL_TRUE : SDL_FALSE);
+  // A resizable window the player has had keeps the size and place the
+  // player gave it, maximised or not.
+  const bool players_window =
+      shown_as_window_ && config.resizable && was_resizable && !config.exclusive_full_screen;
+  if (!players_window) {
+    SDL_SetWindowSize(window_, client.width, client.height);
+    const int position = config.centred ? SDL_WINDOWPOS_CENTERED : 0;
+    SDL_SetWindowPosition(window_, position, position);
+  }
+  SDL_ShowWindow(window_);
+  if (config.exclusive_full_screen && !EnterExclusiveFullScreen(config.display)) {
+    throw ModeError(config.display);
+  }
+  shown_as_window_ = !config.exclusive_full_screen;
   SDL_RaiseWindow(window_);
 }
 
@@ -182,6 +252,45 @@ void SdlDisplay::Repaint() {
     return;
   }
   if (texture_ != nullptr) DrawTexture();
+}
+
+void SdlDisplay::OnWindowSizeChanged() {
+  // The window's buffer is made anew at the new size, bars and all.
+  cleared_surface_ = nullptr;
+  cleared_size_ = Size{};
+  Repaint();
+}
+
+std::optional<Size> SdlDisplay::PlayersWindowSize() const {
+  if (window_ == nullptr) return std::nullopt;
+  constexpr Uint32 kNotPlayersSize =
+      SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN;
+  const Uint32 flags = SDL_GetWindowFlags(window_);
+  if (full_screen_ || (flags & SDL_WINDOW_RESIZABLE) == 0 || (flags & kNotPlayersSize) != 0) {
+    return std::nullopt;
+  }
+  Size size;
+  SDL_GetWindowSize(window_, &size.width, &size.height);
+  return size;
+}
+
+void SdlDisplay::OnFocusLost() {
+  // The window manager keeps a full-screen window above the others even
+  // when they have the focus; minimised, it lets the chosen one be seen.
+  if (full_screen_ && full_screen_by_ == X11FullScreen::kByWindowManager) {
+    SDL_MinimizeWindow(window_);
+  }
+}
+
+void SdlDisplay::SetIcon(const uint32_t* pixels, Size size) {
+  if (window_ == nullptr || pixels == nullptr || size.width <= 0 || size.height <= 0) return;
+  // 0xAARRGGBB in a 32-bit word.
+  SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
+      const_cast<uint32_t*>(pixels), size.width, size.height, 32,
+      size.width * static_cast<int>(sizeof(uint32_t)), SDL_PIXELFORMAT_ARGB8888);
+  if (icon == nullptr) return;
+  SDL_SetWindowIcon(window_, icon);
+  SDL_FreeSurface(icon);
 }
 
 void SdlDisplay::OnRenderDeviceReset() {

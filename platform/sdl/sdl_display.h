@@ -8,6 +8,7 @@
 #include "framework/platform.h"
 #include "framework/surface.h"
 #include "platform/sdl/stretch.h"
+#include "platform/sdl/x11_full_screen.h"
 
 namespace zephyrant {
 
@@ -41,6 +42,15 @@ class SdlDisplay final : public Display {
   bool TakeWarpEcho(int window_x, int window_y);
   // Shows the last frame again, for a window the system asked to repaint.
   void Repaint();
+  // The window took a new size: the picture is fitted into it again.
+  void OnWindowSizeChanged();
+  // The size of a resizable window as the player left it; nothing while it
+  // is maximised, minimised, hidden or full screen.
+  std::optional<Size> PlayersWindowSize() const;
+  // The window lost the keyboard: a full-screen game steps aside.
+  void OnFocusLost();
+  // The picture task bars and window switchers show: 0xAARRGGBB pixels.
+  void SetIcon(const uint32_t* pixels, Size size);
   // The renderer lost its textures; the next frame makes them again.
   void OnRenderDeviceReset();
 
@@ -48,6 +58,8 @@ class SdlDisplay final : public Display {
   void OpenWindow(const WindowConfig& config);
   void ApplyConfig(const WindowConfig& config);
   bool EnterExclusiveFullScreen(Size mode);
+  void EnterFullScreen(Size desktop);
+  void LeaveFullScreen();
   bool EnsureRenderer();
   bool EnsureTexture(Size size);
   void DrawTexture();
@@ -58,6 +70,10 @@ class SdlDisplay final : public Display {
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
+  bool full_screen_ = false;  // covering the desktop, however that was asked
+  X11FullScreen full_screen_by_ = X11FullScreen::kNotX11;
+  SDL_Rect windowed_{};  // the window's place before it went full screen
+  bool shown_as_window_ = false;
   Size texture_size_;
   Size surface_size_{kSurfaceWidth, kSurfaceHeight};  // as last presented
   bool accelerated_ = false;

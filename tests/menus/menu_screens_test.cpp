@@ -240,7 +240,9 @@ TEST(Options, MouseDragsTheSoundKnobAndClicksTheOthers) {
   game.Click();
   EXPECT_EQ(game.State().fullScreen, 1);
   game.Click();
-  EXPECT_TRUE(game.Machine().display.LastConfig().exclusive_full_screen);
+  EXPECT_TRUE(game.Machine().display.LastConfig().full_screen);
+  EXPECT_FALSE(game.Machine().display.LastConfig().exclusive_full_screen)
+      << "full screen keeps the desktop's video mode";
 }
 
 TEST(Options, SaveKeepsTheSettingsForTheNextRunCancelOnlyForThisOne) {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <variant>
 
 #include "platform/common/settings_file.h"
@@ -218,6 +219,70 @@ TEST(StartupSettingsTest, SettingsFileKeepsWhatTheFirstRunSaved) {
   EXPECT_EQ(s.names[3], "Deneb");
   EXPECT_EQ(s.scores[3], 777);
   EXPECT_EQ(s.sound, 55);
+  std::filesystem::remove_all(folder);
+}
+
+TEST(WindowSizeSettingsTest, TheSizeComesBackAndAnythingUnusableMeansNone) {
+  struct Case {
+    const char* what;
+    std::optional<FakeStore::Value> width;
+    std::optional<FakeStore::Value> height;
+    Size expected;
+  };
+  const Case cases[] = {
+      {"kept", 1024, 700, Size{1024, 700}},
+      {"larger than any desktop: cut down when the window opens", 40000, 30000, Size{40000, 30000}},
+      {"the smallest window", 160, 120, Size{160, 120}},
+      {"never saved", std::nullopt, std::nullopt, Size{}},
+      {"half a size", 1024, std::nullopt, Size{}},
+      {"text", std::string("wide"), 700, Size{}},
+      {"too small to play in", 159, 700, Size{}},
+      {"negative", 1024, -700, Size{}},
+      {"zero", 0, 0, Size{}},
+  };
+  for (const Case& c : cases) {
+    FakeStore store;
+    store.Put("nm1", std::string("Vega"));
+    store.Put("scores1", 900);
+    if (c.width) store.Put("window_width", *c.width);
+    if (c.height) store.Put("window_height", *c.height);
+    SavedSettings s;
+    LoadStartupSettings(store, s);
+    EXPECT_EQ((Size{s.window_width, s.window_height}), c.expected) << c.what;
+    EXPECT_EQ(store.writes, 0) << c.what << ": reading writes nothing back";
+  }
+}
+
+TEST(WindowSizeSettingsTest, SavingTheSizeLeavesEveryOtherValueAsItWas) {
+  std::string pattern =
+      (std::filesystem::temp_directory_path() / "zephyrant-window-XXXXXX").string();
+  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+  const std::filesystem::path folder(pattern);
+  {
+    SettingsFile file(folder / "zephyrant");
+    SavedSettings s;
+    LoadStartupSettings(file, s);
+    EXPECT_EQ((Size{s.window_width, s.window_height}), Size{}) << "the first run has none";
+    s.sound = 42;
+    ASSERT_TRUE(SaveOptionSettings(file, s));
+    ASSERT_TRUE(SaveWindowSize(file, Size{1100, 650}));
+  }
+  {
+    SettingsFile file(folder / "zephyrant");
+    SavedSettings s;
+    LoadStartupSettings(file, s);
+    EXPECT_EQ((Size{s.window_width, s.window_height}), (Size{1100, 650}));
+    EXPECT_EQ(s.sound, 42);
+    EXPECT_EQ(s.names[0], "A1u0t0o0r0");
+    // The options screen's save does not forget the size.
+    s.sound = 10;
+    ASSERT_TRUE(SaveOptionSettings(file, s));
+  }
+  SettingsFile file(folder / "zephyrant");
+  SavedSettings s;
+  LoadStartupSettings(file, s);
+  EXPECT_EQ((Size{s.window_width, s.window_height}), (Size{1100, 650}));
+  EXPECT_EQ(s.sound, 10);
   std::filesystem::remove_all(folder);
 }
 

@@ -137,8 +137,8 @@ class LineParser {
       ParseSet(w, e);
     } else if (event == "call") {
       Expect(w, 3, "call NAME");
-      if (w[2] != "NewGame" && w[2] != "HiScores") {
-        Fail("unknown call \"" + w[2] + "\" (NewGame or HiScores)");
+      if (w[2] != "NewGame" && w[2] != "HiScores" && w[2] != "ToggleFullScreen") {
+        Fail("unknown call \"" + w[2] + "\" (NewGame, HiScores or ToggleFullScreen)");
       }
       e.kind = Kind::kCall;
       e.var = w[2];

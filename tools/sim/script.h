@@ -13,7 +13,8 @@
 // or Space, Return, Escape or BackSpace for those that cannot stand alone.
 // "set" takes a whole-number, decimal or text variable by its dump name,
 // a number within the variable's range (script_limits.h).
-// "call" runs one of the main window's operations: NewGame or HiScores.
+// "call" runs one of the main window's operations: NewGame, HiScores or
+// ToggleFullScreen (what F11 and Alt+Enter do).
 // Lines are at most kMaxScriptLine characters, scripts kMaxScriptBytes.
 
 #include <cstdint>

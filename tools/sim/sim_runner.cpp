@@ -104,6 +104,8 @@ void SimRunner::Apply(const ScriptEvent& e) {
         main_window_.NewGame();
       } else if (e.var == "HiScores") {
         main_window_.HiScores();
+      } else if (e.var == "ToggleFullScreen") {
+        main_window_.ToggleFullScreen();
       }
       break;
   }

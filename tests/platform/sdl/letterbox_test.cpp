@@ -67,5 +67,41 @@ TEST(PointerMapping, RelativeMotionIsScaledToSurfacePixels) {
   EXPECT_EQ(WindowToSurface(Point{5, 5}, Rect{}, kSurface), (Point{0, 0}));
 }
 
+TEST(LetterboxRect, AnyWindowThePlayerDragsKeepsTheShapeAndTheBarsEven) {
+  for (const Size window : {Size{1023, 577}, Size{333, 1000}, Size{161, 121}, Size{1281, 961},
+                            Size{799, 601}, Size{2560, 1081}}) {
+    const Rect box = LetterboxRect(window, kSurface);
+    SCOPED_TRACE(std::to_string(window.width) + "x" + std::to_string(window.height));
+    // Inside the window, touching it on two opposite sides.
+    ASSERT_GE(box.left, 0);
+    ASSERT_GE(box.top, 0);
+    ASSERT_LE(box.right, window.width);
+    ASSERT_LE(box.bottom, window.height);
+    EXPECT_TRUE(box.Width() == window.width || box.Height() == window.height);
+    // 4:3 to within a pixel, and the bars on either side differ by one at most.
+    EXPECT_LE(std::abs(box.Width() * 3 - box.Height() * 4), 4);
+    EXPECT_LE(std::abs(box.left - (window.width - box.right)), 1);
+    EXPECT_LE(std::abs(box.top - (window.height - box.bottom)), 1);
+  }
+}
+
+TEST(PointerMapping, APointerInADraggedWindowLandsOnThePixelUnderIt) {
+  // 1023 x 577: bars left and right, the surface 769 x 577 from x 127.
+  const Rect box = LetterboxRect(Size{1023, 577}, kSurface);
+  EXPECT_EQ(WindowToSurface(Point{box.left, box.top}, box, kSurface), (Point{0, 0}));
+  EXPECT_EQ(WindowToSurface(Point{box.right - 1, box.bottom - 1}, box, kSurface),
+            (Point{799, 599}));
+  EXPECT_EQ(
+      WindowToSurface(Point{box.left + box.Width() / 2, box.top + box.Height() / 2}, box, kSurface),
+      (Point{400, 300}));
+  // Warps land where the pointer then reads, to within a pixel when shrunk.
+  for (int x = 0; x < kSurfaceWidth; x += 7) {
+    const Point p{x, x * kSurfaceHeight / kSurfaceWidth};
+    const Point back = WindowToSurface(SurfaceToWindow(p, box, kSurface), box, kSurface);
+    ASSERT_LE(std::abs(back.x - p.x), 1) << x;
+    ASSERT_LE(std::abs(back.y - p.y), 1) << x;
+  }
+}
+
 }  // namespace
 }  // namespace zephyrant
