@@ -165,10 +165,10 @@ class EventHandler {
         input_.Joysticks().OnDeviceAdded(event.cdevice.which);
         return true;
       case SDL_JOYDEVICEREMOVED:
-        input_.Joysticks().OnDeviceRemoved(event.jdevice.which);
+        if (input_.Joysticks().OnDeviceRemoved(event.jdevice.which)) main_window_.OnGamepadLost();
         return true;
       case SDL_CONTROLLERDEVICEREMOVED:
-        input_.Joysticks().OnDeviceRemoved(event.cdevice.which);
+        if (input_.Joysticks().OnDeviceRemoved(event.cdevice.which)) main_window_.OnGamepadLost();
         return true;
       case SDL_RENDER_DEVICE_RESET:
         display_.OnRenderDeviceReset();
@@ -191,6 +191,9 @@ class EventHandler {
         return true;
       case SDL_WINDOWEVENT_FOCUS_LOST:
         main_window_.SetApplicationActive(false);
+        return true;
+      case SDL_WINDOWEVENT_MINIMIZED:
+        main_window_.OnMinimised();
         return true;
       case SDL_WINDOWEVENT_EXPOSED:
         // A paused game draws no frames, so the last one is shown again.
@@ -221,7 +224,7 @@ void PressPadKeys(MainWindow& main_window, SdlInput& input, PadMenuKeys& pad_key
   keys.clear();
   const PadMenuReading pad =
       input.IsForeground() ? input.Joysticks().ReadFirstForMenus() : PadMenuReading{};
-  pad_keys.Read(pad, SDL_GetTicks(), keys);
+  pad_keys.Read(pad, SDL_GetTicks(), keys, main_window.StartPauses());
   for (const Key key : keys) {
     if (main_window.Terminated()) return;
     main_window.OnKeyDown(key);
