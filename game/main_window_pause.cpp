@@ -81,6 +81,8 @@ void MainWindow::Resume() {
   paused_ = false;
   paused_picture_due_ = false;
   platform_.display.SetPointerVisible(false);
+  // Captured first, the pointer is put back without moving the real one.
+  platform_.display.SetMouseCaptured(state_.screenState == kPlaying);
   platform_.display.WarpPointer(pointer_at_pause_.x, pointer_at_pause_.y);
   // The pointer wandered and clicked elsewhere meanwhile; none of that
   // steers or fires the ship.
@@ -91,7 +93,6 @@ void MainWindow::Resume() {
     mouse_release_due_ = false;
   }
   released_while_paused_ = false;
-  platform_.display.SetMouseCaptured(state_.screenState == kPlaying);
   platform_.audio.ResumeAll();
   game_clock_.Start();
 }

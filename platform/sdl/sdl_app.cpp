@@ -147,7 +147,7 @@ class EventHandler {
         display_.OnMouseMotion(event.motion.xrel, event.motion.yrel);
         return true;
       case SDL_KEYDOWN:
-        HandleKey(event.key.keysym.sym);
+        HandleKey(event.key.keysym.sym, event.key.repeat != 0);
         return true;
       case SDL_TEXTINPUT:
         for (const char* c = event.text.text; *c != '\0'; ++c) {
@@ -204,9 +204,11 @@ class EventHandler {
     }
   }
 
-  void HandleKey(SDL_Keycode code) {
+  void HandleKey(SDL_Keycode code, bool repeat) {
     // Keys the game has no use for still count as "any key".
     const Key key = KeyFromKeycode(code);
+    // A held pause key pauses once instead of toggling with every repeat.
+    if (repeat && (key == Key::kPause || key == LetterKey('p'))) return;
     main_window_.OnKeyDown(key);
     // Backspace types no text, but name entry treats it as a typed key.
     if (key == Key::kBackSpace && !main_window_.Terminated()) main_window_.OnKeyPress('\b');
