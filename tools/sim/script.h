@@ -10,9 +10,10 @@
 //   1 set screen_state 11    2 call NewGame
 //
 // Key names: Up Down Left Right Return Escape Space LShift RShift BackSpace
-// F2 F11 F12 Pause KP_2 KP_4 KP_6 KP_8, a letter or a digit. "minimise" is
-// the window minimised, "pad unplug" the gamepad in use unplugged. "char" takes one character,
+// F2 KP_2 KP_4 KP_6 KP_8, a letter or a digit. "char" takes one character,
 // or Space, Return, Escape or BackSpace for those that cannot stand alone.
+// "minimise" is the window minimised, "pad unplug" the gamepad in use
+// unplugged; in play either pauses the game, as "focus out" does.
 // "set" takes a whole-number, decimal or text variable by its dump name,
 // a number within the variable's range (script_limits.h).
 // "call" runs one of the main window's operations: NewGame or HiScores.
