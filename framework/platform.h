@@ -100,6 +100,10 @@ class AudioDevice {
   virtual void Stop(int voice) = 0;
   virtual bool IsPlaying(int voice) const = 0;
   virtual void SetVolume(int voice, int volume) = 0;
+  // Holds every copy that is playing, the music too, where it is; resuming
+  // lets them all go on from there. A copy started in between plays at once.
+  virtual void PauseAll() = 0;
+  virtual void ResumeAll() = 0;
 };
 
 // Linear gain for a volume in hundredths of a decibel; 0 and above play at full.

@@ -65,7 +65,7 @@ constexpr HelpLine kHelpLines[] = {
 MainWindow::MainWindow(Platform& platform, AssetLibrary& assets)
     : GameWorld(platform, assets),
       surface_(kSurfaceWidth, kSurfaceHeight),
-      frame_timer_(platform.clock),
+      frame_timer_(game_clock_),
       level_scripts_(std::make_unique<LevelScripts>(*this)),
       text_(assets.FontPath()) {
   frame_timer_.OnTimer = [this](int lag_count) { RunFrame(lag_count); };
@@ -123,12 +123,18 @@ void MainWindow::StartUp() {
 }
 
 bool MainWindow::Idle() {
+  if (paused_) {
+    PaintPaused();
+    return false;
+  }
   timer_level_.Tick();
   timer_boss_.Tick();
   return frame_timer_.Idle();
 }
 
 int MainWindow::MsUntilNextTick() const {
+  // A paused game waits for events alone, once its picture is up.
+  if (paused_) return paused_picture_due_ && CanDraw() ? 0 : -1;
   int wait = -1;
   for (int due : {frame_timer_.MsUntilDue(), timer_level_.MsUntilDue(), timer_boss_.MsUntilDue()}) {
     if (due >= 0 && (wait < 0 || due < wait)) wait = due;
@@ -138,12 +144,15 @@ int MainWindow::MsUntilNextTick() const {
 
 void MainWindow::SetApplicationActive(bool active) {
   frame_timer_.SetApplicationActive(active);
+  if (!active) PauseWhenAway();
 }
 
 void MainWindow::OnDisplayReady() {
   surface_ready_ = true;
   engine_->SetSurface(&surface_);
   frame_timer_.SetEnabled(true);
+  // A new surface starts black; a paused game shows its picture again.
+  if (paused_) paused_picture_due_ = true;
 }
 
 void MainWindow::OnDisplayClosing() {
@@ -177,7 +186,7 @@ void MainWindow::DrawText(int x, int y, const std::string& text, int size, Rgb c
   texts_.push_back(TextRecord{text, x, y, size, colour});
 }
 
-void MainWindow::DrawTexts() {
+void MainWindow::DrawTexts(bool advance_pulse) {
   texts_.clear();
   if (state_.screenState == kHelp) {
     for (const HelpLine& line : kHelpLines)
@@ -194,6 +203,7 @@ void MainWindow::DrawTexts() {
     DrawText(250, 50, "Press any key", 18,
              Rgb{static_cast<uint8_t>(std::clamp(c, 0, 255)),
                  static_cast<uint8_t>(std::clamp(RoundHalfEven(c / 1.5), 0, 255)), 0});
+    if (!advance_pulse) return;
     if (c < 100) state_.textPulseStep = 7;
     if (c > 250) state_.textPulseStep = -7;
     state_.textPulseLevel += state_.textPulseStep;
@@ -201,13 +211,18 @@ void MainWindow::DrawTexts() {
 }
 
 void MainWindow::OnMouseDown(MouseButton button) {
-  if (button == MouseButton::kMiddle) return;
+  // Clicks on a paused game are not shots.
+  if (button == MouseButton::kMiddle || paused_) return;
   state_.mouseButton = button == MouseButton::kLeft ? 1 : 2;
   mouse_press_unseen_ = true;
   mouse_release_due_ = false;
 }
 
 void MainWindow::OnMouseUp(MouseButton) {
+  if (paused_) {
+    released_while_paused_ = true;
+    return;
+  }
   // A press no frame has seen yet counts once, as the shortest hold would.
   if (mouse_press_unseen_) {
     mouse_release_due_ = true;
@@ -233,6 +248,7 @@ void MainWindow::OnKeyDown(Key key) {
     ToggleFullScreen();
     return;
   }
+  if (HandlePauseKey(key)) return;
   HandleKeyDown(*this, key);
 }
 
@@ -267,6 +283,7 @@ void MainWindow::SaveWindowSize() {
 }
 
 void MainWindow::OnKeyPress(char character) {
+  if (paused_) return;
   HandleKeyPress(*this, character);
 }
 

@@ -51,6 +51,15 @@ class MainWindow final : public GameWorld {
   int MsUntilNextTick() const;
   void SetApplicationActive(bool active);
 
+  // A game in play pauses on the pause keys, and of itself when the player
+  // turns away: the window loses the focus or is minimised, or the gamepad is
+  // unplugged. It stays paused until the player resumes it.
+  bool Paused() const { return paused_; }
+  void OnMinimised();
+  void OnGamepadLost();
+  // Whether the gamepad's Start pauses now, rather than choosing.
+  bool StartPauses() const;
+
   // Event handlers.
   void OnDisplayReady();
   void OnDisplayClosing();
@@ -89,9 +98,15 @@ class MainWindow final : public GameWorld {
  private:
   bool CanDraw() const;
   void ConfigureDisplay(const WindowConfig& config);
-  void DrawTexts();
+  void DrawTexts(bool advance_pulse = true);
   void DrawText(int x, int y, const std::string& text, int size, Rgb colour);
   void MousePressSeen();
+  // The pause, in main_window_pause.cpp.
+  bool HandlePauseKey(Key key);
+  void PauseWhenAway();
+  void Pause();
+  void Resume();
+  void PaintPaused();
 
   Surface surface_;
   bool surface_ready_ = false;
@@ -103,6 +118,10 @@ class MainWindow final : public GameWorld {
   // move pass has seen it, and its release takes effect after that pass.
   bool mouse_press_unseen_ = false;
   bool mouse_release_due_ = false;
+  bool paused_ = false;
+  bool paused_picture_due_ = false;  // the paused picture is still to be shown
+  bool released_while_paused_ = false;
+  Point pointer_at_pause_;
   // The window: whether it covers the screen now, and the size the player
   // last gave it (0 x 0 for the game's own) and whether that changed this run.
   bool showing_full_screen_ = false;

@@ -27,8 +27,9 @@ GameWorld::GameWorld(Platform& platform, AssetLibrary& assets)
     : platform_(platform),
       assets_(assets),
       input_(platform.input),
-      timer_level_(platform.clock, kLevelTimerMs),
-      timer_boss_(platform.clock, kBossTimerMs),
+      game_clock_(platform.clock),
+      timer_level_(game_clock_, kLevelTimerMs),
+      timer_boss_(game_clock_, kBossTimerMs),
       engine_(std::make_unique<GameEngine>(*this)) {}
 
 GameWorld::~GameWorld() = default;

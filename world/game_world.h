@@ -6,6 +6,7 @@
 
 #include "framework/assets.h"
 #include "framework/frame_timer.h"
+#include "framework/game_clock.h"
 #include "framework/input.h"
 #include "framework/platform.h"
 #include "framework/random.h"
@@ -93,6 +94,9 @@ class GameWorld {
   GameState state_;
   RandomGenerator random_;
   InputDevices input_;
+  // What the frame timer and the level timers count on; it stops while the
+  // game is paused.
+  GameClock game_clock_;
   IntervalTimer timer_level_;
   IntervalTimer timer_boss_;
   std::unique_ptr<GameEngine> engine_;

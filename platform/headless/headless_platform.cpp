@@ -41,6 +41,7 @@ void HeadlessAudio::Play(int voice, int volume, int pan, bool looped) {
   v.start_ms = clock_.NowMs();
   v.volume = volume;
   v.pan = pan;
+  v.held = false;
 }
 
 void HeadlessAudio::Stop(int voice) {
@@ -52,7 +53,30 @@ bool HeadlessAudio::IsPlaying(int voice) const {
   const Voice& v = voices_[voice];
   if (!v.started) return false;
   if (v.looped) return true;
-  return clock_.NowMs() - v.start_ms < sound_lengths_ms_[v.sound];
+  return PlayedMs(v) < sound_lengths_ms_[v.sound];
+}
+
+uint32_t HeadlessAudio::PlayedMs(const Voice& v) const {
+  return (v.held ? v.held_ms : clock_.NowMs()) - v.start_ms;
+}
+
+void HeadlessAudio::PauseAll() {
+  paused_ = true;
+  for (Voice& v : voices_) {
+    if (!v.started || v.held) continue;
+    v.held = true;
+    v.held_ms = clock_.NowMs();
+  }
+}
+
+void HeadlessAudio::ResumeAll() {
+  paused_ = false;
+  for (Voice& v : voices_) {
+    if (!v.held) continue;
+    // The voice goes on from where it stopped, as if started that much later.
+    v.start_ms += clock_.NowMs() - v.held_ms;
+    v.held = false;
+  }
 }
 
 void HeadlessAudio::SetVolume(int voice, int volume) {

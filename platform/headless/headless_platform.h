@@ -86,7 +86,11 @@ class HeadlessAudio final : public AudioDevice {
   void Stop(int voice) override;
   bool IsPlaying(int voice) const override;
   void SetVolume(int voice, int volume) override;
+  void PauseAll() override;
+  void ResumeAll() override;
 
+  // Between PauseAll and ResumeAll.
+  bool Paused() const { return paused_; }
   int SoundCount() const { return static_cast<int>(sound_lengths_ms_.size()); }
   int VoiceCount() const { return static_cast<int>(voices_.size()); }
   // The voice's last volume and pan; 0 for a voice that does not exist.
@@ -104,12 +108,17 @@ class HeadlessAudio final : public AudioDevice {
     uint32_t start_ms = 0;
     int volume = 0;
     int pan = 0;
+    bool held = false;  // paused at held_ms
+    uint32_t held_ms = 0;
   };
   bool Valid(int voice) const { return voice >= 0 && voice < VoiceCount(); }
+  // How far the voice has played.
+  uint32_t PlayedMs(const Voice& v) const;
 
   const Clock& clock_;
   std::vector<uint32_t> sound_lengths_ms_;
   std::vector<Voice> voices_;
+  bool paused_ = false;
 };
 
 // What the keyboard and mouse are doing, as a script says. No joystick.

@@ -35,12 +35,14 @@ Key PadMenuKeys::Direction(const PadMenuReading& pad) const {
   return pad.y < 0 ? Key::kUp : Key::kDown;
 }
 
-void PadMenuKeys::Read(const PadMenuReading& pad, uint32_t now_ms, std::vector<Key>& keys) {
+void PadMenuKeys::Read(const PadMenuReading& pad, uint32_t now_ms, std::vector<Key>& keys,
+                       bool start_pauses) {
   if (!pad.present) {
     *this = PadMenuKeys{};
     return;
   }
-  const uint32_t buttons = pad.enter_buttons | pad.escape_buttons | pad.other_buttons;
+  const uint32_t buttons =
+      pad.enter_buttons | pad.start_buttons | pad.escape_buttons | pad.other_buttons;
   const Key direction = Direction(pad);
   if (!present_) {
     present_ = true;
@@ -53,6 +55,7 @@ void PadMenuKeys::Read(const PadMenuReading& pad, uint32_t now_ms, std::vector<K
   buttons_ = buttons;
   PressEach(pressed & pad.escape_buttons, Key::kEscape, keys);
   PressEach(pressed & pad.enter_buttons, Key::kReturn, keys);
+  PressEach(pressed & pad.start_buttons, start_pauses ? Key::kPause : Key::kReturn, keys);
   PressEach(pressed & pad.other_buttons, Key::kNone, keys);
 
   if (direction != held_) {

@@ -4,7 +4,8 @@
 // them too: a direction of the d-pad or the left stick presses the arrow key
 // of that way (and repeats while held, like a held key), the south face button
 // and Start press Enter, Back presses Escape, and every other button presses
-// a key that means nothing but "a key" (enough for the game-over prompt).
+// a key that means nothing but "a key" (enough for the game-over prompt). In
+// play Start presses Pause instead.
 
 #include <cstdint>
 #include <vector>
@@ -24,6 +25,7 @@ struct PadMenuReading {
   bool right = false;
   // Buttons by their role, one bit each.
   uint32_t enter_buttons = 0;
+  uint32_t start_buttons = 0;
   uint32_t escape_buttons = 0;
   uint32_t other_buttons = 0;
 };
@@ -38,8 +40,10 @@ class PadMenuKeys {
   static constexpr int kLetGo = 8192;
 
   // Appends the key presses since the last reading to `keys`, in order. What
-  // is held when a pad first appears counts as nothing until let go.
-  void Read(const PadMenuReading& pad, uint32_t now_ms, std::vector<Key>& keys);
+  // is held when a pad first appears counts as nothing until let go. With
+  // start_pauses, Start presses Pause rather than Enter.
+  void Read(const PadMenuReading& pad, uint32_t now_ms, std::vector<Key>& keys,
+            bool start_pauses = false);
   // Milliseconds until a held direction repeats; -1 when none will.
   int MsUntilRepeat(uint32_t now_ms) const;
 

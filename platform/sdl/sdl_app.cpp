@@ -149,9 +149,7 @@ class EventHandler {
         display_.OnMouseMotion(event.motion.xrel, event.motion.yrel);
         return true;
       case SDL_KEYDOWN:
-        // A held F12 takes one picture, not one for every repeat.
-        if (event.key.repeat != 0 && KeyFromKeycode(event.key.keysym.sym) == Key::kF12) return true;
-        if (!HandleFullScreenKey(event.key)) HandleKey(event.key.keysym.sym);
+        if (!HandleFullScreenKey(event.key)) HandleKey(event.key.keysym.sym, event.key.repeat != 0);
         return true;
       case SDL_TEXTINPUT:
         for (const char* c = event.text.text; *c != '\0'; ++c) {
@@ -169,10 +167,10 @@ class EventHandler {
         input_.Joysticks().OnDeviceAdded(event.cdevice.which);
         return true;
       case SDL_JOYDEVICEREMOVED:
-        input_.Joysticks().OnDeviceRemoved(event.jdevice.which);
+        if (input_.Joysticks().OnDeviceRemoved(event.jdevice.which)) main_window_.OnGamepadLost();
         return true;
       case SDL_CONTROLLERDEVICEREMOVED:
-        input_.Joysticks().OnDeviceRemoved(event.cdevice.which);
+        if (input_.Joysticks().OnDeviceRemoved(event.cdevice.which)) main_window_.OnGamepadLost();
         return true;
       case SDL_RENDER_DEVICE_RESET:
         display_.OnRenderDeviceReset();
@@ -201,6 +199,9 @@ class EventHandler {
         display_.OnWindowSizeChanged();
         if (const auto size = display_.PlayersWindowSize()) main_window_.OnWindowResized(*size);
         return true;
+      case SDL_WINDOWEVENT_MINIMIZED:
+        main_window_.OnMinimised();
+        return true;
       case SDL_WINDOWEVENT_EXPOSED:
         // A paused game draws no frames, so the last one is shown again.
         display_.Repaint();
@@ -222,9 +223,12 @@ class EventHandler {
     return true;
   }
 
-  void HandleKey(SDL_Keycode code) {
+  void HandleKey(SDL_Keycode code, bool repeat) {
     // Keys the game has no use for still count as "any key".
     const Key key = KeyFromKeycode(code);
+    // A held pause key pauses once instead of toggling with every repeat, and
+    // a held F12 takes one picture.
+    if (repeat && (key == Key::kPause || key == LetterKey('p') || key == Key::kF12)) return;
     main_window_.OnKeyDown(key);
     // Backspace types no text, but name entry treats it as a typed key.
     if (key == Key::kBackSpace && !main_window_.Terminated()) main_window_.OnKeyPress('\b');
@@ -242,7 +246,7 @@ void PressPadKeys(MainWindow& main_window, SdlInput& input, PadMenuKeys& pad_key
   keys.clear();
   const PadMenuReading pad =
       input.IsForeground() ? input.Joysticks().ReadFirstForMenus() : PadMenuReading{};
-  pad_keys.Read(pad, SDL_GetTicks(), keys);
+  pad_keys.Read(pad, SDL_GetTicks(), keys, main_window.StartPauses());
   for (const Key key : keys) {
     if (main_window.Terminated()) return;
     main_window.OnKeyDown(key);

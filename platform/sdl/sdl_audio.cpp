@@ -126,4 +126,14 @@ void SdlAudio::SetVolume(int voice, int volume) {
   Mix_Volume(voices_[static_cast<size_t>(voice)].channel, ChannelLevel(volume, MIX_MAX_VOLUME));
 }
 
+// The music is a looping voice like any other, so pausing every channel
+// holds it too.
+void SdlAudio::PauseAll() {
+  if (open_) Mix_Pause(-1);
+}
+
+void SdlAudio::ResumeAll() {
+  if (open_) Mix_Resume(-1);
+}
+
 }  // namespace zephyrant

@@ -30,6 +30,8 @@ class SdlAudio final : public AudioDevice {
   void Stop(int voice) override;
   bool IsPlaying(int voice) const override;
   void SetVolume(int voice, int volume) override;
+  void PauseAll() override;
+  void ResumeAll() override;
 
  private:
   struct Sound {

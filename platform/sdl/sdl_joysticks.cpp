@@ -64,8 +64,10 @@ PadMenuReading GamepadForMenus(SDL_GameController* pad) {
         reading.right = true;
         break;
       case SDL_CONTROLLER_BUTTON_A:
-      case SDL_CONTROLLER_BUTTON_START:
         reading.enter_buttons |= bit;
+        break;
+      case SDL_CONTROLLER_BUTTON_START:
+        reading.start_buttons |= bit;
         break;
       case SDL_CONTROLLER_BUTTON_BACK:
         reading.escape_buttons |= bit;
@@ -93,11 +95,13 @@ PadMenuReading PlainJoystickForMenus(SDL_Joystick* joystick) {
     reading.left = (hat & SDL_HAT_LEFT) != 0;
     reading.right = (hat & SDL_HAT_RIGHT) != 0;
   }
-  const uint32_t enter = (uint32_t{1} << (kStartButton - 1)) | (uint32_t{1} << (kSouthButton - 1));
+  const uint32_t start = uint32_t{1} << (kStartButton - 1);
+  const uint32_t enter = uint32_t{1} << (kSouthButton - 1);
   const uint32_t escape = uint32_t{1} << (kBackButton - 1);
   reading.enter_buttons = sample.buttons & enter;
+  reading.start_buttons = sample.buttons & start;
   reading.escape_buttons = sample.buttons & escape;
-  reading.other_buttons = sample.buttons & ~(enter | escape);
+  reading.other_buttons = sample.buttons & ~(start | enter | escape);
   return reading;
 }
 
@@ -135,12 +139,14 @@ void SdlJoysticks::OnDeviceAdded(int device_index) {
   devices_.push_back(device);
 }
 
-void SdlJoysticks::OnDeviceRemoved(SDL_JoystickID id) {
+bool SdlJoysticks::OnDeviceRemoved(SDL_JoystickID id) {
   const auto gone =
       std::find_if(devices_.begin(), devices_.end(), [id](const Device& d) { return d.id == id; });
-  if (gone == devices_.end()) return;
+  if (gone == devices_.end()) return false;
+  const bool was_read = gone == devices_.begin();
   Close(*gone);
   devices_.erase(gone);
+  return was_read;
 }
 
 PadMenuReading SdlJoysticks::ReadFirstForMenus() const {

@@ -22,7 +22,8 @@ class SdlJoysticks {
   // SDL announces every device present at start-up the same way as one
   // plugged in later, so these two are all the bookkeeping there is.
   void OnDeviceAdded(int device_index);
-  void OnDeviceRemoved(SDL_JoystickID id);
+  // True when the device gone was the one the game reads.
+  bool OnDeviceRemoved(SDL_JoystickID id);
 
   JoystickSample ReadFirst() const;
   // The first device's directions and buttons by their role in the menus.

@@ -30,6 +30,8 @@ class SilentAudio final : public AudioDevice {
   void Stop(int) override {}
   bool IsPlaying(int) const override { return false; }
   void SetVolume(int, int) override {}
+  void PauseAll() override {}
+  void ResumeAll() override {}
 
  private:
   int loaded_ = 0;

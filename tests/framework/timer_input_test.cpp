@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/frame_timer.h"
+#include "framework/game_clock.h"
 #include "framework/input.h"
 #include "framework/random.h"
 
@@ -71,6 +72,48 @@ TEST(LevelTimer, FiresOncePerIntervalAndOnceWhenLate) {
   timer.Tick();
   timer.Tick();
   EXPECT_EQ(ticks, 2);
+}
+
+// The game clock stands still while stopped, so the timers on it neither
+// fire during a pause nor catch up afterwards: they go on where they stood.
+TEST(GameClock, TimersOnItSeeNothingOfAPause) {
+  FakeClock machine;
+  GameClock clock(machine);
+  IntervalTimer level(clock, 500);
+  int ticks = 0;
+  level.OnTimer = [&ticks] { ++ticks; };
+  FrameTimer frames(clock);
+  std::vector<int> lags;
+  frames.OnTimer = [&lags](int lag) { lags.push_back(lag); };
+  level.SetEnabled(true);
+  frames.SetEnabled(true);
+
+  machine.now += 400;
+  clock.Stop();
+  machine.now += 60'000;
+  level.Tick();
+  EXPECT_EQ(clock.NowMs(), 1400u);
+  EXPECT_EQ(level.MsUntilDue(), 100);
+  clock.Stop();  // stopping twice keeps the first moment
+  machine.now += 1000;
+  clock.Start();
+  EXPECT_EQ(clock.NowMs(), 1400u);
+  machine.now += 99;
+  level.Tick();
+  EXPECT_EQ(ticks, 0);
+  machine.now += 1;
+  level.Tick();
+  EXPECT_EQ(ticks, 1);
+  EXPECT_TRUE(frames.Idle());
+  EXPECT_EQ(lags, (std::vector<int>{16})) << "only the time before the pause";
+
+  // A second pause adds to the first.
+  clock.Stop();
+  machine.now += 5000;
+  clock.Start();
+  machine.now += 10;
+  EXPECT_EQ(clock.NowMs(), 1510u);
+  EXPECT_EQ(clock.SeedValue(), machine.SeedValue());
 }
 
 class FakeReader : public InputReader {

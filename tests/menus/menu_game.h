@@ -81,6 +81,11 @@ class MenuGame {
     return names;
   }
   testing::Json Dump() { return testing::JsonReader::Read(runner_.Dump()); }
+  // The dump as the runner writes it, without the frame number.
+  std::string DumpText() {
+    const std::string dump = runner_.Dump();
+    return dump.substr(dump.find(','));
+  }
 
   GameState& State() { return runner_.Window().State(); }
   MainWindow& Window() { return runner_.Window(); }

@@ -47,6 +47,39 @@ TEST(HeadlessAudio, ALoopedVoicePlaysUntilStopped) {
   EXPECT_FALSE(audio.IsPlaying(voice));
 }
 
+TEST(HeadlessAudio, PausedVoicesGoOnWhereTheyStopped) {
+  ManualClock clock;
+  HeadlessAudio audio(clock);
+  const int sound = audio.LoadSound(HalfSecond());
+  const int effect = audio.CreateVoice(sound);
+  const int music = audio.CreateVoice(sound);
+  const int idle = audio.CreateVoice(sound);
+  audio.Play(effect, 0, 0, false);
+  audio.Play(music, 0, 0, true);
+  clock.Advance(200);
+  audio.PauseAll();
+  EXPECT_TRUE(audio.Paused());
+  clock.Advance(60'000);
+  EXPECT_TRUE(audio.IsPlaying(effect)) << "held, not finished";
+  EXPECT_TRUE(audio.IsPlaying(music));
+  EXPECT_FALSE(audio.IsPlaying(idle));
+  audio.ResumeAll();
+  EXPECT_FALSE(audio.Paused());
+  clock.Advance(299);
+  EXPECT_TRUE(audio.IsPlaying(effect));
+  clock.Advance(1);
+  EXPECT_FALSE(audio.IsPlaying(effect)) << "300 ms were left";
+  EXPECT_TRUE(audio.IsPlaying(music));
+  EXPECT_FALSE(audio.IsPlaying(idle));
+
+  // A voice started while the others are held plays at once.
+  audio.PauseAll();
+  audio.Play(idle, 0, 0, false);
+  clock.Advance(500);
+  EXPECT_FALSE(audio.IsPlaying(idle));
+  audio.ResumeAll();
+}
+
 TEST(HeadlessAudio, SoundLengthCountsWholeFrames) {
   WaveData wave = HalfSecond();
   wave.pcm.resize(wave.pcm.size() + 3);  // a torn last frame does not count

@@ -24,9 +24,11 @@ TEST(Script, ReadsEveryEventKind) {
       "5 focus out\n"
       "6 focus in\n"
       "7 set screen_state 11\n"
-      "7 set hero_x 12.5\n");
+      "7 set hero_x 12.5\n"
+      "8 minimise\n"
+      "8 pad unplug\n");
   const std::vector<ScriptEvent>& e = script.Events();
-  ASSERT_EQ(e.size(), 12u);
+  ASSERT_EQ(e.size(), 14u);
   EXPECT_EQ(e[0].kind, Kind::kKeyDown);
   EXPECT_EQ(e[0].key, Key::kUp);
   EXPECT_EQ(e[0].line, 3);
@@ -45,6 +47,8 @@ TEST(Script, ReadsEveryEventKind) {
   EXPECT_EQ(e[10].var, "screen_state");
   EXPECT_EQ(std::get<int32_t>(e[10].value), 11);
   EXPECT_EQ(std::get<double>(e[11].value), 12.5);
+  EXPECT_EQ(e[12].kind, Kind::kMinimise);
+  EXPECT_EQ(e[13].kind, Kind::kPadUnplug);
 }
 
 TEST(Script, KeyNames) {
@@ -96,6 +100,9 @@ TEST(Script, ABadLineIsReportedWithItsNumberAndText) {
       "3 mouse down thumb",
       "3 lag 0",
       "3 focus sideways",
+      "3 minimise now",
+      "3 pad",
+      "3 pad plug",
       "3 set no_such_var 1",
       "3 set score lots",
       "3 set score 1.5",

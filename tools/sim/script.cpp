@@ -133,6 +133,13 @@ class LineParser {
       Expect(w, 3, "focus in|out");
       if (w[2] != "in" && w[2] != "out") Fail("expected focus in or focus out");
       e.kind = w[2] == "in" ? Kind::kFocusIn : Kind::kFocusOut;
+    } else if (event == "minimise") {
+      Expect(w, 2, "minimise");
+      e.kind = Kind::kMinimise;
+    } else if (event == "pad") {
+      Expect(w, 3, "pad unplug");
+      if (w[2] != "unplug") Fail("expected pad unplug");
+      e.kind = Kind::kPadUnplug;
     } else if (event == "set") {
       ParseSet(w, e);
     } else if (event == "call") {

@@ -6,11 +6,14 @@
 //   12 key down Space        12 key up LShift        3 char a
 //   40 mouse move 400 310    41 mouse down left      42 mouse up left
 //   50 lag 3                 60 focus out            70 focus in
+//   80 minimise              90 pad unplug
 //   1 set screen_state 11    2 call NewGame
 //
 // Key names: Up Down Left Right Return Escape Space LShift RShift BackSpace
 // F2 KP_2 KP_4 KP_6 KP_8, a letter or a digit. "char" takes one character,
 // or Space, Return, Escape or BackSpace for those that cannot stand alone.
+// "minimise" is the window minimised, "pad unplug" the gamepad in use
+// unplugged; in play either pauses the game, as "focus out" does.
 // "set" takes a whole-number, decimal or text variable by its dump name,
 // a number within the variable's range (script_limits.h).
 // "call" runs one of the main window's operations: NewGame, HiScores or
@@ -54,6 +57,8 @@ struct ScriptEvent {
     kLag,
     kFocusOut,
     kFocusIn,
+    kMinimise,
+    kPadUnplug,
     kSet,
     kCall
   };

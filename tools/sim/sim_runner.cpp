@@ -94,6 +94,12 @@ void SimRunner::Apply(const ScriptEvent& e) {
       machine_.input.SetForeground(active_);
       main_window_.SetApplicationActive(active_);
       break;
+    case Kind::kMinimise:
+      main_window_.OnMinimised();
+      break;
+    case Kind::kPadUnplug:
+      main_window_.OnGamepadLost();
+      break;
     case Kind::kSet:
       SetVar(main_window_.State(), e.var, e.value);
       break;
@@ -155,11 +161,13 @@ void SimRunner::RunFrame(std::span<const ScriptEvent> events) {
     quit_noted_ = true;
     return;
   }
+  const bool paused = main_window_.Paused();
   const bool ran = main_window_.Idle();
-  if (ran != active_) {
-    throw std::logic_error(
-        "frame " + std::to_string(frame_) +
-        (active_ ? ": the game ran no frame" : ": the game ran a frame while inactive"));
+  if (ran != (active_ && !paused)) {
+    throw std::logic_error("frame " + std::to_string(frame_) +
+                           (ran ? paused ? ": the game ran a frame while paused"
+                                         : ": the game ran a frame while inactive"
+                                : ": the game ran no frame"));
   }
 }
 

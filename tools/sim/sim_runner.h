@@ -38,7 +38,7 @@ class SimRunner {
 
   // Applies the events, lets the frame's time pass and idles the window once.
   // Raises std::logic_error when the window runs a frame while it should be
-  // frozen, or none while it should draw. Once the game has quit, events
+  // frozen (inactive or paused), or none while it should draw. Once the game has quit, events
   // are ignored.
   void RunFrame(std::span<const ScriptEvent> events = {});
   // A call the game itself could not make at this point (see CallRefusal)

@@ -18,7 +18,8 @@ PadMenuReading Pad() {
 
 PadMenuReading Buttons(uint32_t held) {
   PadMenuReading pad = Pad();
-  pad.enter_buttons = held & (kSouth | kStart);
+  pad.enter_buttons = held & kSouth;
+  pad.start_buttons = held & kStart;
   pad.escape_buttons = held & kBack;
   pad.other_buttons = held & ~(kSouth | kStart | kBack);
   return pad;
@@ -33,9 +34,9 @@ PadMenuReading Stick(int x, int y) {
 
 class PadMenuKeysTest : public testing::Test {
  protected:
-  std::vector<Key> Read(const PadMenuReading& pad, uint32_t now = 1000) {
+  std::vector<Key> Read(const PadMenuReading& pad, uint32_t now = 1000, bool in_play = false) {
     std::vector<Key> keys;
-    keys_.Read(pad, now, keys);
+    keys_.Read(pad, now, keys, in_play);
     return keys;
   }
 
@@ -50,6 +51,17 @@ TEST_F(PadMenuKeysTest, ButtonsPressTheirKeysOnceEach) {
   EXPECT_EQ(Read(Buttons(kBack)), std::vector<Key>{Key::kEscape});
   // Any other button is still a key, for "Press any key".
   EXPECT_EQ(Read(Buttons(kBack | kNorth)), std::vector<Key>{Key::kNone});
+}
+
+TEST_F(PadMenuKeysTest, StartPausesInPlayAndChoosesElsewhere) {
+  Read(Pad());
+  EXPECT_EQ(Read(Buttons(kStart), 1000, true), std::vector<Key>{Key::kPause});
+  Read(Pad());
+  EXPECT_EQ(Read(Buttons(kStart), 1000, false), std::vector<Key>{Key::kReturn});
+  Read(Pad());
+  EXPECT_EQ(Read(Buttons(kSouth | kBack), 1000, true),
+            (std::vector<Key>{Key::kEscape, Key::kReturn}))
+      << "only Start changes its meaning";
 }
 
 TEST_F(PadMenuKeysTest, WhatIsHeldWhenThePadAppearsWaitsForRelease) {
