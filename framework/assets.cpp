@@ -1,7 +1,5 @@
 #include "framework/assets.h"
 
-#include <filesystem>
-
 #include "framework/bounded_file.h"
 #include "framework/media_error.h"
 #include "framework/media_files.h"
@@ -73,18 +71,6 @@ SoundList& AssetLibrary::Sounds(const std::string& list) {
     if (waves->Name() == list) return *waves;
   }
   throw MediaError("Wave list '" + list + "' not found");
-}
-
-std::string FindAssetFolder(const std::string& executable_path) {
-  namespace fs = std::filesystem;
-  const fs::path exe_dir = fs::path(executable_path).parent_path();
-  const fs::path candidates[] = {exe_dir / "assets",
-                                 exe_dir / ".." / "share" / "zephyrant" / "assets"};
-  for (const fs::path& candidate : candidates) {
-    std::error_code error;
-    if (fs::is_directory(candidate, error)) return candidate.string();
-  }
-  return ZEPHYRANT_SOURCE_ASSETS;
 }
 
 }  // namespace zephyrant

@@ -31,8 +31,4 @@ class AssetLibrary {
   std::vector<std::unique_ptr<SoundList>> sound_lists_;
 };
 
-// The asset folder to use: beside the executable, installed next to it, or
-// the source tree's when run from a build folder.
-std::string FindAssetFolder(const std::string& executable_path);
-
 }  // namespace zephyrant

@@ -85,7 +85,7 @@ void MainWindow::StartUp() {
   state_.musicVolume = saved.music;
   state_.speedSetting = saved.speed;
   state_.difficulty = saved.difficulty;
-  state_.fullScreen = saved.full;
+  state_.fullScreen = full_screen_for_this_run_ >= 0 ? full_screen_for_this_run_ : saved.full;
   players_window_ = Size{saved.window_width, saved.window_height};
   state_.lastMainMenuItem = kMainMenuLastItem;
   state_.lastHelpItem = kHelpLastItem;

@@ -43,6 +43,9 @@ class MainWindow final : public GameWorld {
   // Start-up: settings, window, random seed, backgrounds, pointer, main menu,
   // decorations, sounds and music.
   void StartUp();
+  // Called before StartUp: this run starts full screen (0) or in a window
+  // (1) whatever the saved setting says, and the setting stays as saved.
+  void SetFullScreenForThisRun(int full_screen) { full_screen_for_this_run_ = full_screen; }
 
   // One pass of the message loop's idle processing: ticks the level timers and
   // runs a frame when one is due. True when a frame ran.
@@ -128,6 +131,7 @@ class MainWindow final : public GameWorld {
   Size window_client_;
   Size players_window_;
   bool players_window_changed_ = false;
+  int full_screen_for_this_run_ = -1;  // -1: as saved
 };
 
 }  // namespace zephyrant

@@ -38,8 +38,8 @@ std::string HelpPageUrl(const std::string& asset_folder) {
   fs::path assets = fs::absolute(fs::path(asset_folder), error).lexically_normal();
   if (!assets.has_filename()) assets = assets.parent_path();  // written with a trailing slash
   const fs::path candidates[] = {
+      assets / kHelpPage,
       (assets.parent_path() / "docs" / kHelpPage).lexically_normal(),
-      fs::path(ZEPHYRANT_SOURCE_DOCS) / kHelpPage,
   };
   for (const fs::path& page : candidates) {
     if (fs::is_regular_file(page, error)) return FileUrl(page);

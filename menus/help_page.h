@@ -5,9 +5,10 @@
 
 namespace zephyrant {
 
-// The help page that ships with the game, as a file:// URL: docs/help.html
-// beside the asset folder (as the game is laid out when packaged or
-// installed), else the source tree's. Empty when neither is there.
+// The help page that ships with the game, as a file:// URL: help.html in the
+// data folder (as the game is installed and as the build tree has it), else
+// docs/help.html beside it (as the source tree has it). Empty when neither
+// is there.
 std::string HelpPageUrl(const std::string& asset_folder);
 
 // A file:// URL for an absolute path. Every byte but letters, digits and

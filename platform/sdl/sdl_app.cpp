@@ -8,12 +8,15 @@
 #include <exception>
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "framework/assets.h"
 #include "game/main_window.h"
+#include "platform/common/command_line.h"
+#include "platform/common/data_folder.h"
 #include "platform/common/screenshot_folder.h"
 #include "platform/common/settings_file.h"
 #include "platform/sdl/pad_menu_keys.h"
@@ -30,6 +33,7 @@ namespace zephyrant {
 namespace {
 
 constexpr const char* kErrorTitle = "Zephyrant";
+constexpr int kExitUsage = 2;
 
 // True when the comma-separated list of video drivers names this one.
 bool NamesDriver(const char* list, const char* driver) {
@@ -282,6 +286,35 @@ void RunMessageLoop(MainWindow& main_window, SdlDisplay& display, SdlInput& inpu
   }
 }
 
+// The data folder as the command line, the environment and the place of the
+// binary give it.
+std::string DataFolderFor(const CommandLine& line, int argc, char** argv) {
+  const std::filesystem::path binary_folder =
+      std::filesystem::path(ExecutablePath(argc, argv)).parent_path();
+  const DataFolder found = FindDataFolder(DataSearchFor(line.data_folder, binary_folder));
+  if (found.folder.empty()) throw std::runtime_error(NoDataMessage(found));
+  return found.folder.string();
+}
+
+// Answers --help and --version, and refuses a command line it cannot read;
+// the exit status, or -1 when the game is to be played.
+int AnswerCommandLine(const CommandLine& line) {
+  switch (line.action) {
+    case CommandLine::Action::kHelp:
+      std::fputs(UsageText().c_str(), stdout);
+      return 0;
+    case CommandLine::Action::kVersion:
+      std::fputs(VersionText().c_str(), stdout);
+      return 0;
+    case CommandLine::Action::kUsageError:
+      std::fprintf(stderr, "%s\n", line.error.c_str());
+      return kExitUsage;
+    case CommandLine::Action::kPlay:
+      break;
+  }
+  return -1;
+}
+
 int Fail(SdlDisplay* display, const std::string& message) {
   std::fprintf(stderr, "zephyrant: %s\n", message.c_str());
   if (display != nullptr) display->ShowError(kErrorTitle, message);
@@ -291,6 +324,10 @@ int Fail(SdlDisplay* display, const std::string& message) {
 }  // namespace
 
 int RunGame(int argc, char** argv) {
+  // Before SDL starts, so that --help and --version need no display.
+  const CommandLine line = ParseCommandLine(argc, argv);
+  if (const int status = AnswerCommandLine(line); status >= 0) return status;
+
   SdlSession session;
   if (!session.Video()) return Fail(nullptr, "cannot open a display: " + session.VideoProblem());
 
@@ -302,11 +339,12 @@ int RunGame(int argc, char** argv) {
   try {
     // Every asset loads before the settings store is even opened, so a run
     // that cannot start leaves the player's settings as they were.
-    AssetLibrary assets(FindAssetFolder(ExecutablePath(argc, argv)), audio, nullptr);
+    AssetLibrary assets(DataFolderFor(line, argc, argv), audio, nullptr);
     SettingsFile settings(DefaultSettingsFolder());
     ScreenshotFolder screenshots(DefaultScreenshotFolder());
     Platform platform{clock, display, audio, input, settings, urls, screenshots};
     MainWindow main_window(platform, assets);
+    if (line.full_screen) main_window.SetFullScreenForThisRun(*line.full_screen);
     main_window.StartUp();
     const std::vector<uint32_t> icon =
         MakeWindowIcon(assets.Images(Holder::kShip, "Hero").Item("hero"));

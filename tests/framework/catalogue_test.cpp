@@ -289,39 +289,5 @@ TEST_F(DamagedAssetsTest, HeaderAskingForMoreThanTheCatalogueAllowsIsRefusedUnre
   EXPECT_LT(PeakMemory() - before, uint64_t{32} << 20) << "a refused file was read whole";
 }
 
-class FindAssetFolderTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    root_ =
-        fs::path(::testing::TempDir()) /
-        ("find_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(root_);
-    fs::create_directories(root_ / "bin");
-  }
-  void TearDown() override { fs::remove_all(root_); }
-
-  std::string Executable() const { return (root_ / "bin" / "zephyrant").string(); }
-
-  fs::path root_;
-};
-
-TEST_F(FindAssetFolderTest, PrefersAssetsBesideTheExecutable) {
-  fs::create_directories(root_ / "bin" / "assets");
-  fs::create_directories(root_ / "share" / "zephyrant" / "assets");
-  EXPECT_TRUE(fs::equivalent(FindAssetFolder(Executable()), root_ / "bin" / "assets"));
-}
-
-TEST_F(FindAssetFolderTest, ThenTheInstalledShareFolder) {
-  fs::create_directories(root_ / "share" / "zephyrant" / "assets");
-  EXPECT_TRUE(
-      fs::equivalent(FindAssetFolder(Executable()), root_ / "share" / "zephyrant" / "assets"));
-}
-
-TEST_F(FindAssetFolderTest, ThenTheSourceTree) {
-  // A file named assets is not a folder of assets.
-  std::ofstream(root_ / "bin" / "assets") << "not a folder";
-  EXPECT_EQ(FindAssetFolder(Executable()), kAssets);
-}
-
 }  // namespace
 }  // namespace zephyrant

@@ -89,9 +89,13 @@ TEST(HelpPage, OpensAsAFileUrlBesideTheAssets) {
   std::ofstream(folder.Path() / "game" / "docs" / "help.html") << "<html></html>";
   EXPECT_EQ(HelpPageUrl((folder.Path() / "game" / "assets").string() + "/"),
             FileUrl(folder.Path() / "game" / "docs" / "help.html"));
-  // Without a copy beside the assets, the page of the source tree.
-  EXPECT_EQ(HelpPageUrl((folder.Path() / "elsewhere" / "assets").string()),
-            FileUrl(std::filesystem::path(ZEPHYRANT_SOURCE_DOCS) / "help.html"));
+  // The installed game keeps the page in its data folder, and that copy wins.
+  std::ofstream(folder.Path() / "game" / "assets" / "help.html") << "<html></html>";
+  EXPECT_EQ(HelpPageUrl((folder.Path() / "game" / "assets").string()),
+            FileUrl(folder.Path() / "game" / "assets" / "help.html"));
+  // Nowhere else is looked at: the game holds no path of the tree it was
+  // built from.
+  EXPECT_EQ(HelpPageUrl((folder.Path() / "elsewhere" / "assets").string()), "");
 }
 
 }  // namespace

@@ -64,7 +64,10 @@ export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
 export HOME="$work/home"
 export XDG_CONFIG_HOME="$HOME/.config"
 export SDL_AUDIODRIVER=dummy
-mkdir -p "$HOME" "$work/bare/assets"
+# No data anywhere the game looks, so that it stops with an error box.
+export XDG_DATA_DIRS="$work/nothing"
+unset ZEPHYRANT_DATA
+mkdir -p "$HOME" "$work/bare/data"
 cp "$game" "$work/bare/zephyrant"
 
 box_up() { "$closer" --find Zephyrant; }

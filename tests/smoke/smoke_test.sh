@@ -4,9 +4,13 @@
 #      shows a picture and quits when the window is closed, exit status 0;
 #   2. saved setting "full" = 1: an 800 x 600 window in the middle of the
 #      screen that ends at once on SIGTERM, exit status 0;
-#   3. an empty asset folder beside the executable: an error box, a message
-#      naming the missing file, exit status 1, and no settings written.
-# Passes 1 and 2 also check that quitting leaves the settings file as it was.
+#   3. --fullscreen over the saved window, and --window on a first run: the
+#      screen and the window each asks for, and the setting left as it was;
+#   4. no data anywhere: an error box, a message naming every place looked
+#      at, exit status 1, and no settings written;
+#   5. --data naming a folder that lacks most of the data: an error naming
+#      the missing file of that folder.
+# Passes 1 to 3 also check that quitting leaves the settings file as it was.
 #
 #   smoke_test.sh GAME CLOSE_WINDOW
 # where CLOSE_WINDOW TITLE asks the windows of that title to close.
@@ -39,6 +43,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+# The game plays the build's data beside it.
+unset ZEPHYRANT_DATA
 
 fail() {
   echo "FAIL: $*"
@@ -78,8 +84,11 @@ settings_fingerprint() {
   if [ -f "$(settings_path)" ]; then md5sum <"$(settings_path)"; else echo "none"; fi
 }
 
+# start_game GAME [OPTION]...
 start_game() {
-  SDL_AUDIODRIVER=dummy "$1" >"$work/stdout" 2>"$work/stderr" &
+  local binary=$1
+  shift
+  SDL_AUDIODRIVER=dummy "$binary" "$@" >"$work/stdout" 2>"$work/stderr" &
   game_pid=$!
   started_ms=$(now_ms)
 }
@@ -175,24 +184,70 @@ else
   [ "$(settings_fingerprint)" = "$before" ] || fail "SIGTERM changed the settings"
 fi
 
-echo "== no assets: an error, and the settings left alone"
+echo "== --fullscreen over a saved window, for this run only"
+new_home
+mkdir -p "$(dirname "$(settings_path)")"
+printf '[Software\\Zephyrant]\nfull = integer 1\n' >"$(settings_path)"
+before=$(settings_fingerprint)
+start_game "$game" --fullscreen
+id=$(find_window)
+if [ -z "$id" ]; then
+  fail "no window named Zephyrant appeared"
+else
+  expect_geometry "$id" "1280x1024+0+0"
+  kill -TERM "$game_pid"
+  expect_exit 5 0
+  [ "$(settings_fingerprint)" = "$before" ] || fail "--fullscreen changed the settings"
+fi
+
+echo "== --window on a first run, for this run only"
+new_home
+start_game "$game" --window
+id=$(find_window)
+if [ -z "$id" ]; then
+  fail "no window named Zephyrant appeared"
+else
+  expect_geometry "$id" "800x600+240+212"
+  kill -TERM "$game_pid"
+  expect_exit 5 0
+  grep -q "^full = integer 1" "$(settings_path)" && fail "--window was saved as the setting"
+fi
+
+# close_error_box: closes the error box, which carries the game's name.
+close_error_box() {
+  for _ in $(seq 200); do
+    "$closer" Zephyrant && break
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+}
+
+echo "== no data: an error naming every place looked at, the settings left alone"
 new_home
 bare="$work/bare"
-mkdir -p "$bare/assets"
+mkdir -p "$bare/data"
 cp "$game" "$bare/zephyrant"
-start_game "$bare/zephyrant"
-# The error box carries the game's name; closing it ends the run.
-for _ in $(seq 200); do
-  "$closer" Zephyrant && break
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.1
-done
+XDG_DATA_DIRS="$work/nothing" start_game "$bare/zephyrant"
+close_error_box
 expect_exit 10 1
-grep -q "^zephyrant: $bare/assets/" "$work/stderr" ||
-  fail "the error does not name a file of the asset folder: $(cat "$work/stderr")"
+grep -q "^zephyrant: cannot find the game's data" "$work/stderr" ||
+  fail "the error does not say the data is missing: $(cat "$work/stderr")"
+for place in "$work/nothing/zephyrant" "$bare/data"; do
+  grep -q "^  $place\$" "$work/stderr" || fail "the error does not name $place: $(cat "$work/stderr")"
+done
 if [ -n "$(find "$HOME" -type f)" ]; then
   fail "files were written to the player's home: $(find "$HOME" -type f)"
 fi
+
+echo "== --data naming a folder with the font alone: the missing file named"
+new_home
+mkdir -p "$bare/thin/fonts"
+cp "$(dirname "$game")/data/fonts/LiberationSans-Regular.ttf" "$bare/thin/fonts/"
+start_game "$bare/zephyrant" --data "$bare/thin"
+close_error_box
+expect_exit 10 1
+grep -q "^zephyrant: $bare/thin/" "$work/stderr" ||
+  fail "the error does not name a file of the data folder: $(cat "$work/stderr")"
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed"

@@ -120,13 +120,6 @@ Script ReadScript(const std::string& path) {
   return Script::Parse(in);
 }
 
-// The asset folder is found from where the program really is, however it was started.
-std::string ExecutablePath(const char* argv0) {
-  std::error_code error;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::string(argv0) : self.string();
-}
-
 class DumpFile {
  public:
   explicit DumpFile(const std::string& path) {
@@ -148,10 +141,11 @@ class DumpFile {
   std::ofstream file_;
 };
 
-int Run(const CommandLine& cl, const char* argv0) {
+int Run(const CommandLine& cl) {
   const Script script = ReadScript(cl.script);
   SimOptions options = cl.sim;
-  options.asset_folder = FindAssetFolder(ExecutablePath(argv0));
+  // The runner belongs to the build tree and plays the source tree's data.
+  options.asset_folder = ZEPHYRANT_SOURCE_ASSETS;
   std::optional<DumpFile> dump;
   if (!cl.dump.empty()) dump.emplace(cl.dump);
 
@@ -180,7 +174,7 @@ int main(int argc, char** argv) {
       std::cout << kUsage;
       return 0;
     }
-    return Run(cl, argv[0]);
+    return Run(cl);
   } catch (const UsageError& e) {
     std::cerr << "zephyrant-sim: " << e.what() << '\n' << kUsage;
     return kExitUsage;
