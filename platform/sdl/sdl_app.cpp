@@ -78,6 +78,7 @@ class SdlSession {
       return;
     }
     audio_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (!audio_) audio_problem_ = SDL_GetError();
     SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER | SDL_INIT_JOYSTICK);
   }
   ~SdlSession() { SDL_Quit(); }
@@ -88,10 +89,13 @@ class SdlSession {
   // Why there is no display to play on.
   const std::string& VideoProblem() const { return video_problem_; }
   bool Audio() const { return audio_; }
+  // Why SDL's audio did not start; empty when it did.
+  const std::string& AudioProblem() const { return audio_problem_; }
 
  private:
   std::string video_problem_;
   bool audio_ = false;
+  std::string audio_problem_;
 };
 
 // The executable as the system sees it, so that the assets beside it are
@@ -286,6 +290,14 @@ void RunMessageLoop(MainWindow& main_window, SdlDisplay& display, SdlInput& inpu
   }
 }
 
+// The game plays silent without a sound device, and says so once.
+void ReportSilence(const SdlSession& session, const SdlAudio& audio) {
+  if (audio.IsOpen()) return;
+  std::string reason = session.Audio() ? audio.OpenProblem() : session.AudioProblem();
+  if (reason.empty()) reason = "no reason given";
+  std::fprintf(stderr, "zephyrant: no sound device (%s); playing silent\n", reason.c_str());
+}
+
 // The data folder as the command line, the environment and the place of the
 // binary give it.
 std::string DataFolderFor(const CommandLine& line, int argc, char** argv) {
@@ -333,6 +345,7 @@ int RunGame(int argc, char** argv) {
 
   SdlDisplay display;
   SdlAudio audio(session.Audio());
+  ReportSilence(session, audio);
   SdlInput input(display);
   SdlClock clock;
   SdlUrlOpener urls;

@@ -17,9 +17,11 @@ SdlAudio::SdlAudio(bool audio_ready) {
   if (!audio_ready) return;
   // No changes allowed: SDL converts to whatever the device really plays.
   if (Mix_OpenAudioDevice(kMixRate, AUDIO_S16SYS, kMixChannels, kMixChunkFrames, nullptr, 0) != 0) {
+    open_problem_ = Mix_GetError();
     return;
   }
   if (Mix_QuerySpec(&rate_, &format_, &channels_) == 0) {
+    open_problem_ = Mix_GetError();
     Mix_CloseAudio();
     return;
   }

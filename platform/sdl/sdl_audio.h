@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "framework/platform.h"
@@ -24,6 +25,9 @@ class SdlAudio final : public AudioDevice {
   SdlAudio& operator=(const SdlAudio&) = delete;
 
   bool IsOpen() const override { return open_; }
+  // Why the device did not open (SDL's words); empty when it did, or when
+  // SDL's audio was not started.
+  const std::string& OpenProblem() const { return open_problem_; }
   int LoadSound(const WaveData& wave) override;
   int CreateVoice(int sound) override;
   void Play(int voice, int volume, int pan, bool looped) override;
@@ -47,6 +51,7 @@ class SdlAudio final : public AudioDevice {
   int FreeChannel();
 
   bool open_ = false;
+  std::string open_problem_;
   int rate_ = 0;
   Uint16 format_ = 0;
   int channels_ = 0;

@@ -6,6 +6,7 @@
 #      screen that ends at once on SIGTERM, exit status 0;
 #   3. --fullscreen over the saved window, and --window on a first run: the
 #      screen and the window each asks for, and the setting left as it was;
+#      the second without a sound device, said once on standard error;
 #   4. no data anywhere: an error box, a message naming every place looked
 #      at, exit status 1, and no settings written;
 #   5. --data naming a folder that lacks most of the data: an error naming
@@ -84,11 +85,11 @@ settings_fingerprint() {
   if [ -f "$(settings_path)" ]; then md5sum <"$(settings_path)"; else echo "none"; fi
 }
 
-# start_game GAME [OPTION]...
+# start_game GAME [OPTION]...; audio_driver, when set, names SDL's sound driver.
 start_game() {
   local binary=$1
   shift
-  SDL_AUDIODRIVER=dummy "$binary" "$@" >"$work/stdout" 2>"$work/stderr" &
+  SDL_AUDIODRIVER=${audio_driver:-dummy} "$binary" "$@" >"$work/stdout" 2>"$work/stderr" &
   game_pid=$!
   started_ms=$(now_ms)
 }
@@ -200,9 +201,9 @@ else
   [ "$(settings_fingerprint)" = "$before" ] || fail "--fullscreen changed the settings"
 fi
 
-echo "== --window on a first run, for this run only"
+echo "== --window on a first run, for this run only, without a sound device"
 new_home
-start_game "$game" --window
+audio_driver=no-such-driver start_game "$game" --window
 id=$(find_window)
 if [ -z "$id" ]; then
   fail "no window named Zephyrant appeared"
@@ -211,6 +212,8 @@ else
   kill -TERM "$game_pid"
   expect_exit 5 0
   grep -q "^full = integer 1" "$(settings_path)" && fail "--window was saved as the setting"
+  [ "$(grep -c "^zephyrant: no sound device (.*); playing silent$" "$work/stderr")" -eq 1 ] ||
+    fail "no single line about playing silent: $(cat "$work/stderr")"
 fi
 
 # close_error_box: closes the error box, which carries the game's name.
