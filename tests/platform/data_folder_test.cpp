@@ -107,13 +107,6 @@ TEST_F(DataFolderTest, XdgDataDirsSkipsEmptyAndRelativeEntries) {
       << "the default when unset or empty";
 }
 
-TEST_F(DataFolderTest, InstalledPathIsRelativeToTheBinarysFolder) {
-  DataSearch search = Search();
-  search.installed_path = "../share/zephyrant";
-  const fs::path installed = Data(Root() / "usr" / "share" / "zephyrant");
-  EXPECT_EQ(FindDataFolder(search).folder, installed) << "written without '..'";
-}
-
 TEST(DataFolderBuild, TheInstalledPathIsCompiledInRelative) {
   const DataSearch search = DataSearchFor("", "/somewhere/bin");
   EXPECT_FALSE(search.installed_path.empty());
