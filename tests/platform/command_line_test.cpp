@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/common/data_folder.h"
+
 namespace zephyrant {
 namespace {
 
@@ -95,6 +97,9 @@ TEST(CommandLine, HelpSaysWhereThePlayersFilesLive) {
         "~/.local/share/zephyrant"}) {
     EXPECT_NE(usage.find(text), std::string::npos) << text;
   }
+  // The installed data's place as this build has it, not a guess.
+  const std::string installed = DataSearchFor("", "/usr/games").installed_path;
+  EXPECT_NE(usage.find(" " + installed + " from the binary's folder"), std::string::npos) << usage;
 }
 
 TEST(CommandLine, VersionComesFromTheBuild) {
