@@ -142,10 +142,26 @@ mv "$stage" "$moved"
 game="$moved$prefix/$bindir/zephyrant"
 moved_metainfo="$moved$prefix/$datarootdir/metainfo/$app_id.metainfo.xml"
 
+# A sanitizer build's settings pass into the clean environments below.
+sanitizers=()
+[ -n "${ASAN_OPTIONS:-}" ] && sanitizers+=("ASAN_OPTIONS=$ASAN_OPTIONS")
+if [ -n "${LSAN_OPTIONS:-}" ]; then
+  lsan=$LSAN_OPTIONS
+  # The suppressions file moves out of the source tree, which is hidden.
+  case $lsan in
+  *suppressions=*)
+    supp=${lsan#*suppressions=}
+    supp=${supp%%:*}
+    cp "$supp" "$work/lsan.supp" && lsan=${lsan/"suppressions=$supp"/"suppressions=$work/lsan.supp"}
+    ;;
+  esac
+  sanitizers+=("LSAN_OPTIONS=$lsan")
+fi
+
 # Whether this game has a command line yet; without one, --version would
 # start the game, so the running checks wait for it.
 if grep -qs -- '--version' "$src/main.cpp" "$src"/platform/common/*.cpp "$src"/platform/sdl/*.cpp; then
-  version=$(env -i PATH=/usr/bin:/bin timeout 20 "$game" --version 2>&1)
+  version=$(env -i PATH=/usr/bin:/bin "${sanitizers[@]}" timeout 20 "$game" --version 2>&1)
   release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$moved_metainfo")
   [ "$version" = "zephyrant $release" ] ||
     fail "--version says '$version', the metainfo's release is '$release'"
@@ -180,7 +196,7 @@ if [ "$run_game" = yes ] && command -v Xvfb >/dev/null 2>&1 && command -v xdotoo
   mkdir -p "$home" "$work/elsewhere"
   (cd "$work/elsewhere" && exec env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$display" \
     XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
-    XDG_DATA_DIRS="$work/nowhere" SDL_AUDIODRIVER=dummy \
+    XDG_DATA_DIRS="$work/nowhere" SDL_AUDIODRIVER=dummy "${sanitizers[@]}" \
     "${start[@]}" --window >"$work/stdout" 2>"$work/stderr") &
   game_pid=$!
   id=$(DISPLAY="$display" timeout 20 xdotool search --sync --onlyvisible --name '^Zephyrant$' \
