@@ -7,7 +7,14 @@ TEST_DIR := build
 SANITIZE_DIR := build-asan
 SOAK_SEED ?= 1
 
-.PHONY: play test deps build-release build-test sanitize soak bench measure assets contact-sheet clean
+.PHONY: play test deps build-release build-test sanitize soak bench measure assets contact-sheet clean \
+	install uninstall
+
+# Where `make install` puts the game; DESTDIR stages the whole tree under
+# another folder, as packagers do (make install PREFIX=/usr DESTDIR=/tmp/stage).
+PREFIX ?= /usr/local
+DESTDIR ?=
+INSTALL_DIR := build-install
 
 play: deps build-release
 	./$(RELEASE_DIR)/zephyrant
@@ -65,5 +72,16 @@ contact-sheet: deps
 	cmake --build build-tools -j $(JOBS) --target zephyrant-contact-sheet
 	./build-tools/tools/assetgen/zephyrant-contact-sheet assets build-tools/contact-sheet.png
 
+# A Release build of the game alone, installed under PREFIX (and DESTDIR).
+install: deps
+	cmake -S . -B $(INSTALL_DIR) -DCMAKE_BUILD_TYPE=Release -DZEPHYRANT_TESTS=OFF -DZEPHYRANT_BENCH=OFF \
+		-DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(INSTALL_DIR) -j $(JOBS) --target zephyrant
+	DESTDIR=$(DESTDIR) cmake --install $(INSTALL_DIR)
+
+# Removes what the last `make install` put there (give the same DESTDIR).
+uninstall:
+	DESTDIR=$(DESTDIR) cmake --build $(INSTALL_DIR) --target uninstall
+
 clean:
-	rm -rf $(RELEASE_DIR) $(TEST_DIR) $(SANITIZE_DIR) build-tools
+	rm -rf $(RELEASE_DIR) $(TEST_DIR) $(SANITIZE_DIR) $(INSTALL_DIR) build-tools

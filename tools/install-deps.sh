@@ -5,7 +5,8 @@
 # run as root.
 set -e
 PACKAGES="cmake g++ make pkg-config libsdl2-dev libsdl2-mixer-dev libx11-dev libfreetype-dev zlib1g-dev libpng-dev
-libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick $*"
+libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick
+desktop-file-utils appstream groff-base $*"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

@@ -50,7 +50,7 @@ void NoFlush(png_structp) {}
 
 // Only plain values live in this frame, so libpng's long jump out of an
 // error skips nothing that needs destroying.
-bool Encode(int width, int height, png_bytep* rows, std::vector<uint8_t>* out,
+bool Encode(int width, int height, int colour_type, png_bytep* rows, std::vector<uint8_t>* out,
             PngTrouble* trouble) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, trouble, OnError, OnWarning);
   if (png == nullptr) {
@@ -69,7 +69,7 @@ bool Encode(int width, int height, png_bytep* rows, std::vector<uint8_t>* out,
   }
   png_set_write_fn(png, out, AppendBytes, NoFlush);
   png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
-               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               colour_type, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
   png_set_filter(png, PNG_FILTER_TYPE_BASE, kFilters);
   png_set_compression_level(png, kPacking);
@@ -102,18 +102,57 @@ std::vector<uint8_t> EncodePng(const Surface& surface) {
   std::vector<uint8_t> png;
   png.reserve(rgb.size() / 4);
   PngTrouble trouble;
-  if (!Encode(width, height, rows.data(), &png, &trouble)) {
+  if (!Encode(width, height, PNG_COLOR_TYPE_RGB, rows.data(), &png, &trouble)) {
     throw std::runtime_error(std::string("cannot encode the picture: ") + trouble.text);
   }
   return png;
 }
 
-void WritePng(const std::filesystem::path& path, const Surface& surface) {
-  const std::vector<uint8_t> png = EncodePng(surface);
+std::vector<uint8_t> EncodePngWithAlpha(int width, int height, const std::vector<uint32_t>& argb) {
+  if (width <= 0 || height <= 0 ||
+      argb.size() != static_cast<size_t>(width) * static_cast<size_t>(height)) {
+    throw std::runtime_error("cannot encode the picture: its size and its pixels disagree");
+  }
+  const size_t row_bytes = 4 * static_cast<size_t>(width);
+  std::vector<uint8_t> rgba(row_bytes * static_cast<size_t>(height));
+  std::vector<png_bytep> rows(static_cast<size_t>(height));
+  for (int y = 0; y < height; ++y) {
+    uint8_t* row = rgba.data() + row_bytes * static_cast<size_t>(y);
+    rows[static_cast<size_t>(y)] = row;
+    for (int x = 0; x < width; ++x) {
+      const uint32_t c = argb[static_cast<size_t>(y) * static_cast<size_t>(width) + x];
+      row[4 * x] = static_cast<uint8_t>(c >> 16);
+      row[4 * x + 1] = static_cast<uint8_t>(c >> 8);
+      row[4 * x + 2] = static_cast<uint8_t>(c);
+      row[4 * x + 3] = static_cast<uint8_t>(c >> 24);
+    }
+  }
+  std::vector<uint8_t> png;
+  PngTrouble trouble;
+  if (!Encode(width, height, PNG_COLOR_TYPE_RGB_ALPHA, rows.data(), &png, &trouble)) {
+    throw std::runtime_error(std::string("cannot encode the picture: ") + trouble.text);
+  }
+  return png;
+}
+
+namespace {
+
+void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& png) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
   out.close();
   if (!out) throw std::runtime_error(path.string() + ": cannot write the picture");
+}
+
+}  // namespace
+
+void WritePng(const std::filesystem::path& path, const Surface& surface) {
+  WriteBytes(path, EncodePng(surface));
+}
+
+void WritePngWithAlpha(const std::filesystem::path& path, int width, int height,
+                       const std::vector<uint32_t>& argb) {
+  WriteBytes(path, EncodePngWithAlpha(width, height, argb));
 }
 
 }  // namespace zephyrant

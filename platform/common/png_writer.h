@@ -18,4 +18,11 @@ std::vector<uint8_t> EncodePng(const Surface& surface);
 // Raises std::runtime_error naming the file when it cannot be written.
 void WritePng(const std::filesystem::path& path, const Surface& surface);
 
+// width x height pixels of 0xAARRGGBB, top row first, as an 8-bit RGBA PNG
+// (the desktop's icons). Raises std::runtime_error when the pixels do not
+// fill the size or the file cannot be written.
+std::vector<uint8_t> EncodePngWithAlpha(int width, int height, const std::vector<uint32_t>& argb);
+void WritePngWithAlpha(const std::filesystem::path& path, int width, int height,
+                       const std::vector<uint32_t>& argb);
+
 }  // namespace zephyrant

@@ -5,16 +5,19 @@
 // The text pictures are set in FONT_FILE (Play Bold from Debian's
 // fonts-play unless given). The output is the same byte for byte on every
 // run; `make assets` runs it on the source tree's assets/ folder. The game's
-// own font in OUTPUT_FOLDER/fonts/ is not touched.
+// own font in OUTPUT_FOLDER/fonts/ is not touched. The desktop's icons of
+// the game go to OUTPUT_FOLDER/icons/, laid out as they are installed.
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "framework/asset_catalogue.h"
 #include "framework/media_files.h"
+#include "platform/common/png_writer.h"
 #include "tools/assetgen/art/art.h"
 #include "tools/assetgen/draw/palette.h"
 #include "tools/assetgen/sounds/sounds.h"
@@ -26,6 +29,9 @@ using namespace zephyrant;
 using namespace zephyrant::assetgen;
 
 constexpr const char* kDefaultFont = "/usr/share/fonts/truetype/play/Play-Bold.ttf";
+
+// The sizes of the icon theme's folders that the game fills.
+constexpr int kIconSides[] = {16, 32, 48, 64, 128, 256};
 
 std::string Prepare(const fs::path& folder, const std::string& relative) {
   const fs::path path = folder / relative;
@@ -74,8 +80,13 @@ int WriteAll(const fs::path& folder, const std::string& font_path) {
       ++sounds;
     }
   }
-  std::printf("zephyrant-assetgen: wrote %zu pictures and %d sounds under %s\n", painted.size(),
-              sounds, folder.string().c_str());
+  for (const int side : kIconSides) {
+    const std::string size = std::to_string(side) + "x" + std::to_string(side);
+    WritePngWithAlpha(Prepare(folder, "icons/hicolor/" + size + "/apps/zephyrant.png"), side, side,
+                      PaintIcon(side));
+  }
+  std::printf("zephyrant-assetgen: wrote %zu pictures, %d sounds and %zu icons under %s\n",
+              painted.size(), sounds, std::size(kIconSides), folder.string().c_str());
   return 0;
 }
 

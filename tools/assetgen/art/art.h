@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "framework/asset_catalogue.h"
+#include "tools/assetgen/draw/canvas.h"
 #include "tools/assetgen/draw/picture.h"
 
 namespace zephyrant::assetgen {
@@ -27,6 +30,17 @@ Picture PaintBackground(const ImageSpec& item);  // Background
 Picture PaintMenuArt(const ImageSpec& item);     // pointer, track bars, decorations
 Picture PaintGlyph(const ImageSpec& item, const std::string& font_path);  // HighScores
 Picture PaintText(const std::string& list, const ImageSpec& item, const std::string& font_path);
+
+// The player's ship, in picture pixels of a kHeroWidth x kHeroHeight canvas
+// of any fineness.
+inline constexpr int kHeroWidth = 45;
+inline constexpr int kHeroHeight = 72;
+void DrawHero(Canvas& c);
+
+// The game's icon: the ship drawn afresh at side x side pixels, centred,
+// anti-aliased and see-through around it, with the dark rim the game's
+// sprites have. 0xAARRGGBB, top row first.
+std::vector<uint32_t> PaintIcon(int side);
 
 [[noreturn]] void UnknownPicture(const std::string& area, const ImageSpec& item);
 

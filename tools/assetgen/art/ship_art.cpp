@@ -14,9 +14,10 @@ namespace {
 
 constexpr float kAxis = 22.5f;
 
-Picture Hero() {
+}  // namespace
+
+void DrawHero(Canvas& c) {
   const Scheme s = PlayerScheme();
-  Canvas c(45, 72);
   // Wings: a swept delta with clipped tips, behind everything else.
   const Shape wings = MirroredPolygon(
       kAxis, {{24, 22}, {34, 36}, {43.5f, 48}, {43.5f, 58}, {36, 58}, {28, 56}}, 0.6f);
@@ -58,6 +59,13 @@ Picture Hero() {
   c.Fill(RoundBox({kAxis, 11}, {1.2f, 3}, 1), Lit({Rgb8(40, 120, 230), 1, 0.7f}));
   // Centre thruster between the pods.
   Nozzle(c, {kAxis, 65.5f}, {3, 1.6f}, Rgb8(90, 200, 255));
+}
+
+namespace {
+
+Picture Hero() {
+  Canvas c(kHeroWidth, kHeroHeight);
+  DrawHero(c);
   return SolidPicture(c);
 }
 
