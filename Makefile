@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Quick start: `make play` to play, `make test` to run every test.
 # Both install whatever Debian packages are missing first.
 

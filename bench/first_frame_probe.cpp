@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Waits for the first picture on an X display: polls the whole root window
 // until any pixel is not black, then prints the wall-clock time of that
 // moment in milliseconds since the epoch. Exit status 1 after TIMEOUT_MS.

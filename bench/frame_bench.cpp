@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One whole frame of a busy scene (input, move, purge, clear, draw, texts)
 // next to a plain copy of the 800 x 600 surface, in the same process.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the game stands still while the window switches between full
 // screen and a window: times each Configure call of the SDL display on the
 // current X display, and prints the median and the longest in milliseconds.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-process figures of the real game on a virtual X display:
 #   - time from launch to the first frame that is not all black,
 #   - CPU seconds per second while the main menu runs, while a game is played

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The software presenter's stretch of the 800 x 600 surface into a window.
 
 #include <benchmark/benchmark.h>

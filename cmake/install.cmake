@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` (and `make install`) puts where: the game, its data
 # folder (pictures, sounds, font and help page), the desktop entry, the
 # AppStream metainfo, the icons and the manual page. The runner and the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Removes every file listed in MANIFEST (CMake's install_manifest.txt, which
 # holds the paths as installed, without DESTDIR) from under $DESTDIR, then
 # the folders of the game's data folder DATA_DIR that this leaves empty.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "enemies/small_enemy_frame.h"
 
 #include "common/explosions.h"

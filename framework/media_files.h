@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reading and writing the game's asset files: 8-bit palettised BMP pictures

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game from start to end: the new game, the level banners on the level
 // timer and the level scripts on the boss timer.
 

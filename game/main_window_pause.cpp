@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pause: a game in play stands still, sounds and all, with the pointer
 // free, until the player resumes it or gives it up.
 

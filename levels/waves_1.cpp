@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first level set: six waves of the first small-enemy class and the first boss.
 
 #include "enemies/bosses/boss_1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The second level set: bars, triple rows, spirals and a random swarm, then
 // the second boss.
 

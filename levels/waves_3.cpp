@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The third level set: diagonals, double and triple columns, crossing bars,
 // the first bonus level's grid, and the third boss.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fourth level set: mine fields, diagonal columns, a ring, the second
 // bonus level's staggered grid, and the fourth boss.
 

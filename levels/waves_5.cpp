@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last level set: a spiral, rolling ellipses, files, bars from every
 // side, streams, and the last boss.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decorations drifting over the menus and the sparks they burst into.
 // Every random draw is a statement of its own: their order is the game's.
 

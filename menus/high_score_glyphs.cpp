@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The high-score table in glyphs: names and scores drawn as pictures, the
 // typed name redrawn glyph by glyph, and the way back to the main menu.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the high-score table, the new score's place in it, and its two
 // buttons.
 

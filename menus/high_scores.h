@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The high-score table: the rule a new score goes in by, the glyphs a name

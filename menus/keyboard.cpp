@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key-down handler: menus, the game-over prompt and the abort. Its checks
 // run in this order on every key, and a check that changes the screen state
 // changes what the later checks see.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu's and the help screen's items.
 
 #include "menus/menu_actions.h"

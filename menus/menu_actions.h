@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What choosing a menu item does, shared by the keys and the pointer. Each

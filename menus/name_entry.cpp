@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing a name for a new high score, glyph by glyph.
 
 #include "menus/high_scores.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options screen's values: the two volume bars with their knobs, the
 // difficulty and the full-screen setting, and how keys and pointer change them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu pointer: it follows the mouse, and whichever menu sprite it
 // touches, the item on its row is hovered over and clicked.
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file outside platform/ includes an SDL header.
 root="$1"
 found=$(grep -rlE '#[[:space:]]*include[[:space:]]*[<"]SDL' \

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the game needs to build, play and test, and
 # only those that are missing, plus any named on the command line (such as
 # the font that `make assets` sets the text pictures in). Uses sudo when not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "enemies/bosses/boss_4_shots.h"
 
 #include "enemies/aim.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "enemies/bosses/boss_5_shots.h"
 
 #include "enemies/bosses/boss_5.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "enemies/set2/set2_enemy.h"
 
 #include <cmath>

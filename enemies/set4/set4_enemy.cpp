@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "enemies/set4/set4_enemy.h"
 
 #include <algorithm>

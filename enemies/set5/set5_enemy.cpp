@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "enemies/set5/set5_enemy.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The game's command line, read with getopt_long. Plain C++ and POSIX, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The one PNG writer of the game and its tools: the surface as an 8-bit RGB

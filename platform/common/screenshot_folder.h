@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Screenshots kept as PNG files in the player's data folder. Plain C++ and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A gamepad with a known layout, read as the game's joystick: the left stick

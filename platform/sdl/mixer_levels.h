@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Volumes and pans in hundredths of a decibel, as the sound lists give them,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The menus and the game-over prompt listen for key presses. A gamepad makes

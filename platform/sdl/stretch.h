@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The software presenter's scaling: the 800 x 600 surface stretched into a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/sdl/x11_full_screen.h"
 
 #include <SDL_syswm.h>

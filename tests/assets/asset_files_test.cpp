@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The committed pictures and sounds, read straight from their files and held
 // against the catalogue and against what the game relies on: 8-bit
 // pictures whose colour key really is their transparent colour, frames that

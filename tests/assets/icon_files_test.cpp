@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The committed desktop icons, read from their files: a see-through square
 // of each size the icon theme asks for, the ship upright and centred in it,
 // and the same ship as the window's own icon, which the game makes from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bosses' shots in flight: falling bolts, homing rockets, charged
 // lasers, the beam, the bomb and the straight shots, and what each does to
 // the ship.

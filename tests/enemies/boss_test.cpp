@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bosses as the player meets them: hovering, drifting and bouncing,
 // their volleys and cool-downs, and how they fall and end the level.
 

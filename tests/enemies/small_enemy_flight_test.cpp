@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flight of the small enemies, level by level, as the player sees it.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What it takes to destroy a small enemy, what a kill is worth, and how the
 // enemies leave: the level's clearing, the end of play and the bottom edge.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small enemies' fire: when and what each level fires, how the shots fly
 // and what they do to the ship.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped asset folder against the catalogue the game is written for:
 // every picture and sound present, of the right size and format, and
 // reachable through AssetLibrary the way the game looks them up.

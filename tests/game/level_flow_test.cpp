@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game's level flow: the banners, the two level timers and the scripts.
 
 #include <gtest/gtest.h>

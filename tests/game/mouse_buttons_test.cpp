@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse buttons as the main window hands them to the menus and the ship:
 // quick clicks that fall between two frames, and what each button does in play.
 

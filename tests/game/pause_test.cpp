@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pause: a game in play stands still while paused, resumes exactly where
 // it stopped, and pauses of itself when the player turns away; the menus and
 // the table keep their keys.

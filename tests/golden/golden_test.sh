@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays every scripted scene through the headless runner and compares each
 # dumped frame with the hash recorded when play was last known good, so any
 # change of behaviour shows up with the scene and the first frame it touches.

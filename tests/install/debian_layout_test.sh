@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the game a second time with Debian's folders for games (the binary
 # in /usr/games, the data in /usr/share/games) in its own build folder,
 # then checks its staged install like the default one, removing it with the

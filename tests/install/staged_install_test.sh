@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game from a configured build folder into a throw-away DESTDIR,
 # as a packager would, and checks the installed tree:
 #   1. every file in its place (binary, data folder, help page, desktop

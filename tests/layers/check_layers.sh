@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a folder includes a folder at its own layer or above, or when
 # folders include each other round in a loop (inside one layer's folders too).
 # Usage: check_layers.sh SOURCE_ROOT

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layer check passes a tree that keeps its layers and fails, naming the
 # culprit, on an upward include, an include between families, a loop of
 # folders inside one family and a folder outside every layer.

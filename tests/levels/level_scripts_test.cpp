@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every level's wave: how many enemies each script lays out, how many must go
 // for the level to end, and where a few notable ones stand.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // F11 and Alt+Enter (the runner's `call ToggleFullScreen`), and the window
 // size the game keeps between runs.
 

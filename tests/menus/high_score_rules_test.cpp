@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table's rules apart from the screen: where a new score goes, and the
 // glyphs names and scores are drawn with.
 

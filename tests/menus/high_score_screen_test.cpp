@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The high-score table as a game ends, as a name is typed, and as the store
 // keeps it between runs.
 

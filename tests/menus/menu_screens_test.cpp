@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu, the options and the help screen as the player works them.
 
 #include <gtest/gtest.h>

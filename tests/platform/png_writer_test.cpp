@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures with see-through pixels, as the desktop's icons are written:
 // read back by libpng itself, each pixel keeps its colour and its opacity,
 // and a size that the pixels do not fill is refused rather than written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file shared: with what other programs leave beside it, and
 // with other copies of the game saving at the same time.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aim steps enemy shots fly along.
 
 #include "enemies/aim.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The health and score readout, the life icons and the explosions' lifetimes.
 
 #include <gtest/gtest.h>

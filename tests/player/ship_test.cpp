@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ship as the player flies it: climbing in, steering, gliding, firing,
 // being destroyed and replaced.
 

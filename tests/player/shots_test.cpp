@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the player's shots do to what they touch, and the pick-ups they shake loose.
 
 #include "player/shots.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Just enough JSON reading to look inside the runner's dumps. Raises

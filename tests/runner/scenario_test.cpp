@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window on the headless platform, frame by frame.
 
 #include <gtest/gtest.h>

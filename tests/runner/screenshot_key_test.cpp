@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // F12 keeps a picture of the screen, in the menus and in play, and changes
 // nothing else.
 

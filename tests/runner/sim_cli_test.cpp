@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zephyrant-sim program as a script or a developer runs it.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the runner lets a script do to the game, and what it refuses.
 
 #include "tools/sim/sim_runner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks every window with the given title to close, the way a window
 // manager's close button does: with a WM_DELETE_WINDOW message. Under a bare
 // X server there is no window manager to send it, and destroying the window

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game's command line, where nothing else is at hand: no display, no
 # sound, no data and no settings. --help and --version answer on standard
 # output with status 0; a word the game does not know is named in one line

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game's error box under SIGTERM and SIGINT, on a virtual X display: the
 # game starts from a copy with an empty asset folder, shows its error box, and
 # a signal must end it within two seconds, box and all.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real game where no display can be opened: DISPLAY unset or naming
 # no server, and no Wayland. It must say so in one line and end at once with
 # a failure, rather than run unseen on SDL's offscreen driver. Asked for by

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real game on a virtual X display, as a player would start it:
 #   1. first run, no settings: a borderless window over the whole screen that
 #      shows a picture and quits when the window is closed, exit status 0;

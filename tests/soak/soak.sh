@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The soak: the headless runner, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer, plays random scripts from soak_script.awk
 # through the menus, a game at every level of the five level sets and the

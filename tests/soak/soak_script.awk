@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes one random runner script for the soak: what a restless player does
 # to the game for a number of frames, from a starting scene.
 #

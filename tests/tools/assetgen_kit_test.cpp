@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The asset generator's drawing and sound kit: what its pictures and sounds
 // can only be right if the kit is (keys never drawn, patterns in the
 // catalogue's order, backgrounds that can tile, words that fill their box,

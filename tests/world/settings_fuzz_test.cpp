@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file is edited by hand. Whatever it holds, the start-up read
 // must not crash, must keep every value in its range, and must keep every
 // value it can still read. Seeded, so a failure can be replayed.

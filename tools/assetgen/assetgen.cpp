@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zephyrant-assetgen OUTPUT_FOLDER [FONT_FILE]
 //
 // Draws every picture and synthesises every sound of the asset catalogue

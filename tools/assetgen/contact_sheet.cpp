@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zephyrant-contact-sheet ASSET_FOLDER OUTPUT.png
 //
 // Lays every picture of the catalogue out on one sheet for review: list by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zephyrant-sim: runs the game without a window, driven by a script, and
 // writes what it did as JSON dumps and a screenshot.
 

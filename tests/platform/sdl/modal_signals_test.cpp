@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SIGINT and SIGTERM while the error box is up: they end the program, and
 // the box's own process with it, whatever handler the program had.
 

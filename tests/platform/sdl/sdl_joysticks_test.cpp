@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gamepads as SDL announces them, played by SDL's own virtual devices,
 // so no pad needs to be plugged in.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two background layers, both repeated endlessly in both directions, so
 // everything in them wraps round their edges: the star field (800 x 600,
 // every pixel drawn, since nothing is cleared under it) and the drifting

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five bosses, each in the colours of its level set and pointing down.
 // Their gun ports sit where their shots leave:
 // - boss1: bolt cannons at the bottom corners (x 15 and 115), the rocket bay

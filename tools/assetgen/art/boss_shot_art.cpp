@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bosses' shots: falling plasma bolts, the charged lasers and beam that
 // lie along their aim (pictures pointing right), bombs and rockets pointing
 // down, and the pellets of the fans and bursts.

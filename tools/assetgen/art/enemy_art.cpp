@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small enemies, all pointing down, in the colours of the level set
 // that first meets them: angular crimson raiders (levels 1-6), the green
 // hive (8-13), the violet crystal fleet (15-20), bronze mine layers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small enemies' shots: needles in six colours (and a spare), the laser
 // that lies along its aim (pointing right), a small rocket pointing down,
 // and plasma balls in seven colours.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five explosion sheets, 16 frames each: a white flash that swells into
 // a ragged fireball, cools through orange and red into smoke, and thins
 // away. Every frame samples the same noise field, scaled with the growing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The letters of the high-score table: digits, capitals and small letters
 // at the exact widths the table is laid out with, all standing on one
 // baseline (row 24, the bottom of the 25-high digits), with descenders and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's icon for the desktop: the player's ship, the same drawing as
 // in play, but painted at the icon's own size rather than enlarged from the
 // 45 x 72 sprite, so that the large icons keep clean edges and the small

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menus' moving parts: the pointer (its tip at the top-left corner,
 // where the game reads its position), the volume track bars and knobs, and
 // the five spinning decorations that drift over the menus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mines of level sets 4: round spiked mines that wander (l_0 to l_4)
 // and long finned mines that drop (l_5 to l_9), in bronze with a warning
 // light each. They burst into fragments when destroyed.

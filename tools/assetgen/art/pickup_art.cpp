@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pick-ups and weapon mounts: the life icon, the extra-ship, repair and
 // points capsules, the rocket and cannon pick-ups, and the mounts that ride
 // on the ship. Mounts line up with the ship (45 x 72):

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The shapes every shot is built from: glowing bolts and orbs, beams that

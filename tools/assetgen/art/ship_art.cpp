@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's ship and its exhaust flames.
 //
 // The ship points up and is symmetric about x = 22.5. Its two engines end at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's shots: the golden shell, the cyan laser bolt of the laser
 // cannon, and the rocket.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures made of words, all set in the one display font: the logo,
 // screen titles, menu items and buttons on plates, option values, the level
 // banners and numbers, and the labels of the playing screen. Highlighted

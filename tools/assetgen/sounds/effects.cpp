@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound effects of play: the player's shell, laser and rocket, the
 // enemies' shots and laser, and the explosions in three weights.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu's two sounds: a soft tick when the selection moves and a firmer
 // click when an item is chosen.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one music track: four bars in A minor (Am, F, C, G) at about
 // 146 beats a minute, with bass, lead, a soft pad and drums, built as an
 // exact loop: every note tail and echo that runs past the end is folded
