@@ -235,12 +235,7 @@ void DumpWriter::AppendSprite(std::string& out, const Sprite& sprite) const {
   out += '}';
 }
 
-std::string DumpWriter::Dump(int frame, MainWindow& main_window,
-                             std::vector<SoundEvent>& sounds) const {
-  std::string out = "{";
-  AppendKey(out, "frame");
-  AppendInt(out, frame);
-  out += ',';
+void DumpWriter::AppendVarsAndSprites(std::string& out, MainWindow& main_window) const {
   AppendKey(out, "vars");
   out += '{';
   bool first = true;
@@ -254,6 +249,22 @@ std::string DumpWriter::Dump(int frame, MainWindow& main_window,
   AppendKey(out, "sprites");
   AppendList(out, main_window.Engine().Sprites(),
              [this](std::string& o, const Sprite* s) { AppendSprite(o, *s); });
+}
+
+std::string DumpWriter::StateText(MainWindow& main_window) const {
+  std::string out = "{";
+  AppendVarsAndSprites(out, main_window);
+  out += '}';
+  return out;
+}
+
+std::string DumpWriter::Dump(int frame, MainWindow& main_window,
+                             std::vector<SoundEvent>& sounds) const {
+  std::string out = "{";
+  AppendKey(out, "frame");
+  AppendInt(out, frame);
+  out += ',';
+  AppendVarsAndSprites(out, main_window);
   out += ',';
   AppendKey(out, "texts");
   AppendList(out, main_window.Texts(), AppendText);

@@ -36,9 +36,13 @@ class DumpWriter {
 
   // The dump after frame `frame`; takes the sounds out of `sounds`.
   std::string Dump(int frame, MainWindow& main_window, std::vector<SoundEvent>& sounds) const;
+  // What a replay checks of a frame: the game-wide variables and every
+  // sprite's class, picture, position and state, as the dump shows them.
+  std::string StateText(MainWindow& main_window) const;
 
  private:
   void AppendSprite(std::string& out, const Sprite& sprite) const;
+  void AppendVarsAndSprites(std::string& out, MainWindow& main_window) const;
   void AppendImage(std::string& out, const PictureItem* image) const;
 
   std::unordered_map<const PictureItem*, std::string> list_of_;

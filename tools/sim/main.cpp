@@ -15,6 +15,8 @@
 
 #include "framework/assets.h"
 #include "platform/common/png_writer.h"
+#include "platform/common/replay_file.h"
+#include "tools/sim/replay_events.h"
 #include "tools/sim/script.h"
 #include "tools/sim/sim_runner.h"
 
@@ -24,6 +26,8 @@ using namespace zephyrant;
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+// A replay that played differently from its recording.
+constexpr int kExitDesync = 3;
 
 constexpr const char* kUsage =
     "usage: zephyrant-sim [options]\n"
@@ -35,7 +39,12 @@ constexpr const char* kUsage =
     "  --dump FILE       JSON of the state after the last frame; - writes standard output\n"
     "  --dump-every K    one JSON line every K frames instead\n"
     "  --screenshot FILE PNG of the surface after the last frame\n"
-    "  --screenshot-dir DIR  where F12 keeps its shots (default: nowhere)\n";
+    "  --screenshot-dir DIR  where F12 keeps its shots (default: nowhere)\n"
+    "  --record FILE     save the run as a replay\n"
+    "  --replay FILE     play a replay instead of a script (its seed and settings;\n"
+    "                    --frames defaults to its length and may stop it early)\n"
+    "  --verify          with --replay: exit 3 at the first frame whose state\n"
+    "                    differs from the recording's\n";
 
 struct CommandLine {
   SimOptions sim;
@@ -44,6 +53,11 @@ struct CommandLine {
   std::string dump;
   int dump_every = 0;
   std::string screenshot;
+  std::string record;
+  std::string replay;
+  bool frames_given = false;
+  bool seed_given = false;
+  bool verify = false;
   bool help = false;
 };
 
@@ -78,6 +92,10 @@ CommandLine ParseCommandLine(int argc, char** argv) {
       cl.help = true;
       continue;
     }
+    if (option == "--verify") {
+      cl.verify = true;
+      continue;
+    }
     std::optional<std::string> value;
     if (const size_t eq = option.find('='); option.starts_with("--") && eq != std::string::npos) {
       value = option.substr(eq + 1);
@@ -89,8 +107,10 @@ CommandLine ParseCommandLine(int argc, char** argv) {
     if (!value) throw UsageError(option + ": needs a value");
     if (option == "--seed") {
       cl.sim.seed = NumberArg<uint32_t>(option, *value, 0);
+      cl.seed_given = true;
     } else if (option == "--frames") {
       cl.frames = NumberArg<int>(option, *value, 0);
+      cl.frames_given = true;
     } else if (option == "--config-dir") {
       cl.sim.config_dir = *value;
     } else if (option == "--desktop") {
@@ -103,6 +123,10 @@ CommandLine ParseCommandLine(int argc, char** argv) {
       cl.dump_every = NumberArg<int>(option, *value, 1);
     } else if (option == "--screenshot-dir") {
       cl.sim.screenshot_dir = *value;
+    } else if (option == "--record") {
+      cl.record = *value;
+    } else if (option == "--replay") {
+      cl.replay = *value;
     } else if (option == "--screenshot") {
       cl.screenshot = *value;
     } else {
@@ -110,6 +134,11 @@ CommandLine ParseCommandLine(int argc, char** argv) {
     }
   }
   if (cl.dump_every > 0 && cl.dump.empty()) throw UsageError("--dump-every needs --dump");
+  if (cl.verify && cl.replay.empty()) throw UsageError("--verify needs --replay");
+  if (!cl.replay.empty() && !cl.script.empty()) {
+    throw UsageError("--replay and --script cannot go together");
+  }
+  if (!cl.replay.empty() && cl.seed_given) throw UsageError("a replay brings its own seed");
   return cl;
 }
 
@@ -142,23 +171,58 @@ class DumpFile {
   std::ofstream file_;
 };
 
+// Where a replay's run first left its recording; empty while it has not.
+std::string Desync(int frame, uint64_t recorded, uint64_t replayed) {
+  if (recorded == replayed) return "";
+  return "frame " + std::to_string(frame) + ": the state hash is " + ReplayHashText(replayed) +
+         ", the recording has " + ReplayHashText(recorded);
+}
+
 int Run(const CommandLine& cl) {
-  const Script script = ReadScript(cl.script);
+  std::optional<Replay> replay;
+  if (!cl.replay.empty()) replay = ReadReplayFile(cl.replay, GameVersion());
+  Script script;
+  try {
+    script = replay ? ReplayScript(*replay) : ReadScript(cl.script);
+  } catch (const ReplayError& e) {
+    throw ReplayError(cl.replay + ": " + e.what());
+  }
   SimOptions options = cl.sim;
+  if (replay) options.seed = replay->seed;
+  const int frames =
+      replay && !cl.frames_given ? static_cast<int>(replay->frames.size()) : cl.frames;
   // The runner belongs to the build tree and plays the source tree's data.
   options.asset_folder = ZEPHYRANT_SOURCE_ASSETS;
   std::optional<DumpFile> dump;
   if (!cl.dump.empty()) dump.emplace(cl.dump);
 
   SimRunner runner(options);
-  for (int frame = 1; frame <= cl.frames; ++frame) {
+  if (replay) runner.UseReplaySettings(*replay);
+  if (!cl.record.empty()) runner.StartRecording();
+  size_t checkpoint = 0;
+  std::string desync;
+  for (int frame = 1; frame <= frames; ++frame) {
     runner.RunFrame(script.EventsAt(frame));
     for (const std::string& note : runner.TakeNotes()) {
       std::cerr << "zephyrant-sim: " << note << '\n';
     }
     if (dump && cl.dump_every > 0 && frame % cl.dump_every == 0) dump->WriteLine(runner.Dump());
+    if (cl.verify && checkpoint < replay->checkpoints.size() &&
+        replay->checkpoints[checkpoint].frame == frame) {
+      desync = Desync(frame, replay->checkpoints[checkpoint++].hash, runner.StateHash());
+      if (!desync.empty()) break;
+    }
+  }
+  if (cl.verify && desync.empty() && frames == static_cast<int>(replay->frames.size())) {
+    desync = Desync(frames, replay->end_hash, runner.StateHash());
+  }
+  if (!desync.empty()) {
+    std::cerr << "zephyrant-sim: " << cl.replay << ": the replay went its own way at " << desync
+              << '\n';
+    return kExitDesync;
   }
   if (dump && cl.dump_every == 0) dump->WriteLine(runner.Dump());
+  if (!cl.record.empty()) WriteReplayFile(cl.record, runner.FinishRecording());
   if (!cl.screenshot.empty()) WritePng(cl.screenshot, runner.Window().DrawingSurface());
   for (const std::string& error : runner.Machine().display.Errors()) {
     std::cerr << "zephyrant-sim: the game showed an error: " << error << '\n';
@@ -178,6 +242,9 @@ int main(int argc, char** argv) {
     return Run(cl);
   } catch (const UsageError& e) {
     std::cerr << "zephyrant-sim: " << e.what() << '\n' << kUsage;
+    return kExitUsage;
+  } catch (const ReplayError& e) {
+    std::cerr << "zephyrant-sim: " << e.what() << '\n';
     return kExitUsage;
   } catch (const ScriptError& e) {
     std::cerr << "zephyrant-sim: " << e.what() << '\n';

@@ -284,6 +284,12 @@ Script Script::Parse(std::istream& in) {
   return script;
 }
 
+Script Script::FromEvents(std::vector<ScriptEvent> events) {
+  Script script;
+  script.events_ = std::move(events);
+  return script;
+}
+
 Script Script::Parse(std::string_view text) {
   std::istringstream in{std::string(text)};
   return Parse(in);

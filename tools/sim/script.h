@@ -82,6 +82,8 @@ class Script {
   // Raises a ScriptError for the first line it cannot read.
   static Script Parse(std::istream& in);
   static Script Parse(std::string_view text);
+  // Events already checked, in frame order.
+  static Script FromEvents(std::vector<ScriptEvent> events);
 
   bool Empty() const { return events_.empty(); }
   // The events of one frame, in the order the script gives them.

@@ -7,6 +7,7 @@
 
 #include "common/banners.h"
 #include "player/ship.h"
+#include "tools/sim/replay_events.h"
 
 namespace zephyrant {
 
@@ -151,10 +152,16 @@ void SimRunner::RunFrame(std::span<const ScriptEvent> events) {
   lag_count_ = 1;
   // Once the game has quit, the runner's frames go on without it, and
   // nothing the script does reaches it any more.
+  ReplayFrame* recorded = nullptr;
+  if (recording_) recorded = &recording_->frames.emplace_back();
   for (const ScriptEvent& e : events) {
     if (main_window_.Terminated()) break;
     Apply(e);
+    if (recorded != nullptr && e.kind != ScriptEvent::Kind::kLag) {
+      recorded->events.push_back(ToReplayEvent(e));
+    }
   }
+  if (recorded != nullptr) recorded->lag_count = lag_count_;
   machine_.clock.Advance(static_cast<uint32_t>(kFrameIntervalMs) *
                          static_cast<uint32_t>(lag_count_));
   if (main_window_.Terminated()) {
@@ -170,6 +177,37 @@ void SimRunner::RunFrame(std::span<const ScriptEvent> events) {
                                          : ": the game ran a frame while inactive"
                                 : ": the game ran no frame"));
   }
+  if (recording_ && recording_->frames.size() % Replay::kCheckpointEvery == 0) {
+    recording_->checkpoints.push_back(
+        ReplayCheckpoint{static_cast<int32_t>(recording_->frames.size()), StateHash()});
+  }
+}
+
+void SimRunner::StartRecording() {
+  Replay replay;
+  replay.game_version = std::string(GameVersion());
+  replay.seed = machine_.clock.SeedValue();
+  replay.difficulty = main_window_.State().difficulty;
+  replay.speed = main_window_.State().speedSetting;
+  recording_ = std::move(replay);
+}
+
+Replay SimRunner::FinishRecording() {
+  Replay replay = std::move(recording_).value_or(Replay{});
+  recording_.reset();
+  replay.final_score = main_window_.State().score;
+  replay.final_level = main_window_.State().levelNumber;
+  replay.end_hash = StateHash();
+  return replay;
+}
+
+uint64_t SimRunner::StateHash() {
+  return Fnv1a64(dump_writer_.StateText(main_window_));
+}
+
+void SimRunner::UseReplaySettings(const Replay& replay) {
+  main_window_.State().difficulty = replay.difficulty;
+  main_window_.State().speedSetting = replay.speed;
 }
 
 std::string SimRunner::Dump() {

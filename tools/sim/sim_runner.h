@@ -4,12 +4,14 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "framework/assets.h"
 #include "game/main_window.h"
+#include "platform/common/replay_file.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/scratch_folder.h"
 #include "tools/sim/dump.h"
@@ -50,6 +52,16 @@ class SimRunner {
   // each: calls refused and the frame the game quit.
   std::vector<std::string> TakeNotes();
 
+  // From now on every frame's lag and events are kept, with the state hash
+  // every Replay::kCheckpointEvery frames, for a replay of this run.
+  void StartRecording();
+  // The run so far as a replay, ending with the state now.
+  Replay FinishRecording();
+  // The game's state now (variables and sprites) as one hash.
+  uint64_t StateHash();
+  // The game's settings that change play, as a replay starts them.
+  void UseReplaySettings(const Replay& replay);
+
   int Frame() const { return frame_; }
   // The state now, with the sounds started since the previous dump.
   std::string Dump();
@@ -73,6 +85,7 @@ class SimRunner {
   bool active_ = true;
   bool quit_noted_ = false;
   std::vector<std::string> notes_;
+  std::optional<Replay> recording_;
 };
 
 }  // namespace zephyrant
