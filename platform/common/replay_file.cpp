@@ -161,6 +161,10 @@ class Reader {
     at_ += size;
     return text;
   }
+  void Skip(size_t n, const char* what) {
+    Need(n, what);
+    at_ += n;
+  }
   size_t At() const { return at_; }
   size_t Left() const { return bytes_.size() - at_; }
 
@@ -301,7 +305,7 @@ Replay DecodeReplay(std::string_view bytes, std::string_view expected_version,
     r.Fail("not a Zephyrant replay");
   }
   if (bytes.size() > kMaxReplayBytes) r.Fail("too large for a replay");
-  r.Fixed(static_cast<int>(kMagic.size()), "the format tag");
+  r.Skip(kMagic.size(), "the format tag");
   const uint64_t format = r.Fixed(2, "the format version");
   if (format != kFormatVersion) {
     r.Fail("replay format " + std::to_string(format) + ", this game reads format " +
@@ -318,7 +322,7 @@ Replay DecodeReplay(std::string_view bytes, std::string_view expected_version,
 
   Replay replay;
   Reader b(body, source);
-  b.Fixed(static_cast<int>(kMagic.size()) + 2, "the header");
+  b.Skip(kMagic.size() + 2, "the header");
   replay.game_version = b.Text(kMaxVersionText, "the game version");
   if (replay.game_version != expected_version) {
     b.Fail("recorded by Zephyrant " + replay.game_version + ", this is Zephyrant " +
