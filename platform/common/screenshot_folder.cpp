@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/common/png_writer.h"
+#include "platform/common/replace_file.h"
 
 namespace zephyrant {
 
@@ -26,18 +27,6 @@ namespace fs = std::filesystem;
 
 constexpr mode_t kNewFolderMode = 0700;
 constexpr mode_t kNewFileMode = 0666;  // less the player's umask
-
-bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
-  std::string_view data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  while (!data.empty()) {
-    const ssize_t done = ::write(fd, data.data(), data.size());
-    if (done < 0 && errno == EINTR) continue;
-    if (done == 0) errno = EIO;
-    if (done <= 0) return false;
-    data.remove_prefix(static_cast<size_t>(done));
-  }
-  return true;
-}
 
 // Makes the folder and every missing folder above it. Empty when it is
 // there, else why not.
@@ -124,29 +113,14 @@ std::string ScreenshotFolder::Write(const Surface& surface, fs::path& path) {
   const mode_t mode = ::fstat(claim, &claimed) == 0 ? claimed.st_mode & 07777 : 0644;
   ::close(claim);
 
-  std::string temp = (folder_ / ".zephyrant-shot-XXXXXX").string();
-  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) {
-    const int error = errno;
-    ::unlink(path.c_str());
-    return std::strerror(error);
-  }
-  bool done = ::fchmod(fd, mode) == 0 && WriteAll(fd, png);
-  int error = errno;
-  if (::close(fd) != 0 && done) {
-    done = false;
-    error = errno;
-  }
   // The claim is an empty file of this game's own, so the rename replaces
   // nothing of anyone else's.
-  if (done && ::rename(temp.c_str(), path.c_str()) != 0) {
-    done = false;
-    error = errno;
-  }
-  if (!done) {
-    ::unlink(temp.c_str());
+  const std::string_view bytes(reinterpret_cast<const char*>(png.data()), png.size());
+  std::string trouble =
+      ReplaceFile(path, (folder_ / ".zephyrant-shot-XXXXXX").string(), bytes, mode, false);
+  if (!trouble.empty()) {
     ::unlink(path.c_str());
-    return std::strerror(error);
+    return trouble;
   }
   return {};
 }

@@ -15,6 +15,7 @@
 #include <system_error>
 
 #include "framework/bounded_file.h"
+#include "platform/common/replace_file.h"
 #include "platform/common/settings_text.h"
 
 namespace zephyrant {
@@ -22,17 +23,6 @@ namespace zephyrant {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool WriteAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    const ssize_t done = ::write(fd, data.data(), data.size());
-    if (done < 0 && errno == EINTR) continue;
-    if (done == 0) errno = EIO;
-    if (done <= 0) return false;
-    data.remove_prefix(static_cast<size_t>(done));
-  }
-  return true;
-}
 
 // Permission bits for a settings file made new, as any file the player makes.
 mode_t NewFileMode() {
@@ -46,44 +36,6 @@ mode_t ReplacingMode(const fs::path& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & 07777;
   return NewFileMode();
-}
-
-void SyncFolder(const fs::path& folder) {
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
-}
-
-// Writes `text` to a file of a fresh name beside `path` and renames it over
-// `path`, so a crash or a full disk leaves either the old file or the new
-// one, never half of each, and two copies of the game saving at once never
-// write into one file. The fresh file is made by this call alone, so nothing
-// left at any name beside it (a link, a named pipe) is followed or opened.
-// A durable file is on the disk before it takes the old one's place. Empty
-// when it worked, else why not.
-std::string ReplaceFile(const fs::path& path, std::string_view text, mode_t mode, bool durable) {
-  std::string temp = path.string() + ".new-XXXXXX";
-  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return std::strerror(errno);
-  bool done = ::fchmod(fd, mode) == 0 && WriteAll(fd, text) && (!durable || ::fsync(fd) == 0);
-  int error = errno;
-  if (::close(fd) != 0 && done) {
-    done = false;
-    error = errno;
-  }
-  if (done && ::rename(temp.c_str(), path.c_str()) != 0) {
-    done = false;
-    error = errno;
-  }
-  if (!done) {
-    ::unlink(temp.c_str());
-    return std::strerror(error);
-  }
-  // Make the rename itself survive a power cut.
-  if (durable) SyncFolder(path.parent_path());
-  return {};
 }
 
 }  // namespace
@@ -143,7 +95,8 @@ void SettingsFile::ReportDamage(const std::string& contents) {
   const BoundedFile kept = ReadBoundedFile(copy.string(), kMaxFileBytes);
   std::string trouble;
   if (!kept.Read() || kept.bytes != contents) {
-    trouble = ReplaceFile(copy, contents, ReplacingMode(FilePath()), false);
+    trouble = ReplaceFile(copy, copy.string() + ".new-XXXXXX", contents, ReplacingMode(FilePath()),
+                          false);
   }
   std::string message = "zephyrant: settings file " + FilePath().string() + " is damaged; ";
   if (!trouble.empty()) {
@@ -355,7 +308,8 @@ bool SettingsFile::Save() {
   writes_.clear();
 
   const std::string text = FormatSettingsText(keys_);
-  const std::string trouble = ReplaceFile(path, text, ReplacingMode(path), true);
+  const std::string trouble =
+      ReplaceFile(path, path.string() + ".new-XXXXXX", text, ReplacingMode(path), true);
   if (own_lock) ReleaseLock();
   if (!trouble.empty()) return fail(trouble);
   return true;
