@@ -31,6 +31,8 @@ LevelBanner& DropBanner(MainWindow& main_window, const PictureItem& picture, dou
 }  // namespace
 
 void MainWindow::NewGame() {
+  Entering entering(*this, TapeOp::kCall);
+  entering.Entry().call = TapeCall::kNewGame;
   GameState& state = State();
   state.levelNumber = 1;
   state.levelPhase = 2;

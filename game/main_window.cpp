@@ -70,8 +70,14 @@ MainWindow::MainWindow(Platform& platform, AssetLibrary& assets)
       level_scripts_(std::make_unique<LevelScripts>(*this)),
       text_(assets.FontPath()) {
   frame_timer_.OnTimer = [this](int lag_count) { RunFrame(lag_count); };
-  timer_level_.OnTimer = [this] { OnLevelTimer(); };
-  timer_boss_.OnTimer = [this] { OnBossTimer(); };
+  timer_level_.OnTimer = [this] {
+    const Entering entering(*this, TapeOp::kLevelTimer);
+    OnLevelTimer();
+  };
+  timer_boss_.OnTimer = [this] {
+    const Entering entering(*this, TapeOp::kBossTimer);
+    OnBossTimer();
+  };
 }
 
 MainWindow::~MainWindow() = default;
@@ -143,7 +149,13 @@ int MainWindow::MsUntilNextTick() const {
   return wait;
 }
 
+void MainWindow::PlayIdle() {
+  if (paused_) PaintPaused();
+}
+
 void MainWindow::SetApplicationActive(bool active) {
+  Entering entering(*this, TapeOp::kActive);
+  entering.Entry().flag = active;
   frame_timer_.SetApplicationActive(active);
   if (!active) PauseWhenAway();
 }
@@ -168,6 +180,8 @@ bool MainWindow::CanDraw() const {
 
 void MainWindow::RunFrame(int lag_count) {
   if (!CanDraw()) return;
+  Entering entering(*this, TapeOp::kLagFrame);
+  entering.Entry().lag = lag_count;
   // In play the mouse steers the ship however the window is scaled; outside
   // play it is the player's pointer again.
   platform_.display.SetMouseCaptured(state_.screenState == kPlaying);
@@ -212,6 +226,8 @@ void MainWindow::DrawTexts(bool advance_pulse) {
 }
 
 void MainWindow::OnMouseDown(MouseButton button) {
+  Entering entering(*this, TapeOp::kMouseDown);
+  entering.Entry().button = static_cast<uint8_t>(button);
   // Clicks on a paused game are not shots.
   if (button == MouseButton::kMiddle || paused_) return;
   state_.mouseButton = button == MouseButton::kLeft ? 1 : 2;
@@ -219,7 +235,9 @@ void MainWindow::OnMouseDown(MouseButton button) {
   mouse_release_due_ = false;
 }
 
-void MainWindow::OnMouseUp(MouseButton) {
+void MainWindow::OnMouseUp(MouseButton button) {
+  Entering entering(*this, TapeOp::kMouseUp);
+  entering.Entry().button = static_cast<uint8_t>(button);
   if (paused_) {
     released_while_paused_ = true;
     return;
@@ -245,6 +263,8 @@ void MainWindow::OnKeyDown(Key key) {
     TakeScreenshot();
     return;
   }
+  Entering entering(*this, TapeOp::kKeyDown);
+  entering.Entry().key = key;
   if (key == Key::kF11) {
     ToggleFullScreen();
     return;
@@ -258,6 +278,8 @@ void MainWindow::TakeScreenshot() {
 }
 
 void MainWindow::ToggleFullScreen() {
+  Entering entering(*this, TapeOp::kCall);
+  entering.Entry().call = TapeCall::kToggleFullScreen;
   // What the screen shows decides, not the setting: the help page's browser
   // can have turned the full screen into a window.
   state_.fullScreen = showing_full_screen_ ? 1 : 0;
@@ -284,11 +306,15 @@ void MainWindow::SaveWindowSize() {
 }
 
 void MainWindow::OnKeyPress(char character) {
+  Entering entering(*this, TapeOp::kKeyPress);
+  entering.Entry().character = character;
   if (paused_) return;
   HandleKeyPress(*this, character);
 }
 
 void MainWindow::HiScores() {
+  Entering entering(*this, TapeOp::kCall);
+  entering.Entry().call = TapeCall::kHiScores;
   OpenHighScoreTable(*this);
 }
 

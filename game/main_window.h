@@ -14,6 +14,7 @@
 #include "framework/sprite.h"
 #include "framework/surface.h"
 #include "framework/text.h"
+#include "platform/common/tape.h"
 #include "world/game_state.h"
 #include "world/game_world.h"
 
@@ -31,6 +32,17 @@ struct TextRecord {
 };
 
 enum class MouseButton { kLeft, kRight, kMiddle };
+
+// Hears what enters the game from outside it, for a replay: each call of an
+// event handler or operation from outside the main window (not the calls the
+// game makes of them itself), each firing of a level timer and each frame
+// run. Each is told once it has run, so that whatever it read from the input
+// and the display has been read first.
+class PlayJournal {
+ public:
+  virtual ~PlayJournal() = default;
+  virtual void Entered(const TapeEntry& entry) = 0;
+};
 
 // The main window: the game world the sprites see, with the surface, the
 // frame timer, the level scripts and the texts; runs the game loop.
@@ -85,6 +97,15 @@ class MainWindow final : public GameWorld {
   void OnLevelTimer();
   void OnBossTimer();
 
+  // A replay's recording listens from now on (null: nobody does).
+  void SetJournal(PlayJournal* journal) { journal_ = journal; }
+  // A replay drives the window itself, without its frame timer and level
+  // timers: it makes the calls the tape holds, fires the timers with
+  // OnLevelTimer and OnBossTimer, runs each frame with RunFrame, and for a
+  // pass in which no frame ran calls PlayIdle, which does what Idle does
+  // then (a paused game shows its picture) without ticking any timer.
+  void PlayIdle();
+
   // What the sprites ask of the main window.
   void NewGame() override;
   void HiScores() override;
@@ -100,6 +121,27 @@ class MainWindow final : public GameWorld {
   const std::vector<TextRecord>& Texts() const { return texts_; }
 
  private:
+  // Tells the journal what entered once the outermost call has run.
+  class Entering {
+   public:
+    Entering(MainWindow& window, TapeOp op) : window_(window) {
+      entry_.op = op;
+      ++window_.entering_depth_;
+    }
+    ~Entering() {
+      if (--window_.entering_depth_ == 0 && window_.journal_ != nullptr) {
+        window_.journal_->Entered(entry_);
+      }
+    }
+    Entering(const Entering&) = delete;
+    Entering& operator=(const Entering&) = delete;
+    TapeEntry& Entry() { return entry_; }
+
+   private:
+    MainWindow& window_;
+    TapeEntry entry_;
+  };
+
   bool CanDraw() const;
   void ConfigureDisplay(const WindowConfig& config);
   void DrawTexts(bool advance_pulse = true);
@@ -133,6 +175,8 @@ class MainWindow final : public GameWorld {
   Size players_window_;
   bool players_window_changed_ = false;
   int full_screen_for_this_run_ = -1;  // -1: as saved
+  PlayJournal* journal_ = nullptr;
+  int entering_depth_ = 0;
 };
 
 }  // namespace zephyrant

@@ -54,10 +54,12 @@ bool MainWindow::HandlePauseKey(Key key) {
 }
 
 void MainWindow::OnMinimised() {
+  const Entering entering(*this, TapeOp::kMinimised);
   PauseWhenAway();
 }
 
 void MainWindow::OnGamepadLost() {
+  const Entering entering(*this, TapeOp::kGamepadLost);
   PauseWhenAway();
 }
 

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A replay: everything a game read while it was played, frame by frame, so
-// the same seed and the same stream give the same game again. The layout on
-// disk is described in docs/replay-format.md.
+// A replay: the seed, the saved settings the game started with, and a tape of
+// everything that entered the game from start-up on, so that the same version
+// plays the same game again. The layout on disk is in docs/replay-format.md.
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <stdexcept>
@@ -23,50 +24,6 @@ class ReplayError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// One thing the game received during a frame, in the order it came.
-struct ReplayEvent {
-  enum class Kind : uint8_t {
-    kKeyDown,    // key, and the character it types (0 for none)
-    kKeyUp,      // key
-    kChar,       // character typed on its own
-    kMouseMove,  // the pointer now at (x, y) in surface pixels
-    kMouseDown,  // button
-    kMouseUp,    // button
-    kFocusOut,
-    kFocusIn,
-    kMinimise,
-    kPadUnplug,
-    kPad,   // the gamepad's state from now on: present, x, y, buttons
-    kSet,   // a game variable set by the runner's script: name, value
-    kCall,  // one of the main window's operations called by the script: name
-    kCount
-  };
-  enum class ValueType : uint8_t { kInt, kDouble, kText };
-
-  Kind kind = Kind::kKeyDown;
-  uint8_t key = 0;
-  char character = 0;
-  int32_t x = 0;
-  int32_t y = 0;
-  uint8_t button = 0;
-  bool present = false;
-  uint32_t buttons = 0;
-  std::string name;
-  ValueType value_type = ValueType::kInt;
-  int32_t int_value = 0;
-  double double_value = 0;
-  std::string text_value;
-
-  bool operator==(const ReplayEvent&) const = default;
-};
-
-struct ReplayFrame {
-  int32_t lag_count = 1;  // frame intervals the game's clock moved this frame
-  std::vector<ReplayEvent> events;
-
-  bool operator==(const ReplayFrame&) const = default;
-};
-
 // The state hash after a frame.
 struct ReplayCheckpoint {
   int32_t frame = 0;
@@ -75,15 +32,40 @@ struct ReplayCheckpoint {
   bool operator==(const ReplayCheckpoint&) const = default;
 };
 
+inline constexpr int kReplayTableRows = 7;
+
+// The saved settings and high-score table as the game started with them.
+struct ReplaySettings {
+  int32_t difficulty = 0;
+  int32_t speed = 0;
+  int32_t sound = 0;  // volumes in percent
+  int32_t music = 0;
+  int32_t full_screen = 0;  // 0 full screen, 1 a window
+  std::array<std::string, kReplayTableRows> names;
+  std::array<int32_t, kReplayTableRows> scores{};
+
+  bool operator==(const ReplaySettings&) const = default;
+};
+
+// The ranges the game keeps its saved settings in; a replay outside them is
+// damaged.
+inline constexpr int32_t kReplayMaxDifficulty = 2;
+inline constexpr int32_t kReplayMaxSpeed = 1000;
+inline constexpr int32_t kReplayMaxVolume = 130;
+inline constexpr size_t kReplayMaxName = 30;
+
 struct Replay {
   // What a replay's frames are checked against: one hash every this many.
   static constexpr int kCheckpointEvery = 256;
 
   std::string game_version;
   uint32_t seed = 1;
-  int32_t difficulty = 0;
-  int32_t speed = 0;
-  std::vector<ReplayFrame> frames;  // frames[0] is frame 1
+  ReplaySettings settings;
+  // The frame after which the game this replay keeps began (its NewGame);
+  // 0 when it is to be watched from start-up.
+  uint32_t start_frame = 0;
+  std::string tape;  // the entries (platform/common/tape.h)
+  uint32_t frame_count = 0;
   std::vector<ReplayCheckpoint> checkpoints;
   int32_t final_score = 0;
   int32_t final_level = 0;
@@ -95,7 +77,6 @@ struct Replay {
 // Limits every length read from a file is held to.
 inline constexpr size_t kMaxReplayBytes = 64u << 20;
 inline constexpr uint32_t kMaxReplayFrames = 1'000'000;
-inline constexpr uint32_t kMaxReplayEventsPerFrame = 1024;
 inline constexpr uint32_t kMaxReplayText = 256;
 // One late frame may last up to 2^31 - 1 ms of the game clock.
 inline constexpr int32_t kMaxReplayLag = INT32_MAX / kFrameIntervalMs;
@@ -103,7 +84,8 @@ inline constexpr int32_t kMaxReplayLag = INT32_MAX / kFrameIntervalMs;
 // The bytes of a replay.
 std::string EncodeReplay(const Replay& replay);
 // Raises a ReplayError naming `source` and the problem; a replay of another
-// game version than `expected_version` is refused naming both.
+// game version than `expected_version` is refused naming both. Every entry of
+// the tape is checked.
 Replay DecodeReplay(std::string_view bytes, std::string_view expected_version,
                     std::string_view source);
 

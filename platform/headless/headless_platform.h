@@ -122,15 +122,17 @@ class HeadlessAudio final : public AudioDevice {
   bool paused_ = false;
 };
 
-// What the keyboard and mouse are doing, as a script says. No joystick.
+// What the keyboard, mouse and gamepad are doing, as a script says.
 class HeadlessInput final : public InputReader {
  public:
   bool IsForeground() const override { return foreground_; }
   bool KeyDown(Key key) const override { return keys_.test(static_cast<size_t>(key)); }
   MouseSample ReadMouse() override;
-  JoystickSample ReadJoystick() override { return JoystickSample{}; }
+  JoystickSample ReadJoystick() override { return joystick_; }
 
   void SetForeground(bool foreground) { foreground_ = foreground; }
+  // The gamepad from now on; none is plugged in at first.
+  void SetJoystick(const JoystickSample& joystick) { joystick_ = joystick; }
   void SetKey(Key key, bool down) { keys_.set(static_cast<size_t>(key), down); }
   // Motion adds up until the game reads it.
   void AddMotion(int dx, int dy);
@@ -141,6 +143,7 @@ class HeadlessInput final : public InputReader {
 
  private:
   bool foreground_ = true;
+  JoystickSample joystick_;
   std::bitset<static_cast<size_t>(Key::kCount)> keys_;
   int dx_ = 0;
   int dy_ = 0;

@@ -6,69 +6,87 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
+#include "platform/common/tape.h"
 #include "platform/headless/scratch_folder.h"
 
 namespace zephyrant {
 namespace {
 
-using Kind = ReplayEvent::Kind;
-
 constexpr std::string_view kVersion = "1.2.3";
 
-ReplayEvent Event(Kind kind) {
-  ReplayEvent e;
-  e.kind = kind;
+TapeEntry Entry(TapeOp op) {
+  TapeEntry e;
+  e.op = op;
   return e;
 }
 
-// A replay with every kind of event, quiet stretches and late frames.
+// A tape with every kind of entry, quiet stretches, idle passes and late frames.
+std::string SampleTape() {
+  TapeWriter w;
+  TapeEntry set_int = Entry(TapeOp::kSet);
+  set_int.name = "level_number";
+  set_int.value = int32_t{21};
+  TapeEntry set_double = Entry(TapeOp::kSet);
+  set_double.name = "cursor_x";
+  set_double.value = 0.1;
+  TapeEntry set_text = Entry(TapeOp::kSet);
+  set_text.name = "name";
+  set_text.value = std::string("a b");
+  TapeEntry call = Entry(TapeOp::kCall);
+  call.call = TapeCall::kToggleFullScreen;
+  for (const TapeEntry& e : {set_int, set_double, set_text, call}) w.Add(e);
+  for (int i = 0; i < 300; ++i) w.Add(Entry(TapeOp::kFrames));
+  TapeEntry down = Entry(TapeOp::kKeyDown);
+  down.key = Key::kSpace;
+  TapeEntry typed = Entry(TapeOp::kKeyPress);
+  typed.character = '\xe9';
+  TapeEntry press = Entry(TapeOp::kMouseDown);
+  press.button = 2;
+  TapeEntry held = Entry(TapeOp::kKeyState);
+  held.key = Key::kZ;
+  held.flag = true;
+  TapeEntry mouse = Entry(TapeOp::kMouse);
+  mouse.mouse = MouseSample{-12, 4000, true, false, true};
+  TapeEntry pad = Entry(TapeOp::kJoystick);
+  pad.joystick = JoystickSample{true, -32768, 32767, 0x80000001u};
+  TapeEntry pointer = Entry(TapeOp::kPointer);
+  pointer.pointer = Point{-5, 700};
+  TapeEntry away = Entry(TapeOp::kActive);
+  TapeEntry background = Entry(TapeOp::kForeground);
+  for (const TapeEntry& e :
+       {down, typed, press, held, mouse, pad, pointer, away, background, Entry(TapeOp::kMinimised),
+        Entry(TapeOp::kGamepadLost), Entry(TapeOp::kLevelTimer), Entry(TapeOp::kBossTimer)}) {
+    w.Add(e);
+  }
+  for (int i = 0; i < 200; ++i) w.Add(Entry(TapeOp::kIdleFrames));
+  TapeEntry late = Entry(TapeOp::kLagFrame);
+  late.lag = 3;
+  w.Add(late);
+  for (int i = 0; i < 198; ++i) w.Add(Entry(TapeOp::kFrames));
+  w.Add(Entry(TapeOp::kMouseUp));
+  return w.Take();
+}
+
 Replay Sample() {
   Replay r;
   r.game_version = std::string(kVersion);
   r.seed = 0xdeadbeef;
-  r.difficulty = 2;
-  r.speed = -40;
-  r.frames.resize(700);
-  ReplayEvent down = Event(Kind::kKeyDown);
-  down.key = 7;
-  down.character = ' ';
-  ReplayEvent up = Event(Kind::kKeyUp);
-  up.key = 7;
-  ReplayEvent typed = Event(Kind::kChar);
-  typed.character = '\xe9';
-  ReplayEvent move = Event(Kind::kMouseMove);
-  move.x = -12;
-  move.y = 4000;
-  ReplayEvent press = Event(Kind::kMouseDown);
-  press.button = 2;
-  ReplayEvent pad = Event(Kind::kPad);
-  pad.present = true;
-  pad.x = -32768;
-  pad.y = 32767;
-  pad.buttons = 0x80000001u;
-  ReplayEvent set_int = Event(Kind::kSet);
-  set_int.name = "level_number";
-  set_int.int_value = 21;
-  ReplayEvent set_double = Event(Kind::kSet);
-  set_double.name = "cursor_x";
-  set_double.value_type = ReplayEvent::ValueType::kDouble;
-  set_double.double_value = 0.1;
-  ReplayEvent set_text = Event(Kind::kSet);
-  set_text.name = "name";
-  set_text.value_type = ReplayEvent::ValueType::kText;
-  set_text.text_value = "a b";
-  ReplayEvent call = Event(Kind::kCall);
-  call.name = "NewGame";
-  r.frames[0].events = {set_int, set_double, set_text, call};
-  r.frames[4].events = {down, typed, move, press, pad};
-  r.frames[5].events = {up, Event(Kind::kFocusOut), Event(Kind::kFocusIn), Event(Kind::kMinimise),
-                        Event(Kind::kPadUnplug)};
-  r.frames[6].lag_count = 3;
-  r.frames[699].events = {Event(Kind::kMouseUp)};
+  r.settings.difficulty = 2;
+  r.settings.speed = 1000;
+  r.settings.sound = 130;
+  r.settings.music = 0;
+  r.settings.full_screen = 1;
+  r.settings.names = {"A1u0t0o0r0", "", "sc", "x", "y", "z", std::string(30, 'q')};
+  r.settings.scores = {5840, 0, -1, 3, 4, 5, 2147483647};
+  r.start_frame = 300;
+  r.tape = SampleTape();
+  r.frame_count = 699;
   r.checkpoints = {{256, 0x0123456789abcdefull}, {512, 42}};
   r.final_score = 123456;
   r.final_level = 35;
@@ -101,11 +119,38 @@ TEST(ReplayFile, ReadsBackWhatWasWritten) {
   EXPECT_EQ(DecodeReplay(EncodeReplay(empty), kVersion, "r.zrp"), empty);
 }
 
+TEST(ReplayFile, TheTapeReadsBackEntryForEntry) {
+  const std::string tape = SampleTape();
+  TapeReader reader(tape, "t");
+  TapeEntry e;
+  std::vector<TapeOp> ops;
+  uint32_t frames = 0;
+  while (reader.Next(e)) {
+    ops.push_back(e.op);
+    if (e.IsFrame()) frames += e.count;
+    if (e.op == TapeOp::kMouse) {
+      EXPECT_TRUE(e.mouse.middle && !e.mouse.right && e.mouse.dy == 4000);
+    }
+    if (e.op == TapeOp::kJoystick) {
+      EXPECT_EQ(e.joystick.buttons, 0x80000001u);
+    }
+    if (e.op == TapeOp::kSet && e.name == "cursor_x") {
+      EXPECT_EQ(e.value, TapeValue(0.1));
+    }
+  }
+  EXPECT_EQ(frames, 699u);
+  // Runs of alike frames are one entry each; the late frame stands alone.
+  EXPECT_EQ(std::count(ops.begin(), ops.end(), TapeOp::kFrames), 2);
+  EXPECT_EQ(std::count(ops.begin(), ops.end(), TapeOp::kIdleFrames), 1);
+  EXPECT_EQ(std::count(ops.begin(), ops.end(), TapeOp::kLagFrame), 1);
+  EXPECT_EQ(ops.back(), TapeOp::kMouseUp);
+}
+
 TEST(ReplayFile, QuietFramesTakeAlmostNoRoom) {
-  Replay replay;
-  replay.game_version = std::string(kVersion);
-  replay.frames.resize(100'000);
-  EXPECT_LT(EncodeReplay(replay).size(), 64u);
+  TapeWriter w;
+  for (int i = 0; i < 100'000; ++i) w.Add(Entry(TapeOp::kFrames));
+  EXPECT_EQ(w.Frames(), 100'000u);
+  EXPECT_LE(w.Bytes().size(), 4u);
 }
 
 TEST(ReplayFile, AnythingButAReplayIsRefused) {
@@ -113,7 +158,7 @@ TEST(ReplayFile, AnythingButAReplayIsRefused) {
   EXPECT_EQ(Refusal("\x89PNG\r\n\x1a\n...."), "r.zrp: not a Zephyrant replay");
   std::string future = EncodeReplay(Sample());
   future[8] = 9;
-  EXPECT_EQ(Refusal(future), "r.zrp: replay format 9, this game reads format 1");
+  EXPECT_EQ(Refusal(future), "r.zrp: replay format 9, this game reads format 2");
 }
 
 TEST(ReplayFile, AnotherVersionIsRefusedNamingBoth) {
@@ -140,34 +185,63 @@ TEST(ReplayFile, EveryCutOrFlippedByteIsRefusedInOneLine) {
 TEST(ReplayFile, LyingCountsAreRefusedBeforeAnythingIsAllocated) {
   Replay replay;
   replay.game_version = std::string(kVersion);
-  replay.frames.resize(1);
-  replay.frames[0].events = {Event(Kind::kCall)};
+  replay.tape = std::string(1, static_cast<char>(TapeOp::kKeyDown)) + '\x07';
   const std::string bytes = EncodeReplay(replay);
-  // magic, format, version text, seed, difficulty, speed: then the frame count.
-  const size_t count_at = 8 + 2 + 1 + kVersion.size() + 3;
-  ASSERT_EQ(bytes[count_at], 1);
+  // magic, format, version text, seed, five settings, seven rows of an empty
+  // name and a score: then the starting frame, the frame count and the tape.
+  const size_t start_at = 8 + 2 + 1 + kVersion.size() + 1 + 5 + 7 * 2;
+  ASSERT_EQ(bytes[start_at + 2], 2);  // the tape's length
 
   std::string many_frames = bytes;
-  many_frames.replace(count_at, 1, "\xff\xff\xff\xff\x0f");  // 2^32 - 1
+  many_frames.replace(start_at + 1, 1, "\xff\xff\xff\xff\x0f");  // 2^32 - 1
   EXPECT_EQ(Refusal(Resealed(many_frames)),
             "r.zrp: damaged: the frame count 4294967295 is over 1000000");
 
-  std::string many_events = bytes;
-  many_events.replace(count_at + 1, 1, "\xff\xff\x03");  // 32767 events
-  EXPECT_EQ(Refusal(Resealed(many_events)), "r.zrp: damaged: 32767 events in frame 1");
+  std::string long_tape = bytes;
+  long_tape.replace(start_at + 2, 1, "\xff\xff\xff\xff\x07");
+  EXPECT_EQ(Refusal(Resealed(long_tape)), "r.zrp: damaged: the tape 2147483647 is over 67108864");
 
-  std::string long_name = bytes;
-  // frame head, lag, event kind, then the call's name length.
-  long_name.replace(count_at + 4, 1, "\xff\xff\xff\xff\x07");
-  EXPECT_EQ(Refusal(Resealed(long_name)), "r.zrp: damaged: a call's name 2147483647 is over 256");
+  std::string late_start = bytes;
+  late_start[start_at] = 1;
+  EXPECT_EQ(Refusal(Resealed(late_start)), "r.zrp: damaged: the game starts after frame 1 of 0");
 
-  std::string long_run = bytes;
-  long_run.replace(count_at + 1, 3, std::string(1, 4));  // two quiet frames of one
-  EXPECT_EQ(Refusal(Resealed(long_run)), "r.zrp: damaged: a run of 2 quiet frames");
+  std::string bad_op = bytes;
+  bad_op[start_at + 3] = 99;
+  EXPECT_EQ(Refusal(Resealed(bad_op)), "r.zrp: damaged: unknown entry 99");
 
-  std::string bad_kind = bytes;
-  bad_kind[count_at + 3] = 99;
-  EXPECT_EQ(Refusal(Resealed(bad_kind)), "r.zrp: damaged: unknown event kind 99");
+  std::string bad_key = bytes;
+  bad_key[start_at + 4] = static_cast<char>(Key::kCount);
+  EXPECT_EQ(Refusal(Resealed(bad_key)),
+            "r.zrp: damaged: unknown key " + std::to_string(static_cast<int>(Key::kCount)));
+
+  // Frames the header does not count, and runs past any limit.
+  Replay uncounted = replay;
+  uncounted.tape = std::string(1, static_cast<char>(TapeOp::kFrames)) + '\x05';
+  EXPECT_EQ(Refusal(EncodeReplay(uncounted)),
+            "r.zrp: damaged: the tape holds 5 frames, the header says 0");
+  Replay endless = replay;
+  endless.tape.clear();
+  for (int i = 0; i < 2; ++i) endless.tape += std::string(1, '\0') + "\xc0\x84\x3d";  // 10^6
+  EXPECT_EQ(Refusal(EncodeReplay(endless)),
+            "r.zrp: damaged: the tape holds more than 1000000 frames");
+}
+
+TEST(ReplayFile, SettingsOutsideTheGamesRangesAreRefused) {
+  const auto with = [](auto change) {
+    Replay r = Sample();
+    change(r.settings);
+    return Refusal(EncodeReplay(r));
+  };
+  EXPECT_EQ(with([](ReplaySettings& s) { s.difficulty = 3; }),
+            "r.zrp: damaged: the difficulty 3 is not from 0 to 2");
+  EXPECT_EQ(with([](ReplaySettings& s) { s.speed = -1; }),
+            "r.zrp: damaged: the speed -1 is not from 0 to 1000");
+  EXPECT_EQ(with([](ReplaySettings& s) { s.music = 131; }),
+            "r.zrp: damaged: the music volume 131 is not from 0 to 130");
+  EXPECT_EQ(with([](ReplaySettings& s) { s.full_screen = 2; }),
+            "r.zrp: damaged: the full-screen setting 2 is not from 0 to 1");
+  EXPECT_EQ(with([](ReplaySettings& s) { s.names[3] = std::string(31, 'n'); }),
+            "r.zrp: damaged: a high-score name 31 is over 30");
 }
 
 class ReplayFolder : public ::testing::Test {

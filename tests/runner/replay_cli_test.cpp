@@ -8,9 +8,12 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <utility>
+#include <vector>
 
 #include "framework/platform.h"
 #include "platform/common/replay_file.h"
+#include "platform/common/tape.h"
 #include "platform/headless/scratch_folder.h"
 
 namespace zephyrant {
@@ -42,20 +45,73 @@ void WriteFile(const std::filesystem::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
-// A game from the menu: a level started, the ship steered and firing, the
-// mouse moved, the game paused by the window losing focus and resumed, and
-// one late frame.
+// The tape as frames: the entries before each frame, and the frame.
+struct TapeFrame {
+  std::vector<TapeEntry> before;
+  TapeEntry frame;
+};
+
+std::vector<TapeFrame> Frames(const Replay& replay) {
+  TapeReader reader(replay.tape, "tape");
+  std::vector<TapeFrame> frames;
+  std::vector<TapeEntry> before;
+  for (TapeEntry e; reader.Next(e);) {
+    if (!e.IsFrame()) {
+      before.push_back(e);
+      continue;
+    }
+    TapeEntry one = e;
+    one.count = 1;
+    for (uint32_t i = 0; i < e.count; ++i)
+      frames.push_back(TapeFrame{std::exchange(before, {}), one});
+  }
+  return frames;
+}
+
+void SetFrames(Replay& replay, const std::vector<TapeFrame>& frames) {
+  TapeWriter writer;
+  for (const TapeFrame& f : frames) {
+    for (const TapeEntry& e : f.before) writer.Add(e);
+    writer.Add(f.frame);
+  }
+  replay.frame_count = writer.Frames();
+  replay.tape = writer.Take();
+}
+
+TapeEntry KeyState(Key key, bool held) {
+  TapeEntry e;
+  e.op = TapeOp::kKeyState;
+  e.key = key;
+  e.flag = held;
+  return e;
+}
+
+// A game from the menu, whose choice the gamepad moves first: a level
+// started, the ship firing, steered by the keys, the mouse and the gamepad's
+// stick; the game paused by the window losing focus, by the pause key, by
+// the window minimised and resumed with the gamepad's Start, and by the
+// gamepad unplugged; and one late frame.
 constexpr const char* kScript =
-    "1 set screen_state 5\n"
-    "1 call NewGame\n"
-    "1 set level_number 3\n"
+    "1 pad press Down\n"
+    "2 pad press Up\n"
+    "3 set screen_state 5\n"
+    "3 call NewGame\n"
+    "3 set level_number 3\n"
     "5 key down Space\n"
     "70 mouse move 300 200\n"
     "90 lag 4\n"
-    "120 focus out\n"
-    "130 focus in\n"
-    "135 key down p\n"
-    "136 key up p\n"
+    "100 pad -32768 0 2\n"
+    "160 pad 0 0 0\n"
+    "200 focus out\n"
+    "230 focus in\n"
+    "235 key down p\n"
+    "236 key up p\n"
+    "300 minimise\n"
+    "320 pad press Pause\n"
+    "400 pad 20000 0 0\n"
+    "420 pad unplug\n"
+    "440 key down p\n"
+    "441 key up p\n"
     "600 key down Left\n"
     "650 key up Left\n"
     "700 key down Right\n"
@@ -83,12 +139,31 @@ TEST_F(Replays, AReplayGivesTheScriptsDumpsAndVerifies) {
 
   const Replay replay = ReadReplayFile(In("game.zrp"), GameVersion());
   EXPECT_EQ(replay.seed, 5u);
-  EXPECT_EQ(replay.frames.size(), 1100u);
-  EXPECT_EQ(replay.frames[89].lag_count, 4);
+  EXPECT_EQ(replay.frame_count, 1100u);
+  const std::vector<TapeFrame> frames = Frames(replay);
+  ASSERT_EQ(frames.size(), 1100u);
+  EXPECT_EQ(frames[89].frame.lag, 4);
+  // Out of focus and paused, the runner's frames run no game frame.
+  EXPECT_EQ(frames[209].frame.op, TapeOp::kIdleFrames);
+  EXPECT_EQ(frames[259].frame.op, TapeOp::kFrames);
+  // A held key is written once, when it goes down.
+  EXPECT_EQ(std::count_if(frames.begin(), frames.end(),
+                          [](const TapeFrame& f) {
+                            return std::any_of(
+                                f.before.begin(), f.before.end(), [](const TapeEntry& e) {
+                                  return e.op == TapeOp::kKeyState && e.key == Key::kSpace;
+                                });
+                          }),
+            1);
   ASSERT_EQ(replay.checkpoints.size(), 4u);
   EXPECT_EQ(replay.checkpoints[3].frame, 1024);
   EXPECT_EQ(replay.final_level, 3);
   EXPECT_GT(replay.final_score, 0);
+}
+
+TEST_F(Replays, TheStateHashLeavesTheDesktopOut) {
+  const Outcome o = RunSim("--replay " + In("game.zrp") + " --verify --desktop 1024x768");
+  EXPECT_EQ(o.exit_code, 0) << o.output;
 }
 
 TEST_F(Replays, FramesStopsAReplayEarly) {
@@ -103,9 +178,16 @@ TEST_F(Replays, FramesStopsAReplayEarly) {
 
 TEST_F(Replays, OneChangedInputIsCaughtAtTheFirstHashAfterIt) {
   Replay replay = ReadReplayFile(In("game.zrp"), GameVersion());
-  // The ship turns right ten frames late.
-  ASSERT_EQ(replay.frames[699].events.size(), 1u);
-  std::swap(replay.frames[699].events, replay.frames[709].events);
+  // The ship turns right ten frames late: the key reads as up until then.
+  std::vector<TapeFrame> frames = Frames(replay);
+  std::vector<TapeEntry>& at = frames[699].before;
+  const auto right = std::find_if(at.begin(), at.end(), [](const TapeEntry& e) {
+    return e.op == TapeOp::kKeyState && e.key == Key::kRight && e.flag;
+  });
+  ASSERT_NE(right, at.end());
+  at.erase(right);
+  frames[709].before.push_back(KeyState(Key::kRight, true));
+  SetFrames(replay, frames);
   WriteReplayFile(In("late.zrp"), replay);
   const Outcome o = RunSim("--replay " + In("late.zrp") + " --verify");
   EXPECT_EQ(o.exit_code, 3) << o.output;
@@ -118,10 +200,9 @@ TEST_F(Replays, OneChangedInputIsCaughtAtTheFirstHashAfterIt) {
 
 TEST_F(Replays, AChangeAfterTheLastHashIsCaughtAtTheEnd) {
   Replay replay = ReadReplayFile(In("game.zrp"), GameVersion());
-  ReplayEvent left;
-  left.kind = ReplayEvent::Kind::kKeyDown;
-  left.key = static_cast<uint8_t>(Key::kLeft);
-  replay.frames[1049].events.push_back(left);
+  std::vector<TapeFrame> frames = Frames(replay);
+  frames[1049].before.push_back(KeyState(Key::kLeft, true));
+  SetFrames(replay, frames);
   WriteReplayFile(In("moved.zrp"), replay);
   const Outcome o = RunSim("--replay " + In("moved.zrp") + " --verify");
   EXPECT_EQ(o.exit_code, 3) << o.output;
@@ -140,12 +221,13 @@ TEST_F(Replays, BadFilesAreRefusedInOneLine) {
   WriteReplayFile(In("other.zrp"), other);
   // A variable no script could set.
   Replay wild = ReadReplayFile(In("game.zrp"), GameVersion());
-  ReplayEvent set;
-  set.kind = ReplayEvent::Kind::kSet;
+  TapeEntry set;
+  set.op = TapeOp::kSet;
   set.name = "level_number";
-  set.value_type = ReplayEvent::ValueType::kText;
-  set.text_value = "many";
-  wild.frames[2].events.push_back(set);
+  set.value = std::string("many");
+  std::vector<TapeFrame> frames = Frames(wild);
+  frames[2].before.push_back(set);
+  SetFrames(wild, frames);
   WriteReplayFile(In("wild.zrp"), wild);
 
   const auto refusal = [this](const char* name) {

@@ -27,9 +27,11 @@ TEST(Script, ReadsEveryEventKind) {
       "7 set screen_state 11\n"
       "7 set hero_x 12.5\n"
       "8 minimise\n"
-      "8 pad unplug\n");
+      "8 pad unplug\n"
+      "9 pad -32768 32767 4294967295\n"
+      "9 pad press Return\n");
   const std::vector<ScriptEvent>& e = script.Events();
-  ASSERT_EQ(e.size(), 14u);
+  ASSERT_EQ(e.size(), 16u);
   EXPECT_EQ(e[0].kind, Kind::kKeyDown);
   EXPECT_EQ(e[0].key, Key::kUp);
   EXPECT_EQ(e[0].line, 3);
@@ -50,6 +52,11 @@ TEST(Script, ReadsEveryEventKind) {
   EXPECT_EQ(std::get<double>(e[11].value), 12.5);
   EXPECT_EQ(e[12].kind, Kind::kMinimise);
   EXPECT_EQ(e[13].kind, Kind::kPadUnplug);
+  EXPECT_EQ(e[14].kind, Kind::kPad);
+  EXPECT_EQ(e[14].pointer, (Point{-32768, 32767}));
+  EXPECT_EQ(e[14].buttons, 4294967295u);
+  EXPECT_EQ(e[15].kind, Kind::kPadPress);
+  EXPECT_EQ(e[15].key, Key::kReturn);
 }
 
 TEST(Script, KeyNames) {
@@ -144,6 +151,9 @@ TEST(Script, ValuesStayWithinWhatTheGameCanTake) {
       "5 mouse move 2147483647 300",
       "5 mouse move 6401 0",
       "5 mouse move 0 -4801",
+      "5 pad 32768 0 0",
+      "5 pad 0 -32769 0",
+      "5 pad 0 0 -1",
       "5 set score 2147483647",
       "5 set score -1",
       "5 set score 1000000000",

@@ -11,23 +11,14 @@
 
 #include <string>
 #include <string_view>
-#include <typeinfo>
-#include <unordered_map>
 #include <vector>
 
 #include "framework/assets.h"
 #include "framework/sound_list.h"
 #include "game/main_window.h"
+#include "game/state_text.h"
 
 namespace zephyrant {
-
-// JSON text pieces, appended to `out`.
-void AppendJsonString(std::string& out, std::string_view text);
-// The shortest text that reads back as the same double; null for NaN and infinities.
-void AppendJsonNumber(std::string& out, double value);
-
-// A class's name as the game spells it: "MenuItem", not "zephyrant::MenuItem".
-std::string ClassName(const std::type_info& type);
 
 class DumpWriter {
  public:
@@ -36,16 +27,11 @@ class DumpWriter {
 
   // The dump after frame `frame`; takes the sounds out of `sounds`.
   std::string Dump(int frame, MainWindow& main_window, std::vector<SoundEvent>& sounds) const;
-  // What a replay checks of a frame: the game-wide variables and every
-  // sprite's class, picture, position and state, as the dump shows them.
-  std::string StateText(MainWindow& main_window) const;
+  // The state hash a replay checks.
+  uint64_t StateHash(MainWindow& main_window) const { return state_.Hash(main_window); }
 
  private:
-  void AppendSprite(std::string& out, const Sprite& sprite) const;
-  void AppendVarsAndSprites(std::string& out, MainWindow& main_window) const;
-  void AppendImage(std::string& out, const PictureItem* image) const;
-
-  std::unordered_map<const PictureItem*, std::string> list_of_;
+  StateWriter state_;
 };
 
 }  // namespace zephyrant

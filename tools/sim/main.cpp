@@ -16,7 +16,7 @@
 #include "framework/assets.h"
 #include "platform/common/png_writer.h"
 #include "platform/common/replay_file.h"
-#include "tools/sim/replay_events.h"
+#include "tools/sim/replay_sets.h"
 #include "tools/sim/script.h"
 #include "tools/sim/sim_runner.h"
 
@@ -139,6 +139,9 @@ CommandLine ParseCommandLine(int argc, char** argv) {
     throw UsageError("--replay and --script cannot go together");
   }
   if (!cl.replay.empty() && cl.seed_given) throw UsageError("a replay brings its own seed");
+  if (!cl.replay.empty() && !cl.record.empty()) {
+    throw UsageError("--replay and --record cannot go together");
+  }
   return cl;
 }
 
@@ -180,29 +183,32 @@ std::string Desync(int frame, uint64_t recorded, uint64_t replayed) {
 
 int Run(const CommandLine& cl) {
   std::optional<Replay> replay;
-  if (!cl.replay.empty()) replay = ReadReplayFile(cl.replay, GameVersion());
-  Script script;
-  try {
-    script = replay ? ReplayScript(*replay) : ReadScript(cl.script);
-  } catch (const ReplayError& e) {
-    throw ReplayError(cl.replay + ": " + e.what());
+  if (!cl.replay.empty()) {
+    replay = ReadReplayFile(cl.replay, GameVersion());
+    CheckReplaySets(*replay, cl.replay);
   }
+  const Script script = replay ? Script{} : ReadScript(cl.script);
   SimOptions options = cl.sim;
-  if (replay) options.seed = replay->seed;
-  const int frames =
-      replay && !cl.frames_given ? static_cast<int>(replay->frames.size()) : cl.frames;
+  options.record = !cl.record.empty();
+  if (replay) {
+    options.replay = &*replay;
+    options.replay_source = cl.replay;
+  }
+  const int frames = replay && !cl.frames_given ? static_cast<int>(replay->frame_count) : cl.frames;
   // The runner belongs to the build tree and plays the source tree's data.
   options.asset_folder = ZEPHYRANT_SOURCE_ASSETS;
   std::optional<DumpFile> dump;
   if (!cl.dump.empty()) dump.emplace(cl.dump);
 
   SimRunner runner(options);
-  if (replay) runner.UseReplaySettings(*replay);
-  if (!cl.record.empty()) runner.StartRecording();
   size_t checkpoint = 0;
   std::string desync;
   for (int frame = 1; frame <= frames; ++frame) {
-    runner.RunFrame(script.EventsAt(frame));
+    if (replay) {
+      if (!runner.PlayFrame()) break;
+    } else {
+      runner.RunFrame(script.EventsAt(frame));
+    }
     for (const std::string& note : runner.TakeNotes()) {
       std::cerr << "zephyrant-sim: " << note << '\n';
     }
@@ -213,8 +219,8 @@ int Run(const CommandLine& cl) {
       if (!desync.empty()) break;
     }
   }
-  if (cl.verify && desync.empty() && frames == static_cast<int>(replay->frames.size())) {
-    desync = Desync(frames, replay->end_hash, runner.StateHash());
+  if (cl.verify && desync.empty() && runner.Frame() == static_cast<int>(replay->frame_count)) {
+    desync = Desync(runner.Frame(), replay->end_hash, runner.StateHash());
   }
   if (!desync.empty()) {
     std::cerr << "zephyrant-sim: " << cl.replay << ": the replay went its own way at " << desync

@@ -138,9 +138,7 @@ class LineParser {
       Expect(w, 2, "minimise");
       e.kind = Kind::kMinimise;
     } else if (event == "pad") {
-      Expect(w, 3, "pad unplug");
-      if (w[2] != "unplug") Fail("expected pad unplug");
-      e.kind = Kind::kPadUnplug;
+      ParsePad(w, e);
     } else if (event == "set") {
       ParseSet(w, e);
     } else if (event == "call") {
@@ -199,6 +197,33 @@ class LineParser {
     } else {
       Fail("unknown mouse button \"" + w[3] + "\"");
     }
+  }
+
+  void ParsePad(const std::vector<std::string>& w, ScriptEvent& e) const {
+    if (w.size() == 3 && w[2] == "unplug") {
+      e.kind = Kind::kPadUnplug;
+      return;
+    }
+    if (w.size() == 4 && w[2] == "press") {
+      const std::optional<Key> key = KeyByName(w[3]);
+      if (!key) Fail("unknown key \"" + w[3] + "\"");
+      e.kind = Kind::kPadPress;
+      e.key = *key;
+      return;
+    }
+    if (w.size() != 5)
+      Fail("expected \"F pad X Y BUTTONS\", \"F pad press KEY\" or \"F pad unplug\"");
+    const std::optional<int> x = Number<int>(w[2]);
+    const std::optional<int> y = Number<int>(w[3]);
+    const std::optional<uint32_t> buttons = Number<uint32_t>(w[4]);
+    if (!x || !y || !buttons || *x < kPadAxisLowest || *x > kPadAxisHighest ||
+        *y < kPadAxisLowest || *y > kPadAxisHighest) {
+      Fail("the stick must be whole numbers from " + std::to_string(kPadAxisLowest) + " to " +
+           std::to_string(kPadAxisHighest) + ", the buttons one whole number of button bits");
+    }
+    e.kind = Kind::kPad;
+    e.pointer = Point{*x, *y};
+    e.buttons = *buttons;
   }
 
   void ParseSet(const std::vector<std::string>& w, ScriptEvent& e) const {

@@ -8,13 +8,17 @@
 //   40 mouse move 400 310    41 mouse down left      42 mouse up left
 //   50 lag 3                 60 focus out            70 focus in
 //   80 minimise              90 pad unplug
+//   95 pad 0 -32768 1        96 pad press Return
 //   1 set screen_state 11    2 call NewGame
 //
 // Key names: Up Down Left Right Return Escape Space LShift RShift BackSpace
 // F2 KP_2 KP_4 KP_6 KP_8, a letter or a digit. "char" takes one character,
 // or Space, Return, Escape or BackSpace for those that cannot stand alone.
 // "minimise" is the window minimised, "pad unplug" the gamepad in use
-// unplugged; in play either pauses the game, as "focus out" does.
+// unplugged; in play either pauses the game, as "focus out" does. "pad X Y
+// BUTTONS" is the gamepad's stick (-32768 to 32767 each way) and buttons (bit
+// n for button n + 1) from now on; "pad press KEY" is a key press the gamepad
+// makes for the menus, which holds no key down.
 // "set" takes a whole-number, decimal or text variable by its dump name,
 // a number within the variable's range (script_limits.h).
 // "call" runs one of the main window's operations: NewGame, HiScores or
@@ -60,6 +64,8 @@ struct ScriptEvent {
     kFocusIn,
     kMinimise,
     kPadUnplug,
+    kPad,
+    kPadPress,
     kSet,
     kCall
   };
@@ -68,9 +74,10 @@ struct ScriptEvent {
   int frame = 0;
   int line = 0;
   Kind kind = Kind::kKeyDown;
-  Key key = Key::kNone;                     // key down, key up
+  Key key = Key::kNone;                     // key down, key up, pad press
   char character = 0;                       // char; also the character a key down types
-  Point pointer;                            // mouse move
+  Point pointer;                            // mouse move; pad: the stick
+  uint32_t buttons = 0;                     // pad
   MouseButton button = MouseButton::kLeft;  // mouse down, mouse up
   int lag_count = 1;                        // lag
   std::string var;                          // set: the variable's dump name; call: the operation

@@ -25,6 +25,10 @@ inline constexpr int kMaxLag = INT32_MAX / kFrameIntervalMs;
 inline constexpr int kReachX = 8 * kSurfaceWidth;
 inline constexpr int kReachY = 8 * kSurfaceHeight;
 
+// A gamepad's axes.
+inline constexpr int kPadAxisLowest = -32768;
+inline constexpr int kPadAxisHighest = 32767;
+
 // A line longer than any event and its comment can sensibly be, and a script
 // longer than hours of play.
 inline constexpr size_t kMaxScriptLine = 1024;

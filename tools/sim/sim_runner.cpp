@@ -7,7 +7,6 @@
 
 #include "common/banners.h"
 #include "player/ship.h"
-#include "tools/sim/replay_events.h"
 
 namespace zephyrant {
 
@@ -18,11 +17,13 @@ std::unique_ptr<ScratchFolder> ScratchUnless(const std::filesystem::path& config
 }
 
 HeadlessOptions MachineOptions(const SimOptions& options, const ScratchFolder* scratch) {
-  return HeadlessOptions{options.seed, options.desktop,
+  return HeadlessOptions{options.replay != nullptr ? options.replay->seed : options.seed,
+                         options.desktop,
                          scratch != nullptr ? scratch->Path() : options.config_dir};
 }
 
-// The value was checked against the variable's type when the script was read.
+// The value was checked against the variable's type when the script or the
+// replay was read.
 void SetVar(GameState& state, const std::string& name, const ScriptEvent::Value& value) {
   for (const VarRef& var : Vars(state)) {
     if (name != var.name) continue;
@@ -31,6 +32,17 @@ void SetVar(GameState& state, const std::string& name, const ScriptEvent::Value&
     if (auto* s = std::get_if<std::string*>(&var.pointer)) **s = std::get<std::string>(value);
     return;
   }
+}
+
+std::unique_ptr<TapeRecorder> RecorderIf(const SimOptions& options, HeadlessPlatform& machine,
+                                         AssetLibrary& assets) {
+  if (!options.record) return nullptr;
+  return std::make_unique<TapeRecorder>(machine.services, assets);
+}
+
+std::unique_ptr<TapePlayer> PlayerIf(const SimOptions& options, HeadlessPlatform& machine) {
+  if (options.replay == nullptr) return nullptr;
+  return std::make_unique<TapePlayer>(*options.replay, machine.services, options.replay_source);
 }
 
 // A game is under way from NewGame until the high-score table opens: its
@@ -51,10 +63,28 @@ SimRunner::SimRunner(const SimOptions& options)
     : scratch_(ScratchUnless(options.config_dir)),
       machine_(MachineOptions(options, scratch_.get())),
       assets_(options.asset_folder, machine_.audio, &sound_log_),
-      main_window_(machine_.services, assets_),
+      recorder_(RecorderIf(options, machine_, assets_)),
+      player_(PlayerIf(options, machine_)),
+      main_window_(GameServices(), assets_),
       dump_writer_(assets_) {
   if (!options.screenshot_dir.empty()) machine_.screenshots.KeepFilesIn(options.screenshot_dir);
+  if (player_) {
+    player_->BeforeFrame = [this](int lag) {
+      machine_.clock.Advance(static_cast<uint32_t>(kFrameIntervalMs) * static_cast<uint32_t>(lag));
+    };
+    player_->OnSet = [this](const TapeEntry& e) { SetVar(main_window_.State(), e.name, e.value); };
+    player_->Start(main_window_);
+    return;
+  }
+  if (recorder_) recorder_->Attach(main_window_);
   main_window_.StartUp();
+  if (recorder_) recorder_->Started();
+}
+
+Platform& SimRunner::GameServices() {
+  if (recorder_) return recorder_->Services();
+  if (player_) return player_->Services();
+  return machine_.services;
 }
 
 void SimRunner::Apply(const ScriptEvent& e) {
@@ -100,10 +130,18 @@ void SimRunner::Apply(const ScriptEvent& e) {
       main_window_.OnMinimised();
       break;
     case Kind::kPadUnplug:
+      machine_.input.SetJoystick(JoystickSample{});
       main_window_.OnGamepadLost();
+      break;
+    case Kind::kPad:
+      machine_.input.SetJoystick(JoystickSample{true, e.pointer.x, e.pointer.y, e.buttons});
+      break;
+    case Kind::kPadPress:
+      main_window_.OnKeyDown(e.key);
       break;
     case Kind::kSet:
       SetVar(main_window_.State(), e.var, e.value);
+      if (recorder_) recorder_->Set(e.var, e.value);
       break;
     case Kind::kCall:
       if (const std::string refusal = CallRefusal(e.var); !refusal.empty()) {
@@ -148,66 +186,48 @@ std::vector<std::string> SimRunner::TakeNotes() {
 }
 
 void SimRunner::RunFrame(std::span<const ScriptEvent> events) {
+  if (player_) throw std::logic_error("a replay's runner plays its frames with PlayFrame");
   ++frame_;
   lag_count_ = 1;
   // Once the game has quit, the runner's frames go on without it, and
   // nothing the script does reaches it any more.
-  ReplayFrame* recorded = nullptr;
-  if (recording_) recorded = &recording_->frames.emplace_back();
   for (const ScriptEvent& e : events) {
     if (main_window_.Terminated()) break;
     Apply(e);
-    if (recorded != nullptr && e.kind != ScriptEvent::Kind::kLag) {
-      recorded->events.push_back(ToReplayEvent(e));
-    }
   }
-  if (recorded != nullptr) recorded->lag_count = lag_count_;
   machine_.clock.Advance(static_cast<uint32_t>(kFrameIntervalMs) *
                          static_cast<uint32_t>(lag_count_));
   if (main_window_.Terminated()) {
     if (!quit_noted_) Note("the game has quit; the script's later events are ignored");
     quit_noted_ = true;
+    if (recorder_) recorder_->IdleFrame();
     return;
   }
   const bool paused = main_window_.Paused();
   const bool ran = main_window_.Idle();
+  if (!ran && recorder_) recorder_->IdleFrame();
   if (ran != (active_ && !paused)) {
     throw std::logic_error("frame " + std::to_string(frame_) +
                            (ran ? paused ? ": the game ran a frame while paused"
                                          : ": the game ran a frame while inactive"
                                 : ": the game ran no frame"));
   }
-  if (recording_ && recording_->frames.size() % Replay::kCheckpointEvery == 0) {
-    recording_->checkpoints.push_back(
-        ReplayCheckpoint{static_cast<int32_t>(recording_->frames.size()), StateHash()});
-  }
 }
 
-void SimRunner::StartRecording() {
-  Replay replay;
-  replay.game_version = std::string(GameVersion());
-  replay.seed = machine_.clock.SeedValue();
-  replay.difficulty = main_window_.State().difficulty;
-  replay.speed = main_window_.State().speedSetting;
-  recording_ = std::move(replay);
+bool SimRunner::PlayFrame() {
+  if (!player_) throw std::logic_error("the runner has no replay to play");
+  if (!player_->PlayFrame()) return false;
+  ++frame_;
+  return true;
 }
 
 Replay SimRunner::FinishRecording() {
-  Replay replay = std::move(recording_).value_or(Replay{});
-  recording_.reset();
-  replay.final_score = main_window_.State().score;
-  replay.final_level = main_window_.State().levelNumber;
-  replay.end_hash = StateHash();
-  return replay;
+  if (!recorder_) throw std::logic_error("the runner is not recording");
+  return recorder_->Finish();
 }
 
 uint64_t SimRunner::StateHash() {
-  return Fnv1a64(dump_writer_.StateText(main_window_));
-}
-
-void SimRunner::UseReplaySettings(const Replay& replay) {
-  main_window_.State().difficulty = replay.difficulty;
-  main_window_.State().speedSetting = replay.speed;
+  return dump_writer_.StateHash(main_window_);
 }
 
 std::string SimRunner::Dump() {

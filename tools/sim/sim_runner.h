@@ -11,6 +11,8 @@
 
 #include "framework/assets.h"
 #include "game/main_window.h"
+#include "game/tape_player.h"
+#include "game/tape_recorder.h"
 #include "platform/common/replay_file.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/scratch_folder.h"
@@ -27,6 +29,12 @@ struct SimOptions {
   std::string asset_folder;
   // Where F12's shots go as files; empty: they are only counted.
   std::filesystem::path screenshot_dir;
+  // Records everything that enters the game on a replay's tape.
+  bool record = false;
+  // Plays this replay instead of taking events (its seed wins); it must
+  // outlive the runner. `replay_source` names it in messages.
+  const Replay* replay = nullptr;
+  std::string replay_source;
 };
 
 // The real main window on the headless platform, one frame interval per
@@ -52,15 +60,13 @@ class SimRunner {
   // each: calls refused and the frame the game quit.
   std::vector<std::string> TakeNotes();
 
-  // From now on every frame's lag and events are kept, with the state hash
-  // every Replay::kCheckpointEvery frames, for a replay of this run.
-  void StartRecording();
-  // The run so far as a replay, ending with the state now.
+  // With a replay: plays its next frame; false once it has none left.
+  bool PlayFrame();
+
+  // When recording: the run so far as a replay, ending with the state now.
   Replay FinishRecording();
   // The game's state now (variables and sprites) as one hash.
   uint64_t StateHash();
-  // The game's settings that change play, as a replay starts them.
-  void UseReplaySettings(const Replay& replay);
 
   int Frame() const { return frame_; }
   // The state now, with the sounds started since the previous dump.
@@ -74,10 +80,14 @@ class SimRunner {
   std::string CallRefusal(const std::string& operation);
   void Note(std::string note);
 
+  Platform& GameServices();
+
   std::unique_ptr<ScratchFolder> scratch_;
   std::vector<SoundEvent> sound_log_;
   HeadlessPlatform machine_;
   AssetLibrary assets_;
+  std::unique_ptr<TapeRecorder> recorder_;
+  std::unique_ptr<TapePlayer> player_;
   MainWindow main_window_;
   DumpWriter dump_writer_;
   int frame_ = 0;
@@ -85,7 +95,6 @@ class SimRunner {
   bool active_ = true;
   bool quit_noted_ = false;
   std::vector<std::string> notes_;
-  std::optional<Replay> recording_;
 };
 
 }  // namespace zephyrant
