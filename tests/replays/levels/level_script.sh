@@ -3,7 +3,7 @@
 # Prints the runner script of one level's run: the game started straight at
 # level N, the ship firing all along (Space held, rockets with Shift now and
 # then), steered by the arrow keys and by the mouse, kept whole by resetting
-# its damage, except once: one ship is lost half-way, so the explosion, the
+# its damage, except once: one ship is lost on the way, so the explosion, the
 # lost life and the next ship's climb are played too. When the wave is beaten
 # early the run simply goes on into the next level.
 #
@@ -13,19 +13,22 @@ level=$1
 dir=$(dirname "$0")
 frames=$("$dir/level_frames.sh" "$level")
 awk -v level="$level" -v frames="$frames" 'BEGIN {
-  print "1 set screen_state 5"
-  print "1 call NewGame"
-  print "1 set level_number " level
-  print "2 set rocket_count 40"
-  print "5 key down Space"
-  # One ship lost: its damage is set past what it can take, away from the
-  # frames that clear it.
-  lost = int(frames / 2) - 5
-  for (f = 20; f < frames; f += 20) print f " set hero_damage 0"
+  # The main menu idles until the game starts at frame "start", so that the
+  # level banner falls through the first kept hash at frame 256.
+  start = 234
+  print start " set screen_state 5"
+  print start " call NewGame"
+  print start " set level_number " level
+  print start + 1 " set rocket_count 40"
+  print start + 4 " key down Space"
+  # One ship lost, its explosion under way at the hash of frame 1024: its
+  # damage is set past what it can take, away from the frames that clear it.
+  lost = 1004
+  for (f = start + 20; f < frames; f += 20) print f " set hero_damage 0"
   print lost " set hero_damage 10"
   # A steering round of 400 frames, shifted a little from level to level so
   # the ship crosses other enemies and shots.
-  for (c = 100 + (level * 13) % 60; c + 400 < frames; c += 400) {
+  for (c = start + 100 + (level * 13) % 60; c + 400 < frames; c += 400) {
     print c " key down Left";        print c + 40 " key up Left"
     print c + 60 " key down Up";     print c + 80 " key up Up"
     print c + 100 " key down Right"; print c + 180 " key up Right"
