@@ -209,6 +209,28 @@ TEST_F(Replays, AChangeAfterTheLastHashIsCaughtAtTheEnd) {
   EXPECT_NE(o.output.find("frame 1100: the state hash is "), std::string::npos) << o.output;
 }
 
+// The hashes a run prints are those its replay keeps, whether it is played
+// from the script or from the replay, and the last frame is listed once.
+TEST_F(Replays, HashesAreTheRecordingsOwnWithTheLevel) {
+  const Replay replay = ReadReplayFile(In("game.zrp"), GameVersion());
+  std::string expected;
+  for (const ReplayCheckpoint& kept : replay.checkpoints) {
+    expected +=
+        "frame " + std::to_string(kept.frame) + " level 3 hash " + ReplayHashText(kept.hash) + "\n";
+  }
+  expected += "frame 1100 level 3 hash " + ReplayHashText(replay.end_hash) + "\n";
+
+  const Outcome replayed = RunSim("--replay " + In("game.zrp") + " --hashes " + In("h.txt"));
+  ASSERT_EQ(replayed.exit_code, 0) << replayed.output;
+  EXPECT_EQ(ReadFile(In("h.txt")), expected);
+  const Outcome scripted =
+      RunSim("--seed 5 --frames 1100 --script " + In("script") + " --hashes - 2>/dev/null");
+  EXPECT_EQ(scripted.output, expected);
+
+  const Outcome even = RunSim("--replay " + In("game.zrp") + " --frames 512 --hashes -");
+  EXPECT_EQ(even.output, expected.substr(0, expected.find("frame 768")));
+}
+
 TEST_F(Replays, BadFilesAreRefusedInOneLine) {
   const std::string bytes = ReadFile(In("game.zrp"));
   WriteFile(In("cut.zrp"), bytes.substr(0, bytes.size() / 2));

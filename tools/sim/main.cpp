@@ -44,7 +44,9 @@ constexpr const char* kUsage =
     "  --replay FILE     play a replay instead of a script (its seed and settings;\n"
     "                    --frames defaults to its length and may stop it early)\n"
     "  --verify          with --replay: exit 3 at the first frame whose state\n"
-    "                    differs from the recording's\n";
+    "                    differs from the recording's\n"
+    "  --hashes FILE     the state hash every 256 frames and after the last one,\n"
+    "                    \"frame F level L hash H\" a line; - writes standard output\n";
 
 struct CommandLine {
   SimOptions sim;
@@ -55,6 +57,7 @@ struct CommandLine {
   std::string screenshot;
   std::string record;
   std::string replay;
+  std::string hashes;
   bool frames_given = false;
   bool seed_given = false;
   bool verify = false;
@@ -127,6 +130,8 @@ CommandLine ParseCommandLine(int argc, char** argv) {
       cl.record = *value;
     } else if (option == "--replay") {
       cl.replay = *value;
+    } else if (option == "--hashes") {
+      cl.hashes = *value;
     } else if (option == "--screenshot") {
       cl.screenshot = *value;
     } else {
@@ -201,6 +206,15 @@ int Run(const CommandLine& cl) {
   if (!cl.dump.empty()) dump.emplace(cl.dump);
 
   SimRunner runner(options);
+  std::optional<DumpFile> hashes;
+  if (!cl.hashes.empty()) hashes.emplace(cl.hashes);
+  // Every kept hash of a replay, and the state after the run's last frame.
+  const auto write_hash = [&](int frame) {
+    if (!hashes) return;
+    hashes->WriteLine("frame " + std::to_string(frame) + " level " +
+                      std::to_string(runner.Window().State().levelNumber) + " hash " +
+                      ReplayHashText(runner.StateHash()));
+  };
   size_t checkpoint = 0;
   std::string desync;
   for (int frame = 1; frame <= frames; ++frame) {
@@ -213,6 +227,7 @@ int Run(const CommandLine& cl) {
       std::cerr << "zephyrant-sim: " << note << '\n';
     }
     if (dump && cl.dump_every > 0 && frame % cl.dump_every == 0) dump->WriteLine(runner.Dump());
+    if (frame % Replay::kCheckpointEvery == 0 || frame == frames) write_hash(frame);
     if (cl.verify && checkpoint < replay->checkpoints.size() &&
         replay->checkpoints[checkpoint].frame == frame) {
       desync = Desync(frame, replay->checkpoints[checkpoint++].hash, runner.StateHash());
