@@ -184,6 +184,21 @@ TEST(TapeWindow, AGameGivenUpWithEscapePlaysBackToTheSameEnd) {
   EXPECT_EQ(session.games.size(), 1u);
 }
 
+TEST(TapeWindow, ALostGameIsKeptWhenItsTableOpens) {
+  Session session;
+  session.PlayAGame();
+  // Every ship lost; at the game-over prompt any key opens the table.
+  for (int i = 0; i < 6 && session.games.empty(); ++i) {
+    session.Window().State().heroDamage = 10;
+    session.Run(8000);
+    session.Window().OnKeyDown(LetterKey('a'));
+    session.Run(500);
+  }
+  ASSERT_EQ(session.games.size(), 1u);
+  EXPECT_FALSE(session.Recorder().GameUnderWay());
+  EXPECT_NE(session.Window().State().screenState, kPlaying);
+}
+
 TEST(TapeWindow, AGameTheWindowClosedOnIsKeptAsFarAsItWent) {
   Session session;
   session.PlayAGame();
