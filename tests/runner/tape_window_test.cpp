@@ -7,6 +7,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <variant>
 #include <vector>
 
 #include "framework/assets.h"
@@ -20,6 +22,14 @@
 
 namespace zephyrant {
 namespace {
+
+void SetVar(GameState& state, const std::string& name, const TapeValue& value) {
+  for (const VarRef& var : Vars(state)) {
+    if (name != var.name) continue;
+    if (auto* d = std::get_if<double*>(&var.pointer)) **d = std::get<double>(value);
+    if (auto* i = std::get_if<int32_t*>(&var.pointer)) **i = std::get<int32_t>(value);
+  }
+}
 
 // The machine's clock, but like a real machine's it gives another seed each
 // time it is asked.
@@ -102,6 +112,12 @@ class Session {
     Run(5000);
   }
 
+  // A variable set as the runner's script sets one, on the tape too.
+  void Set(const char* name, const TapeValue& value) {
+    SetVar(window_->State(), name, value);
+    recorder_.Set(name, value);
+  }
+
   MainWindow& Window() { return *window_; }
   TapeRecorder& Recorder() { return recorder_; }
   uint64_t Hash() { return StateWriter(assets_).Hash(*window_); }
@@ -133,6 +149,7 @@ Playback Play(const Replay& replay) {
   AssetLibrary assets(ZEPHYRANT_SOURCE_ASSETS, machine.audio, nullptr);
   TapePlayer player(replay, machine.services, "game.zrp");
   MainWindow window(player.Services(), assets);
+  player.OnSet = [&window](const TapeEntry& e) { SetVar(window.State(), e.name, e.value); };
   player.Start(window);
   const StateWriter state(assets);
   Playback playback;
@@ -189,7 +206,7 @@ TEST(TapeWindow, ALostGameIsKeptWhenItsTableOpens) {
   session.PlayAGame();
   // Every ship lost; at the game-over prompt any key opens the table.
   for (int i = 0; i < 6 && session.games.empty(); ++i) {
-    session.Window().State().heroDamage = 10;
+    session.Set("hero_damage", 10.0);
     session.Run(8000);
     session.Window().OnKeyDown(LetterKey('a'));
     session.Run(500);
@@ -197,6 +214,8 @@ TEST(TapeWindow, ALostGameIsKeptWhenItsTableOpens) {
   ASSERT_EQ(session.games.size(), 1u);
   EXPECT_FALSE(session.Recorder().GameUnderWay());
   EXPECT_NE(session.Window().State().screenState, kPlaying);
+  // The table took the window back and put the pointer in its middle.
+  EXPECT_EQ(Play(session.games[0]).end_hash, session.games[0].end_hash);
 }
 
 TEST(TapeWindow, AGameTheWindowClosedOnIsKeptAsFarAsItWent) {
