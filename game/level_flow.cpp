@@ -33,6 +33,7 @@ LevelBanner& DropBanner(MainWindow& main_window, const PictureItem& picture, dou
 void MainWindow::NewGame() {
   Entering entering(*this, TapeOp::kCall);
   entering.Entry().call = TapeCall::kNewGame;
+  if (journal_ != nullptr) journal_->GameStarted();
   GameState& state = State();
   state.levelNumber = 1;
   state.levelPhase = 2;

@@ -315,6 +315,7 @@ void MainWindow::OnKeyPress(char character) {
 void MainWindow::HiScores() {
   Entering entering(*this, TapeOp::kCall);
   entering.Entry().call = TapeCall::kHiScores;
+  if (journal_ != nullptr && state_.screenState == kPlaying) journal_->GameEnded();
   OpenHighScoreTable(*this);
 }
 

@@ -42,6 +42,10 @@ class PlayJournal {
  public:
   virtual ~PlayJournal() = default;
   virtual void Entered(const TapeEntry& entry) = 0;
+  // A game began (NewGame), and a game under way ended on its way to the
+  // high-score table: lost, won or given up with Escape.
+  virtual void GameStarted() {}
+  virtual void GameEnded() {}
 };
 
 // The main window: the game world the sprites see, with the surface, the

@@ -72,6 +72,10 @@ TapePlayer::TapePlayer(const Replay& replay, Platform& machine, std::string sour
   saved.difficulty = r.difficulty;
   saved.full = r.full_screen;
   SaveAllSettings(settings_, saved);
+  TapeReader scan(replay_.tape, source_);
+  for (TapeEntry e; scan.Next(e);) {
+    if (e.IsFrame()) last_frame_end_ = scan.At();
+  }
 }
 
 TapePlayer::~TapePlayer() = default;
@@ -85,13 +89,13 @@ bool TapePlayer::PlayFrame() {
   if (run_left_ > 0) {
     --run_left_;
     Play(run_op_, 1);
-    return true;
-  }
-  while (reader_.Next(entry_)) {
-    if (!entry_.IsFrame()) {
-      Apply(entry_);
-      continue;
+  } else {
+    bool found = false;
+    while (!found && reader_.Next(entry_)) {
+      found = entry_.IsFrame();
+      if (!found) Apply(entry_);
     }
+    if (!found) return false;
     if (entry_.op == TapeOp::kLagFrame) {
       Play(TapeOp::kFrames, entry_.lag);
     } else {
@@ -99,9 +103,11 @@ bool TapePlayer::PlayFrame() {
       run_left_ = entry_.count - 1;
       Play(run_op_, 1);
     }
-    return true;
   }
-  return false;
+  if (run_left_ == 0 && reader_.At() == last_frame_end_) {
+    while (reader_.Next(entry_)) Apply(entry_);
+  }
+  return true;
 }
 
 void TapePlayer::Play(TapeOp op, int lag) {

@@ -33,8 +33,10 @@ class TapePlayer {
   // Starts the window up with the replay's settings and seed.
   void Start(MainWindow& window);
   // Plays the next frame: the entries before it, then the frame itself (or,
-  // in a pass in which the recorded game ran no frame, PlayIdle). False,
-  // with nothing played, once the tape has no frame left.
+  // in a pass in which the recorded game ran no frame, PlayIdle). After the
+  // last frame, the entries that came after it too (a game ended by a key
+  // between frames). False, with nothing played, once the tape has no frame
+  // left.
   bool PlayFrame();
   // Frames played so far.
   uint32_t Frame() const { return frame_; }
@@ -68,6 +70,8 @@ class TapePlayer {
   TapeOp run_op_ = TapeOp::kFrames;
   uint32_t run_left_ = 0;
   uint32_t frame_ = 0;
+  // Where the entries after the last frame begin.
+  size_t last_frame_end_ = 0;
 };
 
 }  // namespace zephyrant

@@ -91,17 +91,31 @@ class TapeRecorder::Screen final : public Display {
   TapeRecorder& recorder_;
 };
 
+// The machine's clock; the seed the game takes from it is the replay's (a
+// machine may give another seed each time it is asked).
+class TapeRecorder::SeedClock final : public Clock {
+ public:
+  SeedClock(const Clock& real, TapeRecorder& recorder) : real_(real), recorder_(recorder) {}
+  uint32_t NowMs() const override { return real_.NowMs(); }
+  uint32_t SeedValue() const override {
+    recorder_.seed_ = real_.SeedValue();
+    return recorder_.seed_;
+  }
+
+ private:
+  const Clock& real_;
+  TapeRecorder& recorder_;
+};
+
 TapeRecorder::TapeRecorder(Platform& machine, AssetLibrary& assets)
-    : machine_(machine),
-      state_(assets),
+    : state_(assets),
       input_(std::make_unique<Input>(machine.input, *this)),
       screen_(std::make_unique<Screen>(machine.display, *this)),
-      services_{machine.clock,    *screen_,     machine.audio,      *input_,
+      clock_(std::make_unique<SeedClock>(machine.clock, *this)),
+      services_{*clock_,          *screen_,     machine.audio,      *input_,
                 machine.settings, machine.urls, machine.screenshots} {}
 
-TapeRecorder::~TapeRecorder() {
-  if (window_ != nullptr) window_->SetJournal(nullptr);
-}
+TapeRecorder::~TapeRecorder() = default;
 
 void TapeRecorder::Attach(MainWindow& window) {
   window_ = &window;
@@ -109,7 +123,6 @@ void TapeRecorder::Attach(MainWindow& window) {
 }
 
 void TapeRecorder::Started() {
-  seed_ = machine_.clock.SeedValue();
   const GameState& s = window_->State();
   settings_.difficulty = s.difficulty;
   settings_.speed = s.speedSetting;
@@ -136,6 +149,19 @@ void TapeRecorder::Set(std::string_view name, const TapeValue& value) {
 
 void TapeRecorder::Entered(const TapeEntry& entry) {
   Write(entry);
+  if (!game_end_due_) return;
+  game_end_due_ = false;
+  game_under_way_ = false;
+  if (!full_ && OnGameEnd) OnGameEnd(Finish(start_frame_));
+}
+
+void TapeRecorder::GameStarted() {
+  game_under_way_ = true;
+  start_frame_ = writer_.Frames();
+}
+
+void TapeRecorder::GameEnded() {
+  if (game_under_way_) game_end_due_ = true;
 }
 
 void TapeRecorder::Answer(const TapeEntry& e) {
@@ -168,6 +194,7 @@ void TapeRecorder::Write(const TapeEntry& entry) {
   if (full_) return;
   if (writer_.Frames() >= kMaxReplayFrames || writer_.Bytes().size() >= kTapeRoom) {
     full_ = true;
+    if (OnFull) OnFull();
     return;
   }
   writer_.Add(entry);

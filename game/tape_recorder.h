@@ -5,6 +5,7 @@
 // what entered, and the input and display it hands the window tell it what
 // the game read. The same recorder serves the window and the runner.
 
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -20,7 +21,7 @@ namespace zephyrant {
 
 class TapeRecorder final : public PlayJournal {
  public:
-  // Listens to `machine`'s input and display.
+  // Listens to `machine`'s input and display, and to the seed its clock gives.
   TapeRecorder(Platform& machine, AssetLibrary& assets);
   ~TapeRecorder() override;
   TapeRecorder(const TapeRecorder&) = delete;
@@ -29,7 +30,8 @@ class TapeRecorder final : public PlayJournal {
   // The machine's services with the listening input and display: the main
   // window to be recorded is made with these.
   Platform& Services() { return services_; }
-  // Listens to the window from now on, which is before its StartUp.
+  // Listens to the window from now on, which is before its StartUp. The
+  // window is made after the recorder and goes before it.
   void Attach(MainWindow& window);
   // After the window's StartUp: the settings it started with.
   void Started();
@@ -39,6 +41,18 @@ class TapeRecorder final : public PlayJournal {
   void Set(std::string_view name, const TapeValue& value);
 
   void Entered(const TapeEntry& entry) override;
+  void GameStarted() override;
+  void GameEnded() override;
+
+  // Whether a game has begun and not yet ended.
+  bool GameUnderWay() const { return game_under_way_; }
+  // The tape up to now with the game under way marked as its game.
+  Replay FinishGame() const { return Finish(start_frame_); }
+  // Called with the tape up to each game's end, once the call or frame in
+  // which it ended has run; never once the tape is full.
+  std::function<void(const Replay& replay)> OnGameEnd;
+  // Called once, when the tape reaches the format's limits and stops.
+  std::function<void()> OnFull;
 
   // Frames recorded so far.
   uint32_t Frames() const { return writer_.Frames(); }
@@ -51,17 +65,19 @@ class TapeRecorder final : public PlayJournal {
  private:
   class Input;
   class Screen;
+  class SeedClock;
   friend class Input;
   friend class Screen;
+  friend class SeedClock;
 
   void Write(const TapeEntry& entry);
   // What the game read; written only when the model would answer otherwise.
   void Answer(const TapeEntry& entry);
 
-  Platform& machine_;
   StateWriter state_;
   std::unique_ptr<Input> input_;
   std::unique_ptr<Screen> screen_;
+  std::unique_ptr<SeedClock> clock_;
   Platform services_;
   MainWindow* window_ = nullptr;
   uint32_t seed_ = 0;
@@ -70,6 +86,9 @@ class TapeRecorder final : public PlayJournal {
   ReadModel model_;
   std::vector<ReplayCheckpoint> checkpoints_;
   bool full_ = false;
+  bool game_under_way_ = false;
+  bool game_end_due_ = false;
+  uint32_t start_frame_ = 0;
 };
 
 }  // namespace zephyrant

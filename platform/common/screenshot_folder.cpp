@@ -28,8 +28,8 @@ namespace fs = std::filesystem;
 constexpr mode_t kNewFolderMode = 0700;
 constexpr mode_t kNewFileMode = 0666;  // less the player's umask
 
-// Makes the folder and every missing folder above it. Empty when it is
-// there, else why not.
+}  // namespace
+
 std::string MakeFolders(const fs::path& folder) {
   fs::path made;
   for (const fs::path& part : folder) {
@@ -43,6 +43,8 @@ std::string MakeFolders(const fs::path& folder) {
   }
   return {};
 }
+
+namespace {
 
 // Opens a file at the first free name of the second; -1 with errno set when
 // there is none.
@@ -58,7 +60,11 @@ int ClaimName(const fs::path& folder, const std::tm& when, fs::path& path) {
 }  // namespace
 
 fs::path DefaultScreenshotFolder() {
-  const fs::path below = fs::path("zephyrant") / "screenshots";
+  return PlayerDataFolder("screenshots");
+}
+
+fs::path PlayerDataFolder(std::string_view name) {
+  const fs::path below = fs::path("zephyrant") / name;
   const char* data = std::getenv("XDG_DATA_HOME");
   if (data != nullptr && fs::path(data).is_absolute()) return fs::path(data) / below;
   const fs::path share = fs::path(".local") / "share" / below;

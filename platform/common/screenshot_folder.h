@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "framework/platform.h"
 
@@ -23,6 +24,11 @@ namespace zephyrant {
 // Where screenshots go: $XDG_DATA_HOME/zephyrant/screenshots when that is set
 // to an absolute path, else $HOME/.local/share/zephyrant/screenshots.
 std::filesystem::path DefaultScreenshotFolder();
+// The game's folder `name` in the player's data folder, by the same rules.
+std::filesystem::path PlayerDataFolder(std::string_view name);
+// Makes the folder and every missing folder above it, new ones only the
+// player may enter. Empty when it is there, else why not.
+std::string MakeFolders(const std::filesystem::path& folder);
 
 // The file name of the n-th shot (from 1) taken in the second `when`, such as
 // zephyrant-2026-12-07_20-31-05.png, then zephyrant-2026-12-07_20-31-05-2.png.

@@ -16,8 +16,10 @@
 
 #include "framework/assets.h"
 #include "game/main_window.h"
+#include "game/tape_recorder.h"
 #include "platform/common/command_line.h"
 #include "platform/common/data_folder.h"
+#include "platform/common/replay_folder.h"
 #include "platform/common/screenshot_folder.h"
 #include "platform/common/settings_file.h"
 #include "platform/sdl/pad_menu_keys.h"
@@ -328,6 +330,15 @@ int AnswerCommandLine(const CommandLine& line) {
   return -1;
 }
 
+// Every game played is kept as a replay of the session up to its end.
+void KeepReplays(TapeRecorder& recorder, ReplayFolder& replays) {
+  recorder.OnGameEnd = [&replays](const Replay& replay) { replays.Save(replay); };
+  recorder.OnFull = [] {
+    std::fputs("zephyrant: this session is too long to record; its later games keep no replay\n",
+               stderr);
+  };
+}
+
 int Fail(SdlDisplay* display, const std::string& message) {
   std::fprintf(stderr, "zephyrant: %s\n", message.c_str());
   if (display != nullptr) display->ShowError(kErrorTitle, message);
@@ -357,15 +368,22 @@ int RunGame(int argc, char** argv) {
     SettingsFile settings(DefaultSettingsFolder());
     ScreenshotFolder screenshots(DefaultScreenshotFolder());
     Platform platform{clock, display, audio, input, settings, urls, screenshots};
-    MainWindow main_window(platform, assets);
+    TapeRecorder recorder(platform, assets);
+    ReplayFolder replays(DefaultReplayFolder());
+    KeepReplays(recorder, replays);
+    MainWindow main_window(recorder.Services(), assets);
+    recorder.Attach(main_window);
     if (line.full_screen) main_window.SetFullScreenForThisRun(*line.full_screen);
     main_window.StartUp();
+    recorder.Started();
     const std::vector<uint32_t> icon =
         MakeWindowIcon(assets.Images(Holder::kShip, "Hero").Item("hero"));
     display.SetIcon(icon.data(), Size{kWindowIconSide, kWindowIconSide});
     SDL_StartTextInput();
     RunMessageLoop(main_window, display, input);
     main_window.SaveWindowSize();
+    // A game the window closed on is kept as far as it went.
+    if (recorder.GameUnderWay() && !recorder.Full()) replays.Save(recorder.FinishGame());
   } catch (const std::exception& error) {
     return Fail(&display, error.what());
   }
