@@ -18,15 +18,6 @@ namespace zephyrant {
 
 namespace {
 
-void AppendKey(std::string& out, const char* key) {
-  AppendJsonString(out, key);
-  out += ':';
-}
-
-void AppendInt(std::string& out, long long value) {
-  out += std::to_string(value);
-}
-
 void AppendBool(std::string& out, bool value) {
   out += value ? "true" : "false";
 }
@@ -44,11 +35,11 @@ void AppendArray(std::string& out, const std::array<T, N>& values, Append append
 void AppendVar(std::string& out, const VarPointer& pointer) {
   struct {
     std::string& out;
-    void operator()(int32_t* v) const { AppendInt(out, *v); }
+    void operator()(int32_t* v) const { AppendJsonInt(out, *v); }
     void operator()(double* v) const { AppendJsonNumber(out, *v); }
     void operator()(std::string* v) const { AppendJsonString(out, *v); }
     void operator()(std::array<int32_t, 7>* v) const {
-      AppendArray(out, *v, [](std::string& o, int32_t x) { AppendInt(o, x); });
+      AppendArray(out, *v, [](std::string& o, int32_t x) { AppendJsonInt(o, x); });
     }
     void operator()(std::array<std::string, 7>* v) const {
       AppendArray(out, *v, [](std::string& o, const std::string& x) { AppendJsonString(o, x); });
@@ -140,14 +131,14 @@ StateWriter::StateWriter(AssetLibrary& assets) {
 
 void StateWriter::AppendImage(std::string& out, const PictureItem* image) const {
   const auto found = image != nullptr ? list_of_.find(image) : list_of_.end();
-  AppendKey(out, "list");
+  AppendJsonKey(out, "list");
   if (found != list_of_.end()) {
     AppendJsonString(out, found->second);
   } else {
     out += "null";
   }
   out += ',';
-  AppendKey(out, "image");
+  AppendJsonKey(out, "image");
   if (image != nullptr) {
     AppendJsonString(out, image->Name);
   } else {
@@ -161,66 +152,66 @@ void StateWriter::AppendSprite(std::string& out, const Sprite& sprite) const {
       sprite.IsImageSprite() ? static_cast<const ImageSprite*>(&sprite) : nullptr;
   const auto* background = dynamic_cast<const BackgroundSprite*>(&sprite);
   out += '{';
-  AppendKey(out, "class");
+  AppendJsonKey(out, "class");
   AppendJsonString(out, ClassName(typeid(sprite)));
   out += ',';
   AppendImage(out, image_sprite ? image_sprite->Image : background ? background->Image : nullptr);
-  AppendKey(out, "x");
+  AppendJsonKey(out, "x");
   AppendJsonNumber(out, sprite.X);
   out += ',';
-  AppendKey(out, "y");
+  AppendJsonKey(out, "y");
   AppendJsonNumber(out, sprite.Y);
   out += ',';
-  AppendKey(out, "z");
-  AppendInt(out, sprite.Z());
+  AppendJsonKey(out, "z");
+  AppendJsonInt(out, sprite.Z());
   out += ',';
-  AppendKey(out, "width");
-  AppendInt(out, sprite.Width);
+  AppendJsonKey(out, "width");
+  AppendJsonInt(out, sprite.Width);
   out += ',';
-  AppendKey(out, "height");
-  AppendInt(out, sprite.Height);
+  AppendJsonKey(out, "height");
+  AppendJsonInt(out, sprite.Height);
   out += ',';
-  AppendKey(out, "frame_pos");
+  AppendJsonKey(out, "frame_pos");
   if (image_sprite != nullptr) {
     AppendJsonNumber(out, image_sprite->FramePos);
   } else {
     out += "null";
   }
   out += ',';
-  AppendKey(out, "frame_speed");
+  AppendJsonKey(out, "frame_speed");
   if (image_sprite != nullptr) {
     AppendJsonNumber(out, image_sprite->FrameSpeed);
   } else {
     out += "null";
   }
   out += ',';
-  AppendKey(out, "visible");
+  AppendJsonKey(out, "visible");
   AppendBool(out, sprite.Visible);
   out += ',';
-  AppendKey(out, "killed");
+  AppendJsonKey(out, "killed");
   AppendBool(out, sprite.Killed());
   if (sprite.IsRotatedSprite()) {
     out += ',';
-    AppendKey(out, "angle");
-    AppendInt(out, static_cast<const RotatedSprite&>(sprite).Angle);
+    AppendJsonKey(out, "angle");
+    AppendJsonInt(out, static_cast<const RotatedSprite&>(sprite).Angle);
   }
   out += '}';
 }
 
 void StateWriter::AppendVarsAndSprites(std::string& out, GameWorld& world,
                                        bool with_desktop) const {
-  AppendKey(out, "vars");
+  AppendJsonKey(out, "vars");
   out += '{';
   bool first = true;
   for (const VarRef& var : Vars(world.State())) {
     if (!with_desktop && IsDesktopVar(var.name)) continue;
     if (!first) out += ',';
     first = false;
-    AppendKey(out, var.name);
+    AppendJsonKey(out, var.name);
     AppendVar(out, var.pointer);
   }
   out += "},";
-  AppendKey(out, "sprites");
+  AppendJsonKey(out, "sprites");
   AppendList(out, world.Engine().Sprites(),
              [this](std::string& o, const Sprite* s) { AppendSprite(o, *s); });
 }
@@ -230,6 +221,15 @@ uint64_t StateWriter::Hash(GameWorld& world) const {
   AppendVarsAndSprites(out, world, false);
   out += '}';
   return Fnv1a64(out);
+}
+
+void AppendJsonKey(std::string& out, const char* key) {
+  AppendJsonString(out, key);
+  out += ':';
+}
+
+void AppendJsonInt(std::string& out, long long value) {
+  out += std::to_string(value);
 }
 
 }  // namespace zephyrant

@@ -20,6 +20,9 @@ namespace zephyrant {
 void AppendJsonString(std::string& out, std::string_view text);
 // The shortest text that reads back as the same double; null for NaN and infinities.
 void AppendJsonNumber(std::string& out, double value);
+// `"key":`
+void AppendJsonKey(std::string& out, const char* key);
+void AppendJsonInt(std::string& out, long long value);
 
 // A class's name as the game spells it: "MenuItem", not "zephyrant::MenuItem".
 std::string ClassName(const std::type_info& type);

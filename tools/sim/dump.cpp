@@ -7,30 +7,21 @@ namespace zephyrant {
 
 namespace {
 
-void AppendKey(std::string& out, const char* key) {
-  AppendJsonString(out, key);
-  out += ':';
-}
-
-void AppendInt(std::string& out, long long value) {
-  out += std::to_string(value);
-}
-
 void AppendText(std::string& out, const TextRecord& text) {
   out += '{';
-  AppendKey(out, "text");
+  AppendJsonKey(out, "text");
   AppendJsonString(out, text.text);
   out += ',';
-  AppendKey(out, "x");
-  AppendInt(out, text.x);
+  AppendJsonKey(out, "x");
+  AppendJsonInt(out, text.x);
   out += ',';
-  AppendKey(out, "y");
-  AppendInt(out, text.y);
+  AppendJsonKey(out, "y");
+  AppendJsonInt(out, text.y);
   out += ',';
-  AppendKey(out, "size");
-  AppendInt(out, text.size);
+  AppendJsonKey(out, "size");
+  AppendJsonInt(out, text.size);
   out += ',';
-  AppendKey(out, "color");
+  AppendJsonKey(out, "color");
   out += '[' + std::to_string(text.color.r) + ',' + std::to_string(text.color.g) + ',' +
          std::to_string(text.color.b) + ']';
   out += '}';
@@ -38,17 +29,17 @@ void AppendText(std::string& out, const TextRecord& text) {
 
 void AppendSound(std::string& out, const SoundEvent& sound) {
   out += '{';
-  AppendKey(out, "list");
+  AppendJsonKey(out, "list");
   AppendJsonString(out, sound.list);
   out += ',';
-  AppendKey(out, "name");
+  AppendJsonKey(out, "name");
   AppendJsonString(out, sound.name);
   out += ',';
-  AppendKey(out, "volume");
-  AppendInt(out, sound.volume);
+  AppendJsonKey(out, "volume");
+  AppendJsonInt(out, sound.volume);
   out += ',';
-  AppendKey(out, "pan");
-  AppendInt(out, sound.pan);
+  AppendJsonKey(out, "pan");
+  AppendJsonInt(out, sound.pan);
   out += '}';
 }
 
@@ -71,15 +62,15 @@ DumpWriter::DumpWriter(AssetLibrary& assets) : state_(assets) {}
 std::string DumpWriter::Dump(int frame, MainWindow& main_window,
                              std::vector<SoundEvent>& sounds) const {
   std::string out = "{";
-  AppendKey(out, "frame");
-  AppendInt(out, frame);
+  AppendJsonKey(out, "frame");
+  AppendJsonInt(out, frame);
   out += ',';
   state_.AppendVarsAndSprites(out, main_window, true);
   out += ',';
-  AppendKey(out, "texts");
+  AppendJsonKey(out, "texts");
   AppendList(out, main_window.Texts(), AppendText);
   out += ',';
-  AppendKey(out, "sounds");
+  AppendJsonKey(out, "sounds");
   AppendList(out, sounds, AppendSound);
   out += '}';
   sounds.clear();
