@@ -10,7 +10,7 @@ namespace zephyrant {
 namespace {
 
 // Only --help and --version have a letter too; the others are spelled out.
-enum OptionId { kHelp = 'h', kVersion = 'V', kFullScreen = 256, kWindow, kData };
+enum OptionId { kHelp = 'h', kVersion = 'V', kFullScreen = 256, kWindow, kData, kReplay };
 
 constexpr option kOptions[] = {
     {"help", no_argument, nullptr, kHelp},
@@ -18,6 +18,7 @@ constexpr option kOptions[] = {
     {"fullscreen", no_argument, nullptr, kFullScreen},
     {"window", no_argument, nullptr, kWindow},
     {"data", required_argument, nullptr, kData},
+    {"replay", required_argument, nullptr, kReplay},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -74,6 +75,14 @@ CommandLine ParseCommandLine(int argc, char* const* argv) {
         }
         line.data_folder = optarg;
         break;
+      case kReplay:
+        if (optarg[0] == '\0') return UsageError("zephyrant: option '--replay' needs a file");
+        // One window shows one replay.
+        if (!line.replay_file.empty()) {
+          return UsageError("zephyrant: option '--replay' given twice");
+        }
+        line.replay_file = optarg;
+        break;
       case ':':
         return UsageError("zephyrant: option '" + Offending(argv[previous], optopt) +
                           "' needs a value");
@@ -111,6 +120,8 @@ std::string UsageText() {
              "                    (neither is saved; saving on the options screen keeps\n"
              "                    what the options screen shows)\n"
              "      --data DIR    take the pictures, sounds, font and help page from DIR\n"
+             "      --replay FILE watch a recorded game at its own speed; Escape stops it\n"
+             "                    (--fullscreen or --window chooses how it shows)\n"
              "  -h, --help        show this help and end\n"
              "  -V, --version     show the version and end\n"
              "\n"

@@ -17,6 +17,8 @@ struct CommandLine {
   std::optional<int> full_screen;
   // The data folder given with --data; empty when none was.
   std::string data_folder;
+  // The replay to watch instead of playing (--replay); empty when none.
+  std::string replay_file;
   // With kUsageError: the one line that names what was wrong.
   std::string error;
 };

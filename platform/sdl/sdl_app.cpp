@@ -23,96 +23,20 @@
 #include "platform/common/screenshot_folder.h"
 #include "platform/common/settings_file.h"
 #include "platform/sdl/pad_menu_keys.h"
+#include "platform/sdl/replay_viewer.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_clock.h"
 #include "platform/sdl/sdl_display.h"
 #include "platform/sdl/sdl_input.h"
 #include "platform/sdl/sdl_keys.h"
+#include "platform/sdl/sdl_session.h"
 #include "platform/sdl/sdl_url_opener.h"
-#include "platform/sdl/window_icon.h"
 
 namespace zephyrant {
 
 namespace {
 
-constexpr const char* kErrorTitle = "Zephyrant";
 constexpr int kExitUsage = 2;
-
-// True when the comma-separated list of video drivers names this one.
-bool NamesDriver(const char* list, const char* driver) {
-  if (list == nullptr) return false;
-  const std::string_view names(list);
-  const size_t length = std::strlen(driver);
-  for (size_t start = 0; start <= names.size();) {
-    size_t end = names.find(',', start);
-    if (end == std::string_view::npos) end = names.size();
-    if (end - start == length && SDL_strncasecmp(list + start, driver, length) == 0) return true;
-    start = end + 1;
-  }
-  return false;
-}
-
-// Without a window system SDL falls back to drivers that show nothing, and
-// the game would run unseen for ever; they serve only who asks for them.
-bool ShowsNothingUnasked(const char* driver) {
-  if (driver == nullptr) return false;
-  const bool invisible =
-      SDL_strcasecmp(driver, "offscreen") == 0 || SDL_strcasecmp(driver, "dummy") == 0;
-  return invisible && !NamesDriver(SDL_GetHint(SDL_HINT_VIDEODRIVER), driver);
-}
-
-std::string Setting(const char* name) {
-  const char* value = std::getenv(name);
-  return std::string(name) + (value != nullptr ? "=" + std::string(value) : " unset");
-}
-
-// SDL for the length of one run. Sound and game controllers are optional:
-// without them the game plays silent, from the keyboard and mouse.
-class SdlSession {
- public:
-  SdlSession() {
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-      video_problem_ = SDL_GetError();
-      return;
-    }
-    if (ShowsNothingUnasked(SDL_GetCurrentVideoDriver())) {
-      video_problem_ = "no X11 or Wayland display (" + Setting("DISPLAY") + ", " +
-                       Setting("WAYLAND_DISPLAY") + ")";
-      return;
-    }
-    audio_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-    if (!audio_) audio_problem_ = SDL_GetError();
-    SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER | SDL_INIT_JOYSTICK);
-  }
-  ~SdlSession() { SDL_Quit(); }
-  SdlSession(const SdlSession&) = delete;
-  SdlSession& operator=(const SdlSession&) = delete;
-
-  bool Video() const { return video_problem_.empty(); }
-  // Why there is no display to play on.
-  const std::string& VideoProblem() const { return video_problem_; }
-  bool Audio() const { return audio_; }
-  // Why SDL's audio did not start; empty when it did.
-  const std::string& AudioProblem() const { return audio_problem_; }
-
- private:
-  std::string video_problem_;
-  bool audio_ = false;
-  std::string audio_problem_;
-};
-
-// The executable as the system sees it, so that the assets beside it are
-// found however the game was started (from a PATH search, a relative path or
-// a link).
-std::string ExecutablePath(int argc, char** argv) {
-  const std::string given = argc > 0 && argv[0] != nullptr ? argv[0] : "";
-  char* base = SDL_GetBasePath();
-  if (base == nullptr) return given;
-  const std::filesystem::path name = std::filesystem::path(given).filename();
-  const std::string path = (std::filesystem::path(base) / name).string();
-  SDL_free(base);
-  return path;
-}
 
 std::optional<MouseButton> ButtonOf(Uint8 button) {
   switch (button) {
@@ -293,24 +217,6 @@ void RunMessageLoop(MainWindow& main_window, SdlDisplay& display, SdlInput& inpu
   }
 }
 
-// The game plays silent without a sound device, and says so once.
-void ReportSilence(const SdlSession& session, const SdlAudio& audio) {
-  if (audio.IsOpen()) return;
-  std::string reason = session.Audio() ? audio.OpenProblem() : session.AudioProblem();
-  if (reason.empty()) reason = "no reason given";
-  std::fprintf(stderr, "zephyrant: no sound device (%s); playing silent\n", reason.c_str());
-}
-
-// The data folder as the command line, the environment and the place of the
-// binary give it.
-std::string DataFolderFor(const CommandLine& line, int argc, char** argv) {
-  const std::filesystem::path binary_folder =
-      std::filesystem::path(ExecutablePath(argc, argv)).parent_path();
-  const DataFolder found = FindDataFolder(DataSearchFor(line.data_folder, binary_folder));
-  if (found.folder.empty()) throw std::runtime_error(NoDataMessage(found));
-  return found.folder.string();
-}
-
 // Answers --help and --version, and refuses a command line it cannot read;
 // the exit status, or -1 when the game is to be played.
 int AnswerCommandLine(const CommandLine& line) {
@@ -339,18 +245,13 @@ void KeepReplays(TapeRecorder& recorder, ReplayFolder& replays) {
   };
 }
 
-int Fail(SdlDisplay* display, const std::string& message) {
-  std::fprintf(stderr, "zephyrant: %s\n", message.c_str());
-  if (display != nullptr) display->ShowError(kErrorTitle, message);
-  return 1;
-}
-
 }  // namespace
 
 int RunGame(int argc, char** argv) {
   // Before SDL starts, so that --help and --version need no display.
   const CommandLine line = ParseCommandLine(argc, argv);
   if (const int status = AnswerCommandLine(line); status >= 0) return status;
+  if (!line.replay_file.empty()) return WatchReplay(line, argc, argv);
 
   SdlSession session;
   if (!session.Video()) return Fail(nullptr, "cannot open a display: " + session.VideoProblem());
@@ -376,9 +277,7 @@ int RunGame(int argc, char** argv) {
     if (line.full_screen) main_window.SetFullScreenForThisRun(*line.full_screen);
     main_window.StartUp();
     recorder.Started();
-    const std::vector<uint32_t> icon =
-        MakeWindowIcon(assets.Images(Holder::kShip, "Hero").Item("hero"));
-    display.SetIcon(icon.data(), Size{kWindowIconSide, kWindowIconSide});
+    ShowGameIcon(display, assets);
     SDL_StartTextInput();
     RunMessageLoop(main_window, display, input);
     main_window.SaveWindowSize();

@@ -39,16 +39,15 @@ for tool in desktop-file-validate appstreamcli groff; do
 done
 
 work=$(mktemp -d /tmp/zephyrant-install.XXXXXX)
+# shellcheck source=tests/smoke/virtual_display.sh
+. "$src/tests/smoke/virtual_display.sh"
 xvfb_pid=""
 game_pid=""
 failures=0
 
 cleanup() {
   if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null; fi
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-  fi
+  stop_virtual_display
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -185,14 +184,8 @@ fi
 
 if [ "$run_game" = yes ] && command -v Xvfb >/dev/null 2>&1 && command -v xdotool >/dev/null 2>&1; then
   echo "== a few frames on a virtual display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -br -nolisten tcp 3>"$work/display" \
-    2>"$work/xvfb.log" &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-  done
-  display=":$(tr -d '[:space:]' <"$work/display")"
+  start_virtual_display "$work" 1280x1024x24 -br || fail "no virtual display"
+  display=${virtual_display:-}
   home="$work/home"
   mkdir -p "$home" "$work/elsewhere"
   (cd "$work/elsewhere" && exec env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$display" \

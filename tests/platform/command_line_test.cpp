@@ -46,6 +46,17 @@ TEST(CommandLine, DataFolderAsSeparateWordOrAfterEquals) {
   EXPECT_EQ(both.full_screen, 1);
 }
 
+TEST(CommandLine, ReplayToWatchWithHowItShows) {
+  EXPECT_EQ(Parse({}).replay_file, "");
+  EXPECT_EQ(Parse({"--replay", "a b.zrp"}).replay_file, "a b.zrp");
+  const CommandLine line = Parse({"--window", "--replay=game.zrp", "--data", "d"});
+  EXPECT_EQ(line.action, Action::kPlay);
+  EXPECT_EQ(line.replay_file, "game.zrp");
+  EXPECT_EQ(line.full_screen, 1);
+  EXPECT_EQ(line.data_folder, "d");
+  EXPECT_EQ(Parse({"--replay", "x", "--help"}).action, Action::kHelp);
+}
+
 TEST(CommandLine, HelpAndVersionWinOverPlayOptions) {
   EXPECT_EQ(Parse({"--help"}).action, Action::kHelp);
   EXPECT_EQ(Parse({"-h"}).action, Action::kHelp);
@@ -67,6 +78,10 @@ TEST(CommandLine, WrongWordsAreNamedInOneLine) {
       {{"--data"}, "zephyrant: option '--data' needs a value (try --help)"},
       {{"--data="}, "zephyrant: option '--data' needs a folder (try --help)"},
       {{"--window=yes"}, "zephyrant: option '--window' takes no value (try --help)"},
+      {{"--replay"}, "zephyrant: option '--replay' needs a value (try --help)"},
+      {{"--replay="}, "zephyrant: option '--replay' needs a file (try --help)"},
+      {{"--replay", "a", "--replay=b"}, "zephyrant: option '--replay' given twice (try --help)"},
+      {{"--replay", "a", "b"}, "zephyrant: unexpected argument 'b' (try --help)"},
       {{"level3"}, "zephyrant: unexpected argument 'level3' (try --help)"},
       {{"--window", "extra"}, "zephyrant: unexpected argument 'extra' (try --help)"},
       // A wrong word is refused even beside --help.
@@ -92,10 +107,10 @@ TEST(CommandLine, ParsesAfreshEachTime) {
 TEST(CommandLine, HelpSaysWhereThePlayersFilesLive) {
   const std::string usage = UsageText();
   for (const char* text :
-       {"--fullscreen", "--window", "--data DIR", "--help", "--version", "$ZEPHYRANT_DATA",
-        "$XDG_DATA_DIRS", "$XDG_CONFIG_HOME/zephyrant/settings.ini", "~/.config/zephyrant",
-        "$XDG_DATA_HOME/zephyrant/screenshots", "$XDG_DATA_HOME/zephyrant/replays",
-        "~/.local/share/zephyrant"}) {
+       {"--fullscreen", "--window", "--data DIR", "--replay FILE", "--help", "--version",
+        "$ZEPHYRANT_DATA", "$XDG_DATA_DIRS", "$XDG_CONFIG_HOME/zephyrant/settings.ini",
+        "~/.config/zephyrant", "$XDG_DATA_HOME/zephyrant/screenshots",
+        "$XDG_DATA_HOME/zephyrant/replays", "~/.local/share/zephyrant"}) {
     EXPECT_NE(usage.find(text), std::string::npos) << text;
   }
   // The installed data's place as this build has it, not a guess.

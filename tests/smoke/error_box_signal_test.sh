@@ -19,16 +19,15 @@ if ! command -v Xvfb >/dev/null 2>&1; then
 fi
 
 work=$(mktemp -d)
+# shellcheck source=tests/smoke/virtual_display.sh
+. "$(dirname "$0")/virtual_display.sh"
 xvfb_pid=""
 game_pid=""
 failures=0
 
 cleanup() {
   if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null; fi
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-  fi
+  stop_virtual_display
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -48,19 +47,8 @@ cat >"$work/fonts/fonts.alias" <<'ALIASES'
 -misc-fixed-medium-r-normal--13-120-75-75-c-70-iso10646-1 fixed
 ALIASES
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -fp "built-ins,$work/fonts" \
-  3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
-  echo "FAIL: Xvfb did not start"
-  cat "$work/xvfb.log"
-  exit 1
-fi
-export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
+start_virtual_display "$work" 1024x768x24 -fp "built-ins,$work/fonts" || exit 1
+export DISPLAY=$virtual_display
 
 export HOME="$work/home"
 export XDG_CONFIG_HOME="$HOME/.config"

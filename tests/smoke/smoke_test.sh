@@ -32,16 +32,15 @@ for tool in Xvfb xdotool import convert; do
 done
 
 work=$(mktemp -d)
+# shellcheck source=tests/smoke/virtual_display.sh
+. "$(dirname "$0")/virtual_display.sh"
 xvfb_pid=""
 game_pid=""
 failures=0
 
 cleanup() {
   if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null; fi
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-  fi
+  stop_virtual_display
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -56,21 +55,9 @@ fail() {
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 start_xvfb() {
-  # -displayfd makes the server pick a free display and name it once ready.
   # -br: a black root window, so that only the game can put a picture up.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -br -nolisten tcp 3>"$work/display" \
-    2>"$work/xvfb.log" &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-  done
-  if [ ! -s "$work/display" ]; then
-    echo "FAIL: Xvfb did not start"
-    cat "$work/xvfb.log"
-    exit 1
-  fi
-  export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
+  start_virtual_display "$work" 1280x1024x24 -br || exit 1
+  export DISPLAY=$virtual_display
 }
 
 # A throw-away home, so that the player's own settings are never touched.
