@@ -100,7 +100,12 @@ TapeRecorder::TapeRecorder(Platform& machine, AssetLibrary& assets)
                 machine.settings, machine.urls, machine.screenshots} {}
 
 TapeRecorder::~TapeRecorder() {
+  Detach();
+}
+
+void TapeRecorder::Detach() {
   if (window_ != nullptr) window_->SetJournal(nullptr);
+  window_ = nullptr;
 }
 
 void TapeRecorder::Attach(MainWindow& window) {

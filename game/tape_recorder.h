@@ -31,6 +31,9 @@ class TapeRecorder final : public PlayJournal {
   Platform& Services() { return services_; }
   // Listens to the window from now on, which is before its StartUp.
   void Attach(MainWindow& window);
+  // Stops listening; a window that is to go before its recorder must be let
+  // go of first.
+  void Detach();
   // After the window's StartUp: the settings it started with.
   void Started();
   // A runner's pass in which the game ran no frame (paused, inactive).
