@@ -80,7 +80,10 @@ MainWindow::MainWindow(Platform& platform, AssetLibrary& assets)
   };
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // Whatever the sprites do as they go is no play for a replay to keep.
+  journal_ = nullptr;
+}
 
 void MainWindow::StartUp() {
   // 1. Saved settings and the high-score table.

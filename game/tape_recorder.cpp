@@ -117,6 +117,11 @@ TapeRecorder::TapeRecorder(Platform& machine, AssetLibrary& assets)
 
 TapeRecorder::~TapeRecorder() = default;
 
+void TapeRecorder::Detach() {
+  if (window_ != nullptr) window_->SetJournal(nullptr);
+  window_ = nullptr;
+}
+
 void TapeRecorder::Attach(MainWindow& window) {
   window_ = &window;
   window.SetJournal(this);

@@ -33,6 +33,9 @@ class TapeRecorder final : public PlayJournal {
   // Listens to the window from now on, which is before its StartUp. The
   // window is made after the recorder and goes before it.
   void Attach(MainWindow& window);
+  // Stops listening; a window that is to go before its recorder must be let
+  // go of first.
+  void Detach();
   // After the window's StartUp: the settings it started with.
   void Started();
   // A runner's pass in which the game ran no frame (paused, inactive).

@@ -81,6 +81,11 @@ SimRunner::SimRunner(const SimOptions& options)
   if (recorder_) recorder_->Started();
 }
 
+SimRunner::~SimRunner() {
+  // The window goes before the recorder that listens to it.
+  if (recorder_) recorder_->Detach();
+}
+
 Platform& SimRunner::GameServices() {
   if (recorder_) return recorder_->Services();
   if (player_) return player_->Services();

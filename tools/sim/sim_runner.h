@@ -44,6 +44,7 @@ class SimRunner {
  public:
   // Raises a MediaError when the assets cannot be loaded.
   explicit SimRunner(const SimOptions& options);
+  ~SimRunner();
   SimRunner(const SimRunner&) = delete;
   SimRunner& operator=(const SimRunner&) = delete;
 
