@@ -53,14 +53,24 @@ class TapePlayer::SeedClock final : public Clock {
   uint32_t seed_;
 };
 
+// Opens nothing: whether the recorded game's page opened is on the tape.
+class TapePlayer::Browser final : public UrlOpener {
+ public:
+  explicit Browser(const ReadModel& model) : model_(model) {}
+  bool Open(const std::string&) override { return model_.browser; }
+
+ private:
+  const ReadModel& model_;
+};
+
 TapePlayer::TapePlayer(const Replay& replay, Platform& machine, std::string source)
     : replay_(replay),
       source_(std::move(source)),
       input_(std::make_unique<Input>(model_)),
       screen_(std::make_unique<Screen>(machine.display, model_)),
       clock_(std::make_unique<SeedClock>(machine.clock, replay.seed)),
-      services_{*clock_,   *screen_,     machine.audio,      *input_,
-                settings_, machine.urls, machine.screenshots},
+      urls_(std::make_unique<Browser>(model_)),
+      services_{*clock_, *screen_, machine.audio, *input_, settings_, *urls_, machine.screenshots},
       reader_(replay_.tape, source_) {
   const ReplaySettings& r = replay.settings;
   SavedSettings saved;

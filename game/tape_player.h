@@ -21,7 +21,7 @@ namespace zephyrant {
 
 class TapePlayer {
  public:
-  // `machine`'s clock, audio, URL opener and screenshots serve the game and
+  // `machine`'s clock, audio and screenshots serve the game and
   // its display shows it; `replay` must outlive the player.
   TapePlayer(const Replay& replay, Platform& machine, std::string source);
   ~TapePlayer();
@@ -52,6 +52,7 @@ class TapePlayer {
   class Input;
   class Screen;
   class SeedClock;
+  class Browser;
 
   void Apply(const TapeEntry& entry);
   void Play(TapeOp op, int lag);
@@ -62,6 +63,7 @@ class TapePlayer {
   std::unique_ptr<Input> input_;
   std::unique_ptr<Screen> screen_;
   std::unique_ptr<SeedClock> clock_;
+  std::unique_ptr<Browser> urls_;
   MemorySettings settings_;
   Platform services_;
   MainWindow* window_ = nullptr;

@@ -107,13 +107,32 @@ class TapeRecorder::SeedClock final : public Clock {
   TapeRecorder& recorder_;
 };
 
+// The machine's web browser; whether a page opened changes the game (a full
+// screen gives way to the browser), so the answer is the replay's.
+class TapeRecorder::Browser final : public UrlOpener {
+ public:
+  Browser(UrlOpener& real, TapeRecorder& recorder) : real_(real), recorder_(recorder) {}
+  bool Open(const std::string& url) override {
+    TapeEntry e;
+    e.op = TapeOp::kBrowser;
+    e.flag = real_.Open(url);
+    recorder_.Answer(e);
+    return e.flag;
+  }
+
+ private:
+  UrlOpener& real_;
+  TapeRecorder& recorder_;
+};
+
 TapeRecorder::TapeRecorder(Platform& machine, AssetLibrary& assets)
     : state_(assets),
       input_(std::make_unique<Input>(machine.input, *this)),
       screen_(std::make_unique<Screen>(machine.display, *this)),
       clock_(std::make_unique<SeedClock>(machine.clock, *this)),
-      services_{*clock_,          *screen_,     machine.audio,      *input_,
-                machine.settings, machine.urls, machine.screenshots} {}
+      urls_(std::make_unique<Browser>(machine.urls, *this)),
+      services_{*clock_,          *screen_, machine.audio,      *input_,
+                machine.settings, *urls_,   machine.screenshots} {}
 
 TapeRecorder::~TapeRecorder() = default;
 
@@ -186,6 +205,9 @@ void TapeRecorder::Answer(const TapeEntry& e) {
       break;
     case TapeOp::kPointer:
       same = model_.pointer == e.pointer;
+      break;
+    case TapeOp::kBrowser:
+      same = model_.browser == e.flag;
       break;
     default:
       break;

@@ -69,9 +69,11 @@ class TapeRecorder final : public PlayJournal {
   class Input;
   class Screen;
   class SeedClock;
+  class Browser;
   friend class Input;
   friend class Screen;
   friend class SeedClock;
+  friend class Browser;
 
   void Write(const TapeEntry& entry);
   // What the game read; written only when the model would answer otherwise.
@@ -81,6 +83,7 @@ class TapeRecorder final : public PlayJournal {
   std::unique_ptr<Input> input_;
   std::unique_ptr<Screen> screen_;
   std::unique_ptr<SeedClock> clock_;
+  std::unique_ptr<Browser> urls_;
   Platform services_;
   MainWindow* window_ = nullptr;
   uint32_t seed_ = 0;

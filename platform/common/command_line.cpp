@@ -137,7 +137,7 @@ std::string UsageText() {
          "                            (by default ~/.config/zephyrant)\n"
          "  screenshots (F12)         $XDG_DATA_HOME/zephyrant/screenshots\n"
          "                            (by default ~/.local/share/zephyrant)\n"
-         "  replays (to come)         $XDG_DATA_HOME/zephyrant/replays\n";
+         "  replays of every game     $XDG_DATA_HOME/zephyrant/replays\n";
 }
 
 std::string VersionText() {

@@ -41,6 +41,7 @@ void WriteEntry(ReplayWriter& w, const TapeEntry& e) {
       break;
     case TapeOp::kActive:
     case TapeOp::kForeground:
+    case TapeOp::kBrowser:
       w.Byte(e.flag ? 1 : 0);
       break;
     case TapeOp::kCall:
@@ -107,6 +108,9 @@ void ReadModel::Apply(const TapeEntry& e) {
       break;
     case TapeOp::kPointer:
       pointer = e.pointer;
+      break;
+    case TapeOp::kBrowser:
+      browser = e.flag;
       break;
     default:
       break;
@@ -197,6 +201,9 @@ bool TapeReader::Next(TapeEntry& e) {
       break;
     case TapeOp::kForeground:
       e.flag = flag("the foreground");
+      break;
+    case TapeOp::kBrowser:
+      e.flag = flag("the browser's answer");
       break;
     case TapeOp::kCall: {
       const uint8_t call = r.Byte("a call");

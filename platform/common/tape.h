@@ -38,6 +38,7 @@ enum class TapeOp : uint8_t {
   kMouse,       // mouse: the sample ReadMouse gives from now on
   kJoystick,    // joystick: the sample ReadJoystick gives from now on
   kPointer,     // pointer: where PointerPosition says the pointer is from now on
+  kBrowser,     // flag: whether a web page the game asks for opens from now on
   kCount
 };
 
@@ -71,6 +72,7 @@ struct ReadModel {
   MouseSample mouse;
   JoystickSample joystick;
   Point pointer;
+  bool browser = true;
 
   bool KeyHeld(Key key) const { return (keys >> static_cast<int>(key)) & 1u; }
   void Apply(const TapeEntry& entry);

@@ -40,8 +40,8 @@ class NoInput final : public InputReader {
   JoystickSample ReadJoystick() override { return {}; }
 };
 
-// The help page opened in a browser when the replay was recorded; watching
-// it opens nothing, but plays on as if the page had come up.
+// Watching opens no web page: whether the recorded game's page opened is the
+// replay's to say.
 class NoBrowser final : public UrlOpener {
  public:
   bool Open(const std::string&) override { return true; }

@@ -47,7 +47,7 @@ class RestlessClock final : public Clock {
 // A session in a window: the window's loop, its events and the player.
 class Session {
  public:
-  Session()
+  explicit Session(bool full_screen = false)
       : machine_(HeadlessOptions{1, HeadlessDisplay::kDefaultDesktop, folder_.Path()}),
         clock_(machine_.clock),
         platform_{
@@ -62,6 +62,7 @@ class Session {
     saved.sound = 40;
     saved.names[0] = "p0i0l0o0t0";
     saved.scores[0] = 777;
+    if (full_screen) saved.full = 0;
     SaveAllSettings(machine_.settings, saved);
     recorder_.OnGameEnd = [this](const Replay& replay) { games.push_back(replay); };
     window_ = std::make_unique<MainWindow>(recorder_.Services(), assets_);
@@ -226,6 +227,28 @@ TEST(TapeWindow, AGameTheWindowClosedOnIsKeptAsFarAsItWent) {
   const Replay game = session.Recorder().FinishGame();
   EXPECT_EQ(game.end_hash, session.Hash());
   EXPECT_EQ(Play(game).end_hash, game.end_hash);
+}
+
+TEST(TapeWindow, WhetherTheHelpPagesSiteOpenedIsTheReplays) {
+  // Full screen, the site gives way to the browser; this machine has none.
+  Session session(/*full_screen=*/true);
+  session.Run(400);
+  session.Window().OnKeyDown(Key::kUp);
+  session.Run(300);
+  session.Window().OnKeyDown(Key::kReturn);
+  session.Run(600);
+  ASSERT_EQ(session.Window().State().screenState, kHelp);
+  session.Window().OnKeyDown(Key::kReturn);
+  session.Run(600);
+  // F11 goes by what the screen shows: still the whole screen here, a window
+  // where the browser came up.
+  session.Window().OnKeyDown(Key::kF11);
+  session.Run(300);
+  ASSERT_EQ(session.Window().State().fullScreen, 1) << "from the whole screen to a window";
+  const Replay run = session.Recorder().Finish();
+  const Playback playback = Play(run);
+  EXPECT_EQ(playback.checkpoints, run.checkpoints);
+  EXPECT_EQ(playback.end_hash, run.end_hash) << "played as if the page had opened";
 }
 
 }  // namespace
