@@ -48,18 +48,6 @@ void AppendVar(std::string& out, const VarPointer& pointer) {
   std::visit(visitor, pointer);
 }
 
-template <class Items, class Append>
-void AppendList(std::string& out, const Items& items, Append append) {
-  out += '[';
-  bool first = true;
-  for (const auto& item : items) {
-    if (!first) out += ',';
-    first = false;
-    append(out, item);
-  }
-  out += ']';
-}
-
 // The machine's desktop is the host's, not the game's: a replay played on
 // another screen is the same game.
 bool IsDesktopVar(const char* name) {
@@ -212,7 +200,7 @@ void StateWriter::AppendVarsAndSprites(std::string& out, GameWorld& world,
   }
   out += "},";
   AppendJsonKey(out, "sprites");
-  AppendList(out, world.Engine().Sprites(),
+  AppendJsonList(out, world.Engine().Sprites(),
              [this](std::string& o, const Sprite* s) { AppendSprite(o, *s); });
 }
 

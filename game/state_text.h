@@ -23,6 +23,18 @@ void AppendJsonNumber(std::string& out, double value);
 // `"key":`
 void AppendJsonKey(std::string& out, const char* key);
 void AppendJsonInt(std::string& out, long long value);
+// `[a,b,...]`, each item appended by `append(out, item)`.
+template <class Items, class Append>
+void AppendJsonList(std::string& out, const Items& items, Append append) {
+  out += '[';
+  bool first = true;
+  for (const auto& item : items) {
+    if (!first) out += ',';
+    first = false;
+    append(out, item);
+  }
+  out += ']';
+}
 
 // A class's name as the game spells it: "MenuItem", not "zephyrant::MenuItem".
 std::string ClassName(const std::type_info& type);

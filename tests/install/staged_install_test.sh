@@ -41,21 +41,6 @@ done
 work=$(mktemp -d /tmp/zephyrant-install.XXXXXX)
 # shellcheck source=tests/smoke/virtual_display.sh
 . "$src/tests/smoke/virtual_display.sh"
-xvfb_pid=""
-game_pid=""
-failures=0
-
-cleanup() {
-  if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null; fi
-  stop_virtual_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
 
 stage="$work/stage"
 root="$stage$prefix"

@@ -21,21 +21,6 @@ fi
 work=$(mktemp -d)
 # shellcheck source=tests/smoke/virtual_display.sh
 . "$(dirname "$0")/virtual_display.sh"
-xvfb_pid=""
-game_pid=""
-failures=0
-
-cleanup() {
-  if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null; fi
-  stop_virtual_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
 
 # The box asks the server for a medium-weight 12-point font. A server with no
 # font files has only its built-in "fixed", so the names the box looks for

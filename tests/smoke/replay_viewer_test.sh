@@ -29,23 +29,8 @@ done
 work=$(mktemp -d)
 # shellcheck source=tests/smoke/virtual_display.sh
 . "$(dirname "$0")/virtual_display.sh"
-game_pid=""
-failures=0
 
-cleanup() {
-  if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null; fi
-  stop_virtual_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
 unset ZEPHYRANT_DATA
-
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 # A throw-away home with a settings file of the player's in it.
 export HOME="$work/home"

@@ -34,25 +34,9 @@ done
 work=$(mktemp -d)
 # shellcheck source=tests/smoke/virtual_display.sh
 . "$(dirname "$0")/virtual_display.sh"
-xvfb_pid=""
-game_pid=""
-failures=0
 
-cleanup() {
-  if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null; fi
-  stop_virtual_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
 # The game plays the build's data beside it.
 unset ZEPHYRANT_DATA
-
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 start_xvfb() {
   # -br: a black root window, so that only the game can put a picture up.

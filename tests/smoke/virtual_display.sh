@@ -1,5 +1,25 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sourced by the tests that run the game on a virtual X display.
+# Sourced by the tests that run the game on a virtual X display, once they
+# have made their work folder, $work. At exit the game they started
+# ($game_pid), the server and the work folder go; fail counts what went wrong.
+
+xvfb_pid=""
+game_pid=""
+failures=0
+
+cleanup() {
+  if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null; fi
+  stop_virtual_display
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 # start_virtual_display WORK SCREEN [XVFB OPTION]...: starts Xvfb with one
 # screen of SCREEN (such as 1280x1024x24) on a free display, its log in

@@ -43,18 +43,6 @@ void AppendSound(std::string& out, const SoundEvent& sound) {
   out += '}';
 }
 
-template <class Items, class Append>
-void AppendList(std::string& out, const Items& items, Append append) {
-  out += '[';
-  bool first = true;
-  for (const auto& item : items) {
-    if (!first) out += ',';
-    first = false;
-    append(out, item);
-  }
-  out += ']';
-}
-
 }  // namespace
 
 DumpWriter::DumpWriter(AssetLibrary& assets) : state_(assets) {}
@@ -68,10 +56,10 @@ std::string DumpWriter::Dump(int frame, MainWindow& main_window,
   state_.AppendVarsAndSprites(out, main_window, true);
   out += ',';
   AppendJsonKey(out, "texts");
-  AppendList(out, main_window.Texts(), AppendText);
+  AppendJsonList(out, main_window.Texts(), AppendText);
   out += ',';
   AppendJsonKey(out, "sounds");
-  AppendList(out, sounds, AppendSound);
+  AppendJsonList(out, sounds, AppendSound);
   out += '}';
   sounds.clear();
   return out;
