@@ -169,13 +169,13 @@ class Viewer {
 
 }  // namespace
 
-int WatchReplay(const CommandLine& line, int argc, char** argv) {
+int WatchReplay(const CommandLine& line, int argc, char** argv, const ReplaySetter& sets) {
   const std::string& source = line.replay_file;
   // The file is read and checked whole before any window opens.
   std::optional<Replay> replay;
   try {
     replay = ReadReplayFile(source, GameVersion());
-    CheckWatchable(*replay, source);
+    if (!sets) CheckWatchable(*replay, source);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "zephyrant: %s\n", error.what());
     return 1;
@@ -206,6 +206,7 @@ int WatchReplay(const CommandLine& line, int argc, char** argv) {
     MainWindow window(player.Services(), assets);
     StateWriter state(assets);
     Viewer viewer(*replay, player, window, display, screen, sound, clock);
+    if (sets) player.OnSet = [&sets, &window](const TapeEntry& e) { sets(window.State(), e); };
     player.Start(window);
     ShowGameIcon(display, assets);
     viewer.Run(source, state);

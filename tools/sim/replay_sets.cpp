@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <string>
+#include <variant>
 
 #include "platform/common/tape.h"
 #include "tools/sim/script.h"
@@ -56,6 +57,16 @@ void CheckReplaySets(const Replay& replay, std::string_view source) {
       throw ReplayError(std::string(source) + ": frame " + std::to_string(frame) +
                         ": a variable set that no script could set (" + entry.name + ")");
     }
+  }
+}
+
+void SetVar(GameState& state, const std::string& name, const TapeValue& value) {
+  for (const VarRef& var : Vars(state)) {
+    if (name != var.name) continue;
+    if (auto* i = std::get_if<int32_t*>(&var.pointer)) **i = std::get<int32_t>(value);
+    if (auto* d = std::get_if<double*>(&var.pointer)) **d = std::get<double>(value);
+    if (auto* s = std::get_if<std::string*>(&var.pointer)) **s = std::get<std::string>(value);
+    return;
   }
 }
 

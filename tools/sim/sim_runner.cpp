@@ -7,6 +7,7 @@
 
 #include "common/banners.h"
 #include "player/ship.h"
+#include "tools/sim/replay_sets.h"
 
 namespace zephyrant {
 
@@ -20,18 +21,6 @@ HeadlessOptions MachineOptions(const SimOptions& options, const ScratchFolder* s
   return HeadlessOptions{options.replay != nullptr ? options.replay->seed : options.seed,
                          options.desktop,
                          scratch != nullptr ? scratch->Path() : options.config_dir};
-}
-
-// The value was checked against the variable's type when the script or the
-// replay was read.
-void SetVar(GameState& state, const std::string& name, const ScriptEvent::Value& value) {
-  for (const VarRef& var : Vars(state)) {
-    if (name != var.name) continue;
-    if (auto* i = std::get_if<int32_t*>(&var.pointer)) **i = std::get<int32_t>(value);
-    if (auto* d = std::get_if<double*>(&var.pointer)) **d = std::get<double>(value);
-    if (auto* s = std::get_if<std::string*>(&var.pointer)) **s = std::get<std::string>(value);
-    return;
-  }
 }
 
 std::unique_ptr<TapeRecorder> RecorderIf(const SimOptions& options, HeadlessPlatform& machine,
