@@ -53,11 +53,21 @@ bench: deps
 	./$(RELEASE_DIR)/bench/frame_bench
 	./$(RELEASE_DIR)/bench/stretch_bench
 
-# Launch time, menu CPU and peak memory of the real game on a virtual display.
+# Launch time, CPU and peak memory of the real game on a virtual display,
+# beside powermanga's in the same run (installed first unless POWERMANGA=no):
+# the median of MEASURE_RUNS runs, each figure sampled MEASURE_SECONDS.
+# MEASURE_4K=no skips the 3840 x 2160 pass.
+MEASURE_RUNS ?= 3
+MEASURE_SECONDS ?= 5
+MEASURE_4K ?= yes
+POWERMANGA ?= yes
 measure: deps
+	@if [ "$(POWERMANGA)" != no ]; then sh tools/install-deps.sh powermanga; fi
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DZEPHYRANT_TESTS=OFF -DZEPHYRANT_BENCH=ON
-	cmake --build $(RELEASE_DIR) -j $(JOBS) --target zephyrant first_frame_probe
-	bench/process_measure.sh ./$(RELEASE_DIR)/zephyrant ./$(RELEASE_DIR)/bench/first_frame_probe 10
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target zephyrant first_frame_probe zephyrant-sim replay_with_sets
+	MEASURE_RUNS=$(MEASURE_RUNS) MEASURE_4K=$(MEASURE_4K) POWERMANGA=$(POWERMANGA) \
+		bench/process_measure.sh ./$(RELEASE_DIR)/zephyrant ./$(RELEASE_DIR)/bench/first_frame_probe \
+		./$(RELEASE_DIR)/tools/sim/zephyrant-sim ./$(RELEASE_DIR)/bench/replay_with_sets $(MEASURE_SECONDS)
 
 # Regenerates every picture and sound under assets/ (they are committed).
 # Only this needs the display font of the text pictures (Debian's fonts-play).
