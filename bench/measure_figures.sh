@@ -33,9 +33,9 @@ median_of() {
 # game's may be and MAX_RATIO the most it may be as a share of powermanga's
 # ("-" where there is none). The figures are printed with DIGITS decimals,
 # the ratio ours/theirs with two, then the target and whether it is met:
-# "yes" or "no" on the figures there are, with "?" after it when a part of
-# the target could not be judged (powermanga not measured), "-" when no
-# part could.
+# "no" when a figure misses its part, "yes" when every part is met, "yes?"
+# when the parts that could be judged are met but another could not
+# (powermanga not measured), "-" when no part could.
 figure_row() {
   awk -v what="$1" -v digits="$2" -v ours="$3" -v theirs="$4" -v max="$5" -v max_ratio="$6" '
     function known(x) { return x != "-" && x != "" }
@@ -54,7 +54,7 @@ figure_row() {
         else { judged = 1; if (ours > max + 0) over = 1 }
       }
       if (target == "") target = "-"
-      met = judged ? (over ? "no" : "yes") (missing ? "?" : "") : "-"
+      met = !judged ? "-" : over ? "no" : missing ? "yes?" : "yes"
       printf "%-34s %10s %10s %6s  %-20s %s\n", what, shown(ours), shown(theirs),
         known(ratio) ? sprintf("%.2f", ratio) : "-", target, met
     }'

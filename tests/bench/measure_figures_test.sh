@@ -36,6 +36,8 @@ expect "only the absolute aim over" "$(row menu 3 0.035 0.100 0.030 0.7)" \
 expect "an aim met exactly" "$(row memory 1 30 33 30 -)" "30.0 33.0 0.91 <=30 yes"
 expect "no powermanga: the rest judged, marked" "$(row menu 3 0.020 - 0.030 0.7)" \
   "0.020 - - <=0.7x and <=0.030 yes?"
+expect "no powermanga, and the rest already over" "$(row menu 3 0.037 - 0.030 0.7)" \
+  "0.037 - - <=0.7x and <=0.030 no"
 expect "no powermanga and no other aim" "$(row play 3 0.040 - - 0.7)" "0.040 - - <=0.7x -"
 expect "our figure missing" "$(row busy 3 - - 0.045 -)" "- - - <=0.045 -"
 expect "powermanga at zero gives no ratio" "$(row paused 3 0.002 0 - 0.7)" \
