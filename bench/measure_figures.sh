@@ -33,9 +33,9 @@ median_of() {
 # game's may be and MAX_RATIO the most it may be as a share of powermanga's
 # ("-" where there is none). The figures are printed with DIGITS decimals,
 # the ratio ours/theirs with two, then the target and whether it is met:
-# "no" when a figure misses its part, "yes" when every part is met, "yes?"
-# when the parts that could be judged are met but another could not
-# (powermanga not measured), "-" when no part could.
+# "no" when a figure misses its bound, "yes" when every bound is met, "yes?"
+# when the bounds that could be judged are met but another could not
+# (powermanga not measured), "-" when none could.
 figure_row() {
   awk -v what="$1" -v digits="$2" -v ours="$3" -v theirs="$4" -v max="$5" -v max_ratio="$6" '
     function known(x) { return x != "-" && x != "" }
