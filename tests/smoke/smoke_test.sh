@@ -181,6 +181,7 @@ if [ -z "$id" ]; then
   fail "no window named Zephyrant appeared"
 else
   expect_geometry "$id" "800x600+240+212"
+  expect_picture "$id" no-sound
   kill -TERM "$game_pid"
   expect_exit 5 0
   grep -q "^full = integer 1" "$(settings_path)" && fail "--window was saved as the setting"
@@ -223,6 +224,33 @@ close_error_box
 expect_exit 10 1
 grep -q "^zephyrant: $bare/thin/" "$work/stderr" ||
   fail "the error does not name a file of the data folder: $(cat "$work/stderr")"
+
+echo "== a small desktop without a sound device: the whole screen, and a game that plays"
+stop_virtual_display
+rm -f "$work/display"
+start_virtual_display "$work" 640x480x24 -br || exit 1
+export DISPLAY=$virtual_display
+new_home
+audio_driver=no-such-driver start_game "$game"
+id=$(find_window)
+if [ -z "$id" ]; then
+  fail "no window named Zephyrant appeared"
+else
+  expect_geometry "$id" "640x480+0+0"
+  expect_picture "$id" small-desktop
+  # Return on the highlighted "new game": the pictures of play are first
+  # shown now, long after start-up.
+  xdotool windowfocus --sync "$id" 2>/dev/null
+  xdotool key Return
+  sleep 2
+  kill -0 "$game_pid" 2>/dev/null || fail "the game ended once play began: $(cat "$work/stderr")"
+  # A picture that could not be shown would have put up an error box.
+  if grep -v "no sound device" "$work/stderr" | grep -q "^zephyrant:"; then
+    fail "trouble once play began: $(cat "$work/stderr")"
+  fi
+  kill -TERM "$game_pid"
+  expect_exit 5 0
+fi
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed"
