@@ -16,7 +16,6 @@ PictureItem::PictureItem(std::string name, IndexedPicture picture, int pattern_w
       picture_(std::move(picture)) {}
 
 void PictureItem::Convert() const {
-  if (converted_) return;
   converted_ = true;
   pixels_.resize(picture_.indices.size());
   for (size_t i = 0; i < pixels_.size(); ++i) {
@@ -80,14 +79,14 @@ Rect PictureItem::PatternRect(int i) const {
 
 bool PictureItem::PatternOpaque(int i) const {
   if (i < 0 || i >= PatternCount()) return false;
-  Convert();
+  EnsureConverted();
   return opaque_[i] != 0;
 }
 
 PatternView PictureItem::Pattern(int i) const {
   const Rect r = PatternRect(i);
   if (r.Empty()) return PatternView{};
-  Convert();
+  EnsureConverted();
   PatternView view;
   view.pixels = pixels_.data() + static_cast<size_t>(r.top) * width_ + r.left;
   view.stride = width_;

@@ -57,6 +57,10 @@ class PictureItem {
 
  private:
   // Converts the picture on first use; its bytes as read are let go then.
+  // The check is inline, as every drawing of a sprite makes it.
+  void EnsureConverted() const {
+    if (!converted_) Convert();
+  }
   void Convert() const;
   void FindRuns() const;
 
