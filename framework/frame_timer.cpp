@@ -22,6 +22,10 @@ void FrameTimer::SetApplicationActive(bool active) {
   active_ = active;
 }
 
+void FrameTimer::MakeDue() {
+  last_frame_ = clock_.NowMs() - static_cast<uint32_t>(Interval);
+}
+
 bool FrameTimer::Idle() {
   if (!Running()) return false;
   const uint32_t now = clock_.NowMs();

@@ -26,6 +26,9 @@ class FrameTimer {
   void SetApplicationActive(bool active);
   bool Running() const { return enabled_ && (active_ || !ActiveOnly); }
 
+  // The next frame is due at once, as if one interval had passed: the game
+  // shows its first picture without waiting a whole interval for it.
+  void MakeDue();
   // One idle call: runs a frame when one is due. True when it did.
   bool Idle();
   // Milliseconds until the next frame is due (0 when due now); -1 when the

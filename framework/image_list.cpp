@@ -11,12 +11,18 @@ PictureItem::PictureItem(std::string name, IndexedPicture picture, int pattern_w
       PatternWidth(pattern_width),
       PatternHeight(pattern_height),
       TransparentColor(transparent_color),
-      picture_(std::move(picture)) {
+      width_(picture.width),
+      height_(picture.height),
+      picture_(std::move(picture)) {}
+
+void PictureItem::Convert() const {
+  converted_ = true;
   pixels_.resize(picture_.indices.size());
   for (size_t i = 0; i < pixels_.size(); ++i) {
     const uint8_t index = picture_.indices[i];
     pixels_[i] = index < picture_.palette.size() ? PackRgb(picture_.palette[index]) : 0u;
   }
+  picture_ = IndexedPicture{};
   FindRuns();
 }
 
@@ -24,7 +30,7 @@ PictureItem::PictureItem(std::string name, IndexedPicture picture, int pattern_w
 // branch-free select copy costs a fraction of every pixel, key or not. Runs
 // win on sparse pictures (the cloud layer) and on long solid stretches; the
 // select wins on small, ragged sprites.
-void PictureItem::FindRuns() {
+void PictureItem::FindRuns() const {
   constexpr int kRunCost = 8;      // in pixels copied
   constexpr int kSelectShare = 2;  // the select costs one pixel copied per this many pixels
   const int count = PatternCount();
@@ -37,7 +43,7 @@ void PictureItem::FindRuns() {
     int opaque_pixels = 0;
     for (int y = r.top; y < r.bottom; ++y) {
       runs.row_start.push_back(static_cast<uint32_t>(runs.runs.size()));
-      const uint32_t* row = pixels_.data() + static_cast<size_t>(y) * picture_.width;
+      const uint32_t* row = pixels_.data() + static_cast<size_t>(y) * width_;
       for (int x = r.left; x < r.right;) {
         if (row[x] == key) {
           ++x;
@@ -62,21 +68,28 @@ int PictureItem::PatternCount() const {
   const int w = Width();
   const int h = Height();
   if (w <= 0 || h <= 0) return 0;
-  return (picture_.width / w) * (picture_.height / h);
+  return (width_ / w) * (height_ / h);
 }
 
 Rect PictureItem::PatternRect(int i) const {
   if (i < 0 || i >= PatternCount()) return Rect{};
-  const int per_row = picture_.width / Width();
+  const int per_row = width_ / Width();
   return RectOfSize((i % per_row) * Width(), (i / per_row) * Height(), Width(), Height());
+}
+
+bool PictureItem::PatternOpaque(int i) const {
+  if (i < 0 || i >= PatternCount()) return false;
+  EnsureConverted();
+  return opaque_[i] != 0;
 }
 
 PatternView PictureItem::Pattern(int i) const {
   const Rect r = PatternRect(i);
   if (r.Empty()) return PatternView{};
+  EnsureConverted();
   PatternView view;
-  view.pixels = pixels_.data() + static_cast<size_t>(r.top) * picture_.width + r.left;
-  view.stride = picture_.width;
+  view.pixels = pixels_.data() + static_cast<size_t>(r.top) * width_ + r.left;
+  view.stride = width_;
   view.width = r.Width();
   view.height = r.Height();
   view.key = PackRgb(TransparentColor);

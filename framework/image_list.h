@@ -20,7 +20,10 @@ struct IndexedPicture {
   std::vector<Rgb> palette;      // up to 256 colours
 };
 
-// One named picture of an image list, cut into equal patterns.
+// One named picture of an image list, cut into equal patterns. The picture
+// is kept as read (one byte a pixel) until a pattern of it is first asked
+// for, and only then converted to the surface format, so a picture the game
+// never shows costs no more than its file, and start-up converts none.
 class PictureItem {
  public:
   PictureItem(std::string name, IndexedPicture picture, int pattern_width, int pattern_height,
@@ -33,17 +36,18 @@ class PictureItem {
   Rgb TransparentColor{4, 2, 4};
   bool SystemMemory = false;
 
-  int PictureWidth() const { return picture_.width; }
-  int PictureHeight() const { return picture_.height; }
-  int Width() const { return PatternWidth > 0 ? PatternWidth : picture_.width; }
-  int Height() const { return PatternHeight > 0 ? PatternHeight : picture_.height; }
+  int PictureWidth() const { return width_; }
+  int PictureHeight() const { return height_; }
+  int Width() const { return PatternWidth > 0 ? PatternWidth : width_; }
+  int Height() const { return PatternHeight > 0 ? PatternHeight : height_; }
   int PatternCount() const;
-  const IndexedPicture& Picture() const { return picture_; }
+  // True once the picture is in the surface format.
+  bool Converted() const { return converted_; }
 
   // The rectangle of pattern i in the picture; empty when i is out of range.
   Rect PatternRect(int i) const;
   // True when pattern i exists and has no pixel of the key colour.
-  bool PatternOpaque(int i) const { return i >= 0 && i < PatternCount() && opaque_[i] != 0; }
+  bool PatternOpaque(int i) const;
   // Pattern i as 32-bit pixels; invalid (no pixels) when i is out of range.
   PatternView Pattern(int i) const;
 
@@ -52,12 +56,21 @@ class PictureItem {
   void Draw(Surface* surface, int x, int y, int pattern) const;
 
  private:
-  void FindRuns();
+  // Converts the picture on first use; its bytes as read are let go then.
+  // The check is inline, as every drawing of a sprite makes it.
+  void EnsureConverted() const {
+    if (!converted_) Convert();
+  }
+  void Convert() const;
+  void FindRuns() const;
 
-  IndexedPicture picture_;
-  std::vector<uint32_t> pixels_;   // the picture in surface format
-  std::vector<PatternRuns> runs_;  // per pattern; empty runs when the select copy is better
-  std::vector<uint8_t> opaque_;    // per pattern: no key-coloured pixel
+  int width_ = 0;
+  int height_ = 0;
+  mutable bool converted_ = false;
+  mutable IndexedPicture picture_;         // until converted
+  mutable std::vector<uint32_t> pixels_;   // the picture in surface format
+  mutable std::vector<PatternRuns> runs_;  // per pattern; empty runs when the select copy is better
+  mutable std::vector<uint8_t> opaque_;    // per pattern: no key-coloured pixel
 };
 
 // A named, ordered collection of pictures.

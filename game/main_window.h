@@ -60,6 +60,11 @@ class MainWindow final : public GameWorld {
   // Start-up: settings, window, random seed, backgrounds, pointer, main menu,
   // decorations, sounds and music.
   void StartUp();
+  // After StartUp in a real window: the main menu's first frame runs on the
+  // next idle call rather than a frame interval later, so the player sees
+  // the game sooner. Runs that keep their own time (replays, the runner) do
+  // not call it, and their frames count the same as before.
+  void ShowFirstFrameNow() { frame_timer_.MakeDue(); }
   // Called before StartUp: this run starts full screen (0) or in a window
   // (1) whatever the saved setting says, and the setting stays as saved.
   void SetFullScreenForThisRun(int full_screen) { full_screen_for_this_run_ = full_screen; }

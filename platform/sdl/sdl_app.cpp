@@ -276,6 +276,7 @@ int RunGame(int argc, char** argv) {
     recorder.Attach(main_window);
     if (line.full_screen) main_window.SetFullScreenForThisRun(*line.full_screen);
     main_window.StartUp();
+    main_window.ShowFirstFrameNow();
     recorder.Started();
     ShowGameIcon(display, assets);
     SDL_StartTextInput();

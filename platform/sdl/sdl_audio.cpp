@@ -7,9 +7,11 @@ namespace zephyrant {
 
 namespace {
 
-constexpr int kMixRate = 44100;
+// No sound of the game is recorded at more than 22,050 Hz, so mixing at a
+// higher rate would only double the memory every converted sound takes.
+constexpr int kMixRate = 22050;
 constexpr int kMixChannels = 2;
-constexpr int kMixChunkFrames = 1024;  // about 23 ms of latency
+constexpr int kMixChunkFrames = 512;  // about 23 ms of latency
 constexpr int kFirstChannelCount = 16;
 
 }  // namespace

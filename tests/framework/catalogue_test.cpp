@@ -15,6 +15,7 @@
 
 #include "framework/assets.h"
 #include "framework/media_error.h"
+#include "framework/media_files.h"
 
 namespace zephyrant {
 namespace {
@@ -87,6 +88,34 @@ TEST_F(CatalogueTest, EveryPictureHasItsSizePatternsAndColourKey) {
       EXPECT_EQ(item.PatternCount(), spec.PatternCount());
       EXPECT_EQ(item.TransparentColor, spec.key);
       EXPECT_TRUE(item.Transparent);
+    }
+  }
+}
+
+// Loading reads and checks every file but converts no picture; the first
+// use of one converts it to exactly the colours its file holds, so a picture
+// can never be shown before it is ready.
+TEST(LoadedPictures, NoneIsConvertedAtLoadAndOneIsOnItsFirstUse) {
+  SilentAudio audio;
+  const AssetLibrary assets(kAssets, audio, nullptr);
+  for (const ImageListSpec& list : ImageCatalogue()) {
+    const ImageList& images = assets.Images(list.holder, list.name);
+    for (int i = 0; i < images.Count(); ++i) {
+      EXPECT_FALSE(images.Item(i).Converted()) << ImagePath(list, i);
+    }
+  }
+  const ImageListSpec& menu = ImageCatalogue().front();
+  const ImageList& images = assets.Images(menu.holder, menu.name);
+  const IndexedPicture file = ReadBmp8(kAssets + "/" + ImagePath(menu, 0));
+  const PictureItem& item = images.Item(0);
+  const PatternView first = item.Pattern(0);
+  ASSERT_TRUE(item.Converted());
+  ASSERT_TRUE(first.Valid());
+  EXPECT_FALSE(images.Item(1).Converted()) << "only the picture used";
+  for (int y = 0; y < first.height; ++y) {
+    for (int x = 0; x < first.width; ++x) {
+      const Rgb colour = file.palette[file.indices[static_cast<size_t>(y) * file.width + x]];
+      ASSERT_EQ(first.At(x, y), PackRgb(colour)) << x << "," << y;
     }
   }
 }

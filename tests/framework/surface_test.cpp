@@ -25,6 +25,24 @@ TEST(Surface, ColourKeyedPixelsLeaveTheSurfaceAlone) {
   EXPECT_EQ(surface.At(14, 10), 0x123456u) << "nothing beyond the pattern";
 }
 
+TEST(Surface, APictureIsConvertedOnItsFirstUseWhicheverWayItComes) {
+  auto opaque = SolidPicture(4, 2, kGreen);
+  EXPECT_EQ(opaque->PatternRect(0).Width(), 4);
+  EXPECT_FALSE(opaque->Converted()) << "its size needs no conversion";
+  EXPECT_TRUE(opaque->PatternOpaque(0));
+  EXPECT_TRUE(opaque->Converted());
+
+  auto keyed = MakePicture(4, 2, 2, 2, [](int x, int) { return x == 0 ? kKey : kBlue; });
+  EXPECT_FALSE(keyed->PatternOpaque(5)) << "no such pattern";
+  Surface surface;
+  surface.Fill(0);
+  keyed->Draw(&surface, 0, 0, 0);
+  EXPECT_TRUE(keyed->Converted());
+  EXPECT_EQ(surface.At(0, 0), 0u);
+  EXPECT_EQ(surface.At(1, 1), kBluePixel);
+  EXPECT_FALSE(keyed->PatternOpaque(0));
+}
+
 // Wide pictures with long opaque stretches are copied run by run, noisy ones
 // with the select loop, opaque ones row by row: all three must give exactly
 // the keyed copy, also when clipped on every side.

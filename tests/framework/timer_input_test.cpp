@@ -43,6 +43,19 @@ TEST_F(FrameTimerTest, LagCountIsWholeIntervalsAndAtLeastOne) {
   EXPECT_EQ(lags, (std::vector<int>{1, 3, 1}));
 }
 
+TEST_F(FrameTimerTest, AFrameMadeDueRunsAtOnceAsOneIntervalLate) {
+  clock.now += 5;
+  timer.MakeDue();
+  EXPECT_EQ(timer.MsUntilDue(), 0);
+  EXPECT_TRUE(timer.Idle());
+  // The frames after it keep their own pace from there.
+  clock.now += 30;
+  EXPECT_FALSE(timer.Idle());
+  clock.now += 1;
+  EXPECT_TRUE(timer.Idle());
+  EXPECT_EQ(lags, (std::vector<int>{1, 1}));
+}
+
 TEST_F(FrameTimerTest, NoFramesWhileInactiveAndAFreshStartOnReturn) {
   timer.SetApplicationActive(false);
   clock.now += 500;

@@ -102,6 +102,19 @@ expect_picture() {
   fail "the screen stayed black"
 }
 
+# show_window WANT SHOT: waits for the game's window, for it to stand at WANT
+# (such as 800x600+240+212) and for its first picture, kept as SHOT. Sets id;
+# returns 1, counting a failure, when no window appeared.
+show_window() {
+  id=$(find_window)
+  if [ -z "$id" ]; then
+    fail "no window named Zephyrant appeared"
+    return 1
+  fi
+  expect_geometry "$id" "$1"
+  expect_picture "$id" "$2"
+}
+
 # Waits up to the given seconds for the game to end and checks its status.
 expect_exit() {
   local seconds=$1 want=$2
@@ -128,12 +141,7 @@ start_xvfb
 echo "== first run: the whole screen, closed through the window"
 new_home
 start_game "$game"
-id=$(find_window)
-if [ -z "$id" ]; then
-  fail "no window named Zephyrant appeared"
-else
-  expect_geometry "$id" "1280x1024+0+0"
-  expect_picture "$id" first-run
+if show_window "1280x1024+0+0" first-run; then
   before=$(settings_fingerprint)
   "$closer" Zephyrant || fail "could not send the close request"
   expect_exit 5 0
@@ -145,12 +153,7 @@ new_home
 mkdir -p "$(dirname "$(settings_path)")"
 printf '[Software\\Zephyrant]\nfull = integer 1\n' >"$(settings_path)"
 start_game "$game"
-id=$(find_window)
-if [ -z "$id" ]; then
-  fail "no window named Zephyrant appeared"
-else
-  expect_geometry "$id" "800x600+240+212"
-  expect_picture "$id" window-mode
+if show_window "800x600+240+212" window-mode; then
   before=$(settings_fingerprint)
   kill -TERM "$game_pid"
   expect_exit 5 0
@@ -176,11 +179,7 @@ fi
 echo "== --window on a first run, for this run only, without a sound device"
 new_home
 audio_driver=no-such-driver start_game "$game" --window
-id=$(find_window)
-if [ -z "$id" ]; then
-  fail "no window named Zephyrant appeared"
-else
-  expect_geometry "$id" "800x600+240+212"
+if show_window "800x600+240+212" no-sound; then
   kill -TERM "$game_pid"
   expect_exit 5 0
   grep -q "^full = integer 1" "$(settings_path)" && fail "--window was saved as the setting"
@@ -223,6 +222,28 @@ close_error_box
 expect_exit 10 1
 grep -q "^zephyrant: $bare/thin/" "$work/stderr" ||
   fail "the error does not name a file of the data folder: $(cat "$work/stderr")"
+
+echo "== a small desktop without a sound device: the whole screen, and a game that plays"
+stop_virtual_display
+rm -f "$work/display"
+start_virtual_display "$work" 640x480x24 -br || exit 1
+export DISPLAY=$virtual_display
+new_home
+audio_driver=no-such-driver start_game "$game"
+if show_window "640x480+0+0" small-desktop; then
+  # Return on the highlighted "new game": the pictures of play are first
+  # shown now, long after start-up.
+  xdotool windowfocus --sync "$id" 2>/dev/null
+  xdotool key Return
+  sleep 2
+  kill -0 "$game_pid" 2>/dev/null || fail "the game ended once play began: $(cat "$work/stderr")"
+  # A picture that could not be shown would have put up an error box.
+  if grep -v "no sound device" "$work/stderr" | grep -q "^zephyrant:"; then
+    fail "trouble once play began: $(cat "$work/stderr")"
+  fi
+  kill -TERM "$game_pid"
+  expect_exit 5 0
+fi
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed"
