@@ -29,7 +29,7 @@ void BM_StretchIntoWindow(benchmark::State& state) {
     benchmark::ClobberMemory();
   }
 }
-BENCHMARK(BM_StretchIntoWindow)->Args({800, 600})->Args({1280, 1024})->Args({1920, 1080});
+BENCHMARK(BM_StretchIntoWindow)->Args({800, 600})->Args({1280, 1024})->Args({1920, 1080})->Args({3840, 2160});
 
 }  // namespace
 }  // namespace zephyrant

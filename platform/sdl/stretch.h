@@ -27,8 +27,15 @@ class NearestStretcher {
                const PixelBuffer& target, const Rect& box);
 
  private:
-  std::vector<int> columns_;  // source column of each box column
-  Size columns_for_;          // (source width, box width) the table was made for
+  static constexpr int kBlock = 8;
+  void PrepareColumns(int source_width, int width);
+
+  std::vector<int> columns_;  // the source column of each box column
+  // Widening on processors with AVX2: for each whole block of eight box
+  // columns, its first source column and the eight columns' distances from it.
+  std::vector<int> block_firsts_;
+  std::vector<int32_t> block_lanes_;
+  Size columns_for_;  // (source width, box width) the tables were made for
 };
 
 }  // namespace zephyrant

@@ -74,5 +74,64 @@ TEST(NearestStretcher, OddScalesReachBothEdgesWithoutReadingPastThem) {
   }
 }
 
+// The plain nearest look-up, pixel by pixel: what every way of filling a
+// row must agree with.
+uint32_t ReferencePixel(const std::vector<uint32_t>& source, Size source_size, Size box, int x,
+                        int y) {
+  const auto nearest = [](int i, int n, int m) {
+    return static_cast<int>((2 * int64_t{i} + 1) * m / (2 * int64_t{n}));
+  };
+  return source[nearest(y, box.height, source_size.height) * source_size.width +
+                nearest(x, box.width, source_size.width)];
+}
+
+TEST(NearestStretcher, EveryScaleMatchesThePixelByPixelLookUpAndStaysInItsBox) {
+  // Shrinking, 1:1, just wider, non-integer and large factors, in both
+  // directions at once; boxes offset inside a target with a longer pitch.
+  const Size sources[] = {Size{800, 600}, Size{7, 5}, Size{13, 9}};
+  const Size boxes[] = {Size{1280, 960}, Size{2880, 2160}, Size{801, 601}, Size{799, 599},
+                        Size{640, 480},  Size{7, 5},       Size{9, 11},   Size{23, 17},
+                        Size{64, 3},     Size{200, 100},   Size{1, 1},    Size{3, 2}};
+  NearestStretcher stretcher;  // one stretcher for all: its tables follow each new size
+  for (const Size source_size : sources) {
+    const auto source = Numbered(source_size);
+    for (const Size box : boxes) {
+      Target target(Size{box.width + 5, box.height + 3});
+      target.buffer.pitch = box.width + 5;
+      const Rect placed = RectOfSize(3, 2, box.width, box.height);
+      stretcher.Stretch(source.data(), source_size, source_size.width, target.buffer, placed);
+      int wrong = 0;
+      for (int y = 0; y < target.buffer.size.height; ++y) {
+        for (int x = 0; x < target.buffer.size.width; ++x) {
+          const bool inside = x >= placed.left && x < placed.right && y >= placed.top &&
+                              y < placed.bottom;
+          const uint32_t expected =
+              inside ? ReferencePixel(source, source_size, box, x - placed.left, y - placed.top)
+                     : 0xDEADBEEFu;
+          wrong += target.At(x, y) != expected;
+        }
+      }
+      EXPECT_EQ(wrong, 0) << source_size.width << "x" << source_size.height << " into "
+                          << box.width << "x" << box.height;
+    }
+  }
+}
+
+TEST(NearestStretcher, ASourceWithALongerPitchIsReadRowByRow) {
+  // The window's own pitch can exceed its width; so can a source's.
+  const Size picture{6, 4};
+  std::vector<uint32_t> source(10 * 4, 0xBADu);
+  for (int y = 0; y < 4; ++y) {
+    for (int x = 0; x < 6; ++x) source[y * 10 + x] = (y << 16) | x;
+  }
+  for (const Size box : {Size{6, 4}, Size{15, 9}, Size{4, 3}}) {
+    Target target(box);
+    NearestStretcher().Stretch(source.data(), picture, 10, target.buffer,
+                               RectOfSize(0, 0, box.width, box.height));
+    for (const uint32_t pixel : target.pixels) EXPECT_NE(pixel, 0xBADu);
+    EXPECT_EQ(target.At(box.width - 1, box.height - 1), (3u << 16) | 5u);
+  }
+}
+
 }  // namespace
 }  // namespace zephyrant
