@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/sdl/stretch.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace zephyrant {
 
-namespace {
-
-// The source pixel under the centre of output pixel i of n, for a source of m.
 int SourceIndex(int i, int n, int m) {
   return static_cast<int>((int64_t{2} * i + 1) * m / (int64_t{2} * n));
 }
+
+namespace {
 
 // The gather of one stretched row; on processors with AVX2 the compiler
 // turns it into vector gathers, several times faster than one at a time.
@@ -23,8 +23,8 @@ __attribute__((target_clones("avx2", "default"))) void GatherRow(const uint32_t*
 
 }  // namespace
 
-void NearestStretcher::Stretch(const uint32_t* source, Size source_size, int source_pitch,
-                               const PixelBuffer& target, const Rect& box) {
+void NearestStretcher::StretchRows(const uint32_t* source, Size source_size, int source_pitch,
+                                   const PixelBuffer& target, const Rect& box, int first, int end) {
   const int width = box.Width();
   const int height = box.Height();
   if (width <= 0 || height <= 0 || source_size.width <= 0 || source_size.height <= 0) return;
@@ -35,7 +35,7 @@ void NearestStretcher::Stretch(const uint32_t* source, Size source_size, int sou
   }
   int last_row = -1;
   uint32_t* previous = nullptr;
-  for (int y = 0; y < height; ++y) {
+  for (int y = std::max(first, 0); y < std::min(end, height); ++y) {
     uint32_t* out = target.pixels + static_cast<ptrdiff_t>(box.top + y) * target.pitch + box.left;
     const int row = SourceIndex(y, height, source_size.height);
     if (row == last_row) {
