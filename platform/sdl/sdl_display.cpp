@@ -218,6 +218,7 @@ void SdlDisplay::Present(const Surface& surface) {
     if (PresentToWindowSurface(surface)) return;
     // The buffer has a layout of its own: let SDL's renderer convert.
     window_surface_path_ = false;
+    stretcher_.Reset();
   }
   if (!EnsureTexture(surface_size_)) throw MediaError("Drawing surface cannot be made");
   SDL_UpdateTexture(texture_, nullptr, surface.Pixels(),
@@ -237,18 +238,32 @@ bool SdlDisplay::PresentToWindowSurface(const Surface& surface) {
     SDL_FillRect(target, nullptr, 0);
     cleared_surface_ = target;
     cleared_size_ = size;
+    stretcher_.Reset();
   }
   const PixelBuffer buffer{static_cast<uint32_t*>(target->pixels), size,
                            target->pitch / static_cast<int>(sizeof(uint32_t))};
   const Rect box = LetterboxRect(size, surface_size_);
-  stretcher_.Stretch(surface.Pixels(), surface_size_, surface.Width(), buffer, box);
+  // Only the rows that changed are stretched and handed to the X server;
+  // the window keeps the rest from the frames before.
+  bands_.clear();
+  for (const Rect& band :
+       stretcher_.Stretch(surface.Pixels(), surface_size_, surface.Width(), buffer, box)) {
+    bands_.push_back(SDL_Rect{band.left, band.top, band.Width(), band.Height()});
+  }
   if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
-  return SDL_UpdateWindowSurface(window_) == 0;
+  if (bands_.empty()) return true;
+  if (SDL_UpdateWindowSurfaceRects(window_, bands_.data(), static_cast<int>(bands_.size())) == 0) {
+    return true;
+  }
+  stretcher_.Reset();
+  return false;
 }
 
 void SdlDisplay::Repaint() {
   if (!CanDraw()) return;
   if (window_surface_path_) {
+    // The system may have lost any part of the window: all of it is sent.
+    stretcher_.Reset();
     if (last_frame_ != nullptr) PresentToWindowSurface(*last_frame_);
     return;
   }

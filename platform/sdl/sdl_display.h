@@ -4,11 +4,12 @@
 #include <SDL.h>
 
 #include <optional>
+#include <vector>
 
 #include "framework/geometry.h"
 #include "framework/platform.h"
 #include "framework/surface.h"
-#include "platform/sdl/stretch.h"
+#include "platform/sdl/changed_rows.h"
 #include "platform/sdl/x11_full_screen.h"
 
 namespace zephyrant {
@@ -82,7 +83,8 @@ class SdlDisplay final : public Display {
   SDL_Surface* cleared_surface_ = nullptr;  // the buffer whose bars are black
   Size cleared_size_;
   const Surface* last_frame_ = nullptr;
-  NearestStretcher stretcher_;
+  ChangedRowStretcher stretcher_;
+  std::vector<SDL_Rect> bands_;  // of the window's buffer, to send this frame
   bool captured_ = false;
   double captured_x_ = 0.0;  // the pointer in surface pixels while captured
   double captured_y_ = 0.0;

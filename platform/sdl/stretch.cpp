@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/sdl/stretch.h"
 
+#include <algorithm>
 #include <cstring>
 
 #if defined(__x86_64__)
@@ -9,12 +10,11 @@
 
 namespace zephyrant {
 
-namespace {
-
-// The source pixel under the centre of output pixel i of n, for a source of m.
 int SourceIndex(int i, int n, int m) {
   return static_cast<int>((int64_t{2} * i + 1) * m / (int64_t{2} * n));
 }
+
+namespace {
 
 // The gather of one stretched row; on processors with AVX2 the compiler
 // turns it into vector gathers, several times faster than one at a time.
@@ -71,8 +71,8 @@ void NearestStretcher::PrepareColumns(int source_width, int width) {
   }
 }
 
-void NearestStretcher::Stretch(const uint32_t* source, Size source_size, int source_pitch,
-                               const PixelBuffer& target, const Rect& box) {
+void NearestStretcher::StretchRows(const uint32_t* source, Size source_size, int source_pitch,
+                                   const PixelBuffer& target, const Rect& box, int first, int end) {
   const int width = box.Width();
   const int height = box.Height();
   if (width <= 0 || height <= 0 || source_size.width <= 0 || source_size.height <= 0) return;
@@ -81,7 +81,7 @@ void NearestStretcher::Stretch(const uint32_t* source, Size source_size, int sou
   const int shuffled = blocks * kBlock;
   int last_row = -1;
   uint32_t* previous = nullptr;
-  for (int y = 0; y < height; ++y) {
+  for (int y = std::max(first, 0); y < std::min(end, height); ++y) {
     uint32_t* out = target.pixels + static_cast<ptrdiff_t>(box.top + y) * target.pitch + box.left;
     const int row = SourceIndex(y, height, source_size.height);
     const uint32_t* in = source + static_cast<ptrdiff_t>(row) * source_pitch;

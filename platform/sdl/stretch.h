@@ -12,6 +12,9 @@
 
 namespace zephyrant {
 
+// The source pixel under the centre of output pixel i of n, for a source of m.
+int SourceIndex(int i, int n, int m);
+
 struct PixelBuffer {
   uint32_t* pixels = nullptr;
   Size size;
@@ -24,7 +27,13 @@ class NearestStretcher {
   // the box must lie inside the target. Rows that repeat a source row are
   // copied whole from the row above.
   void Stretch(const uint32_t* source, Size source_size, int source_pitch,
-               const PixelBuffer& target, const Rect& box);
+               const PixelBuffer& target, const Rect& box) {
+    StretchRows(source, source_size, source_pitch, target, box, 0, box.Height());
+  }
+  // The same for the box's rows `first` up to `end` alone (counted from the
+  // box's top); the rest of the box is left as it is.
+  void StretchRows(const uint32_t* source, Size source_size, int source_pitch,
+                   const PixelBuffer& target, const Rect& box, int first, int end);
 
  private:
   static constexpr int kBlock = 8;
