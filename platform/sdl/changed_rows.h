@@ -18,8 +18,9 @@ namespace zephyrant {
 class ChangedRowStretcher {
  public:
   // Leaves `box` of `target` as NearestStretcher would stretch `source` into
-  // it, rewriting only the box rows whose source row differs from the frame
-  // stretched last. Returns the bands of target rows that changed, as wide as
+  // it, rewriting only the box rows whose stretched pixels differ from what
+  // the target already shows there (the target keeps the last frame, so no
+  // copy of it is held here). Returns the bands of target rows that changed, as wide as
   // the target, top to bottom, touching bands merged into one. The whole
   // target is one band (everything is stretched and must be sent) on the
   // first frame, after Reset and when the target, the box or the source's
@@ -32,11 +33,9 @@ class ChangedRowStretcher {
 
  private:
   bool SamePlace(Size source_size, const PixelBuffer& target, const Rect& box) const;
-  void KeepRows(const uint32_t* source, int source_pitch, bool compare);
 
   NearestStretcher stretcher_;
-  std::vector<uint32_t> shown_;  // the source as last stretched, rows packed
-  std::vector<char> changed_;    // of each source row, this frame
+  std::vector<uint32_t> row_;  // one source row stretched, to compare with the window's
   std::vector<Rect> bands_;
   bool trusted_ = false;
   Size source_size_;

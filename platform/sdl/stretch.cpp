@@ -76,9 +76,6 @@ void NearestStretcher::StretchRows(const uint32_t* source, Size source_size, int
   const int width = box.Width();
   const int height = box.Height();
   if (width <= 0 || height <= 0 || source_size.width <= 0 || source_size.height <= 0) return;
-  PrepareColumns(source_size.width, width);
-  const int blocks = static_cast<int>(block_firsts_.size());
-  const int shuffled = blocks * kBlock;
   int last_row = -1;
   uint32_t* previous = nullptr;
   for (int y = std::max(first, 0); y < std::min(end, height); ++y) {
@@ -87,15 +84,25 @@ void NearestStretcher::StretchRows(const uint32_t* source, Size source_size, int
     const uint32_t* in = source + static_cast<ptrdiff_t>(row) * source_pitch;
     if (row == last_row) {
       std::memcpy(out, previous, sizeof(uint32_t) * width);
-    } else if (width == source_size.width) {
-      std::memcpy(out, in, sizeof(uint32_t) * width);
     } else {
-      if (blocks > 0) ShuffleRow(in, block_firsts_.data(), block_lanes_.data(), blocks, out);
-      GatherRow(in, columns_.data() + shuffled, out + shuffled, width - shuffled);
+      StretchRow(in, source_size.width, out, width);
     }
     last_row = row;
     previous = out;
   }
+}
+
+void NearestStretcher::StretchRow(const uint32_t* in, int source_width, uint32_t* out,
+                                   int width) {
+  if (width == source_width) {
+    std::memcpy(out, in, sizeof(uint32_t) * width);
+    return;
+  }
+  PrepareColumns(source_width, width);
+  const int blocks = static_cast<int>(block_firsts_.size());
+  const int shuffled = blocks * kBlock;
+  if (blocks > 0) ShuffleRow(in, block_firsts_.data(), block_lanes_.data(), blocks, out);
+  GatherRow(in, columns_.data() + shuffled, out + shuffled, width - shuffled);
 }
 
 }  // namespace zephyrant

@@ -34,6 +34,8 @@ class NearestStretcher {
   // box's top); the rest of the box is left as it is.
   void StretchRows(const uint32_t* source, Size source_size, int source_pitch,
                    const PixelBuffer& target, const Rect& box, int first, int end);
+  // One source row of `source_width` pixels stretched into `width` pixels.
+  void StretchRow(const uint32_t* in, int source_width, uint32_t* out, int width);
 
  private:
   static constexpr int kBlock = 8;

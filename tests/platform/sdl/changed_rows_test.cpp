@@ -80,26 +80,39 @@ TEST(ChangedRowStretcher, TheWindowAlwaysHoldsAFullStretchOfTheLatestFrame) {
   }
 }
 
-TEST(ChangedRowStretcher, AnUnchangedFrameRewritesNothingUntilReset) {
+TEST(ChangedRowStretcher, OnlyRowsThatDifferFromTheWindowAreRewritten) {
   Source source(Size{4, 4});
   Target target(Size{10, 10});
   const Rect box = RectOfSize(1, 1, 8, 8);
   ChangedRowStretcher stretcher;
   stretcher.Stretch(source.pixels.data(), source.size, source.pitch, target.buffer, box);
-  target.pixels[1 * 10 + 5] = 1;  // drawn over by someone else
   EXPECT_TRUE(stretcher.Stretch(source.pixels.data(), source.size, source.pitch, target.buffer, box)
                   .empty());
-  EXPECT_EQ(target.pixels[1 * 10 + 5], 1u);
+  // The window is what is compared: a pixel drawn over in the first box row
+  // of source row 0 is drawn again, with the other box row of that source
+  // row, and only those two are sent.
+  target.pixels[1 * 10 + 5] = 1;
+  EXPECT_EQ(stretcher.Stretch(source.pixels.data(), source.size, source.pitch, target.buffer, box),
+            std::vector<Rect>{RectOfSize(0, 1, 10, 2)});
+  EXPECT_EQ(target.pixels[1 * 10 + 5], 0u);
   // Rows 1 and 2 touch: one band, 2 target rows each, below the top bar.
   // Only their last pixels change.
   source.Change(1, 1, 3);
   source.Change(2, 1, 3);
   EXPECT_EQ(stretcher.Stretch(source.pixels.data(), source.size, source.pitch, target.buffer, box),
             std::vector<Rect>{RectOfSize(0, 3, 10, 4)});
+  // A change only in a source column the shrunken box does not show sends
+  // nothing.
+  const Rect narrow = RectOfSize(1, 1, 2, 8);
+  stretcher.Stretch(source.pixels.data(), source.size, source.pitch, target.buffer, narrow);
+  source.pixels[0] = 77;  // column 0 of row 0; the two box columns show columns 1 and 3
+  EXPECT_TRUE(
+      stretcher.Stretch(source.pixels.data(), source.size, source.pitch, target.buffer, narrow)
+          .empty());
   stretcher.Reset();
-  EXPECT_EQ(stretcher.Stretch(source.pixels.data(), source.size, source.pitch, target.buffer, box),
-            std::vector<Rect>{RectOfSize(0, 0, 10, 10)});
-  EXPECT_EQ(target.pixels[1 * 10 + 5], 0u);
+  EXPECT_EQ(
+      stretcher.Stretch(source.pixels.data(), source.size, source.pitch, target.buffer, narrow),
+      std::vector<Rect>{RectOfSize(0, 0, 10, 10)});
 }
 
 }  // namespace
