@@ -39,8 +39,7 @@ const std::vector<Rect>& ChangedRowStretcher::Stretch(const uint32_t* source, Si
   int band_from = -1;
   for (int y = 0; y <= height; ++y) {
     if (y < height) {
-      uint32_t* out =
-          target.pixels + static_cast<ptrdiff_t>(box.top + y) * target.pitch + box.left;
+      uint32_t* out = target.pixels + static_cast<ptrdiff_t>(box.top + y) * target.pitch + box.left;
       const int row = SourceIndex(y, height, kept_size.height);
       if (row != last_row) {
         stretcher_.StretchRow(source + static_cast<ptrdiff_t>(row) * source_pitch, kept_size.width,

@@ -20,8 +20,8 @@ class ChangedRowStretcher {
   // Leaves `box` of `target` as NearestStretcher would stretch `source` into
   // it, rewriting only the box rows whose stretched pixels differ from what
   // the target already shows there (the target keeps the last frame, so no
-  // copy of it is held here). Returns the bands of target rows that changed, as wide as
-  // the target, top to bottom, touching bands merged into one. The whole
+  // copy of it is held here). Returns the bands of target rows that changed,
+  // as wide as the target, top to bottom, touching bands merged into one. The whole
   // target is one band (everything is stretched and must be sent) on the
   // first frame, after Reset and when the target, the box or the source's
   // size is not the one of the frame before.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/sdl/stretch.h"
 
-#include <algorithm>
 #include <cstring>
 
 #if defined(__x86_64__)
@@ -71,14 +70,14 @@ void NearestStretcher::PrepareColumns(int source_width, int width) {
   }
 }
 
-void NearestStretcher::StretchRows(const uint32_t* source, Size source_size, int source_pitch,
-                                   const PixelBuffer& target, const Rect& box, int first, int end) {
+void NearestStretcher::Stretch(const uint32_t* source, Size source_size, int source_pitch,
+                               const PixelBuffer& target, const Rect& box) {
   const int width = box.Width();
   const int height = box.Height();
   if (width <= 0 || height <= 0 || source_size.width <= 0 || source_size.height <= 0) return;
   int last_row = -1;
   uint32_t* previous = nullptr;
-  for (int y = std::max(first, 0); y < std::min(end, height); ++y) {
+  for (int y = 0; y < height; ++y) {
     uint32_t* out = target.pixels + static_cast<ptrdiff_t>(box.top + y) * target.pitch + box.left;
     const int row = SourceIndex(y, height, source_size.height);
     const uint32_t* in = source + static_cast<ptrdiff_t>(row) * source_pitch;
@@ -92,8 +91,7 @@ void NearestStretcher::StretchRows(const uint32_t* source, Size source_size, int
   }
 }
 
-void NearestStretcher::StretchRow(const uint32_t* in, int source_width, uint32_t* out,
-                                   int width) {
+void NearestStretcher::StretchRow(const uint32_t* in, int source_width, uint32_t* out, int width) {
   if (width == source_width) {
     std::memcpy(out, in, sizeof(uint32_t) * width);
     return;

@@ -27,13 +27,7 @@ class NearestStretcher {
   // the box must lie inside the target. Rows that repeat a source row are
   // copied whole from the row above.
   void Stretch(const uint32_t* source, Size source_size, int source_pitch,
-               const PixelBuffer& target, const Rect& box) {
-    StretchRows(source, source_size, source_pitch, target, box, 0, box.Height());
-  }
-  // The same for the box's rows `first` up to `end` alone (counted from the
-  // box's top); the rest of the box is left as it is.
-  void StretchRows(const uint32_t* source, Size source_size, int source_pitch,
-                   const PixelBuffer& target, const Rect& box, int first, int end);
+               const PixelBuffer& target, const Rect& box);
   // One source row of `source_width` pixels stretched into `width` pixels.
   void StretchRow(const uint32_t* in, int source_width, uint32_t* out, int width);
 
