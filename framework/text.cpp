@@ -137,6 +137,47 @@ struct Glyph {
   std::vector<uint8_t> coverage;  // width x rows, 0..255
 };
 
+// What an outline needs of a glyph: its coverage grown by one pixel all
+// round, a bitmap one pixel bigger on every side.
+struct Rim {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int rows = 0;
+  std::vector<uint8_t> coverage;
+};
+
+// Each pixel takes the strongest coverage of its own and its eight
+// neighbours, the diagonal ones weakened (181/256, about 1/sqrt 2) so the
+// rim's corners come out round rather than square.
+Rim RimOf(const Glyph& glyph) {
+  Rim rim;
+  if (glyph.width == 0 || glyph.rows == 0) return rim;
+  rim.left = glyph.left - 1;
+  rim.top = glyph.top + 1;
+  rim.width = glyph.width + 2;
+  rim.rows = glyph.rows + 2;
+  rim.coverage.assign(static_cast<size_t>(rim.width) * rim.rows, 0);
+  const auto at = [&](int col, int row) -> int {
+    if (col < 0 || row < 0 || col >= glyph.width || row >= glyph.rows) return 0;
+    return glyph.coverage[static_cast<size_t>(row) * glyph.width + col];
+  };
+  for (int row = 0; row < rim.rows; ++row) {
+    for (int col = 0; col < rim.width; ++col) {
+      int strongest = 0;
+      for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+          int c = at(col - 1 + dx, row - 1 + dy);
+          if (dx != 0 && dy != 0) c = c * 181 / 256;
+          strongest = std::max(strongest, c);
+        }
+      }
+      rim.coverage[static_cast<size_t>(row) * rim.width + col] = static_cast<uint8_t>(strongest);
+    }
+  }
+  return rim;
+}
+
 struct SizeMetrics {
   int ascender = 0;
   FT_Fixed x_scale = 0;
@@ -153,6 +194,7 @@ struct TextRenderer::Impl {
   int face_pixels = 0;  // the pixel size currently set on the face
   std::unordered_map<int, SizeMetrics> sizes;
   std::unordered_map<uint64_t, Glyph> glyphs;
+  std::unordered_map<const Glyph*, Rim> rims;  // glyphs never move: the map holds them by node
 
   ~Impl() {
     if (face != nullptr) FT_Done_Face(face);
@@ -207,6 +249,12 @@ struct TextRenderer::Impl {
     return glyphs.emplace(key, std::move(glyph)).first->second;
   }
 
+  const Rim& RimFor(const Glyph& glyph) {
+    auto found = rims.find(&glyph);
+    if (found != rims.end()) return found->second;
+    return rims.emplace(&glyph, RimOf(glyph)).first->second;
+  }
+
   int Kerning(const SizeMetrics& metrics, FT_UInt left, FT_UInt right) const {
     if (left == 0 || right == 0 || !FT_HAS_KERNING(face)) return 0;
     FT_Vector delta{};
@@ -232,6 +280,33 @@ struct TextRenderer::Impl {
     }
     return static_cast<int>(pen);
   }
+
+  // Blends one bitmap per character, whose placement `coverage` gives from
+  // the glyph, clipped to the surface.
+  template <typename Coverage>
+  void DrawLayer(Surface& surface, int x, int y, std::string_view text, int size_points, Rgb colour,
+                 Coverage&& coverage) {
+    if (size_points <= 0 || size_points > kMaxPoints) return;
+    const int pixels = PixelsForPoints(size_points);
+    const int64_t baseline = int64_t{y} + Metrics(pixels).ascender;
+    const int64_t width = surface.Width();
+    const int64_t height = surface.Height();
+    const uint32_t packed = PackRgb(colour);
+    Layout(text, pixels, [&](const Glyph& glyph, int64_t pen) {
+      const auto& bitmap = coverage(glyph);
+      const int64_t left = x + pen + bitmap.left;
+      const int64_t top = baseline - bitmap.top;
+      const int64_t col_begin = std::max<int64_t>(0, -left);
+      const int64_t col_end = std::min<int64_t>(bitmap.width, width - left);
+      const int64_t row_begin = std::max<int64_t>(0, -top);
+      const int64_t row_end = std::min<int64_t>(bitmap.rows, height - top);
+      for (int64_t row = row_begin; row < row_end; ++row) {
+        const uint8_t* src = bitmap.coverage.data() + row * bitmap.width;
+        uint32_t* dst = surface.Row(static_cast<int>(top + row)) + left;
+        BlendRow(dst + col_begin, src + col_begin, static_cast<int>(col_end - col_begin), packed);
+      }
+    });
+  }
 };
 
 TextRenderer::TextRenderer(const std::string& font_path) : impl_(std::make_unique<Impl>()) {
@@ -253,25 +328,17 @@ TextRenderer::~TextRenderer() = default;
 
 void TextRenderer::Draw(Surface& surface, int x, int y, std::string_view text, int size_points,
                         Rgb colour) {
-  if (size_points <= 0 || size_points > kMaxPoints) return;
-  const int pixels = PixelsForPoints(size_points);
-  const int64_t baseline = int64_t{y} + impl_->Metrics(pixels).ascender;
-  const int64_t width = surface.Width();
-  const int64_t height = surface.Height();
-  const uint32_t packed = PackRgb(colour);
-  impl_->Layout(text, pixels, [&](const Glyph& glyph, int64_t pen) {
-    const int64_t left = x + pen + glyph.left;
-    const int64_t top = baseline - glyph.top;
-    const int64_t col_begin = std::max<int64_t>(0, -left);
-    const int64_t col_end = std::min<int64_t>(glyph.width, width - left);
-    const int64_t row_begin = std::max<int64_t>(0, -top);
-    const int64_t row_end = std::min<int64_t>(glyph.rows, height - top);
-    for (int64_t row = row_begin; row < row_end; ++row) {
-      const uint8_t* src = glyph.coverage.data() + row * glyph.width;
-      uint32_t* dst = surface.Row(static_cast<int>(top + row)) + left;
-      BlendRow(dst + col_begin, src + col_begin, static_cast<int>(col_end - col_begin), packed);
-    }
-  });
+  impl_->DrawLayer(surface, x, y, text, size_points, colour,
+                   [](const Glyph& glyph) -> const Glyph& { return glyph; });
+}
+
+// Every rim first, then every letter, so a rim never covers the letter
+// beside it.
+void TextRenderer::DrawOutlined(Surface& surface, int x, int y, std::string_view text,
+                                int size_points, Rgb colour, Rgb outline) {
+  impl_->DrawLayer(surface, x, y, text, size_points, outline,
+                   [this](const Glyph& glyph) -> const Rim& { return impl_->RimFor(glyph); });
+  Draw(surface, x, y, text, size_points, colour);
 }
 
 int TextRenderer::TextWidth(std::string_view text, int size_points) {

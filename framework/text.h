@@ -22,6 +22,10 @@ class TextRenderer {
 
   // Draws `text` (UTF-8) with the top-left of its line box at (x, y).
   void Draw(Surface& surface, int x, int y, std::string_view text, int size_points, Rgb colour);
+  // Draws `text` as Draw does over a rim one pixel wide in `outline`, so it
+  // stays readable over bright sprites and dark ones alike.
+  void DrawOutlined(Surface& surface, int x, int y, std::string_view text, int size_points,
+                    Rgb colour, Rgb outline);
   // Width in pixels of `text` at that size.
   int TextWidth(std::string_view text, int size_points);
 

@@ -19,6 +19,8 @@ namespace zephyrant {
 namespace {
 
 constexpr Rgb kTextColour{255, 170, 0};
+// The rim of the texts over play: near black with a little of their warmth.
+constexpr Rgb kOutlineColour{20, 10, 0};
 constexpr int kTextSize = 12;
 constexpr int kMainMenuLastItem = 5;
 constexpr int kHelpLastItem = 2;
@@ -199,8 +201,13 @@ void MainWindow::RunFrame(int lag_count) {
   platform_.display.Present(surface_);
 }
 
-void MainWindow::DrawText(int x, int y, const std::string& text, int size, Rgb colour) {
-  text_.Draw(surface_, x, y, text, size, colour);
+void MainWindow::DrawText(int x, int y, const std::string& text, int size, Rgb colour,
+                          bool outlined) {
+  if (outlined) {
+    text_.DrawOutlined(surface_, x, y, text, size, colour, kOutlineColour);
+  } else {
+    text_.Draw(surface_, x, y, text, size, colour);
+  }
   texts_.push_back(TextRecord{text, x, y, size, colour});
 }
 
@@ -213,14 +220,15 @@ void MainWindow::DrawTexts(bool advance_pulse) {
   if (state_.screenState != kPlaying) return;
   const int bottom = state_.surfaceHeight - 23;
   const int strength = RoundHalfEven((10 - state_.heroDamage) * 10);
-  DrawText(60, bottom, std::to_string(strength) + "%", 14, kTextColour);
-  DrawText(190, bottom, std::to_string(state_.score), 14, kTextColour);
+  DrawText(60, bottom, std::to_string(strength) + "%", 14, kTextColour, true);
+  DrawText(190, bottom, std::to_string(state_.score), 14, kTextColour, true);
   if (state_.gameOverPhase == 1) {
     // "Press any key" pulses between dark and bright orange.
     const int c = state_.textPulseLevel;
     DrawText(250, 50, "Press any key", 18,
              Rgb{static_cast<uint8_t>(std::clamp(c, 0, 255)),
-                 static_cast<uint8_t>(std::clamp(RoundHalfEven(c / 1.5), 0, 255)), 0});
+                 static_cast<uint8_t>(std::clamp(RoundHalfEven(c / 1.5), 0, 255)), 0},
+             true);
     if (!advance_pulse) return;
     if (c < 100) state_.textPulseStep = 7;
     if (c > 250) state_.textPulseStep = -7;

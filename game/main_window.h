@@ -154,7 +154,8 @@ class MainWindow final : public GameWorld {
   bool CanDraw() const;
   void ConfigureDisplay(const WindowConfig& config);
   void DrawTexts(bool advance_pulse = true);
-  void DrawText(int x, int y, const std::string& text, int size, Rgb colour);
+  // Outlined text is for what lies over play: the HUD numbers and the prompt.
+  void DrawText(int x, int y, const std::string& text, int size, Rgb colour, bool outlined = false);
   void MousePressSeen();
   // The pause, in main_window_pause.cpp.
   bool HandlePauseKey(Key key);

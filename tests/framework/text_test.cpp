@@ -130,6 +130,51 @@ TEST_F(TextTest, DrawingPastTheEdgesIsClipped) {
   EXPECT_EQ(ink.top, 0);
 }
 
+// The HUD's numbers sit on a rim one pixel wide: every letter pixel comes out
+// as the plain draw gives it, the rim hugs the letters on every side, and a
+// rim drawn near the edges is clipped like the letters.
+TEST_F(TextTest, OutlinedTextKeepsItsLettersInsideAOnePixelRim) {
+  constexpr uint32_t kWhite = 0xFFFFFF;
+  constexpr Rgb kRim{20, 10, 0};
+  const std::string line = "98% 12345 Press any key";
+  Surface plain;
+  plain.Fill(kWhite);
+  surface_.Fill(kWhite);
+  text_.Draw(plain, 100, 100, line, 14, kGold);
+  text_.DrawOutlined(surface_, 100, 100, line, 14, kGold, kRim);
+
+  const Rect letters = InkBox(plain, kWhite);
+  const Rect outlined = InkBox(surface_, kWhite);
+  EXPECT_EQ(outlined.left, letters.left - 1);
+  EXPECT_EQ(outlined.top, letters.top - 1);
+  EXPECT_EQ(outlined.right, letters.right + 1);
+  EXPECT_EQ(outlined.bottom, letters.bottom + 1);
+  int rim = 0;
+  for (int y = outlined.top; y < outlined.bottom; ++y) {
+    for (int x = outlined.left; x < outlined.right; ++x) {
+      const uint32_t letter = plain.At(x, y);
+      if (letter == PackRgb(kGold)) {
+        ASSERT_EQ(surface_.At(x, y), letter) << "a letter pixel at " << x << "," << y;
+      }
+      // Beside a fully covered letter pixel, on white, only the rim shows.
+      const bool beside =
+          (plain.At(x - 1, y) == PackRgb(kGold) || plain.At(x + 1, y) == PackRgb(kGold) ||
+           plain.At(x, y - 1) == PackRgb(kGold) || plain.At(x, y + 1) == PackRgb(kGold));
+      if (letter == kWhite && beside) {
+        ASSERT_EQ(surface_.At(x, y), PackRgb(kRim)) << "rim missing at " << x << "," << y;
+        ++rim;
+      }
+    }
+  }
+  EXPECT_GT(rim, 30);
+
+  Surface small(40, 20);
+  text_.DrawOutlined(small, -30, -10, "Mouse Controls", 16, kGold, kRim);
+  text_.DrawOutlined(surface_, 790, 595, line, 14, kGold, kRim);
+  text_.DrawOutlined(surface_, INT_MAX - 5, INT_MIN + 5, line, 14, kGold, kRim);
+  EXPECT_FALSE(InkBox(small, 0).Empty());
+}
+
 TEST_F(TextTest, WidthFollowsTextAndSize) {
   EXPECT_EQ(text_.TextWidth("", 16), 0);
   EXPECT_GT(text_.TextWidth("Mouse", 16), 0);
@@ -160,9 +205,11 @@ TEST_F(TextTest, BrokenUtf8StillShowsTheRestOfTheLine) {
 TEST_F(TextTest, RepeatedFramesAllocateNothing) {
   text_.Draw(surface_, 10, 10, "Mouse Controls", 16, kGold);
   text_.TextWidth("Mouse Controls", 16);
+  text_.DrawOutlined(surface_, 10, 40, "12345%", 14, kGold, Rgb{});
   const long before = allocations.load();
   for (int frame = 0; frame < 3; ++frame) {
     text_.Draw(surface_, 10, 10, "Mouse Controls", 16, kGold);
+    text_.DrawOutlined(surface_, 10, 40, "12345%", 14, kGold, Rgb{});
     text_.TextWidth("Mouse Controls", 16);
   }
   EXPECT_EQ(allocations.load(), before);
