@@ -105,6 +105,9 @@ void Ship::CheckGameWon() {
   GameWorld& world = WorldOf(*this);
   GameState& state = world.State();
   if (state.levelNumber != kLastLevel + 1) return;
+  // A game left with Escape lets the last boss fall all the same; that is
+  // no win, and the table is already open for it.
+  if (state.screenState != kPlaying) return;
   state.levelNumber = 1;
   state.bossHits = kClearingBossHits;
   state.heroDamage = 0;

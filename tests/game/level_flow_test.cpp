@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "common/banners.h"
+#include "menus/high_scores.h"
 #include "tests/player/play.h"
 
 namespace zephyrant::testing {
@@ -112,6 +113,23 @@ TEST(LevelFlow, AbortingTakesTheGameToTheHighScores) {
   play.Step();
   EXPECT_TRUE(play.Alive<LevelBanner>().empty());
   EXPECT_FALSE(play.Window().TimerLevel().Enabled());
+}
+
+// Escape in the last boss fight just after a ship was lost: the replacement
+// ship moves after the boss, which still falls to the abort's 500 hits and
+// raises the level past the last one in that same frame. The game was left,
+// not won: the table opens once, with one name cursor.
+TEST(LevelFlow, AbortingTheLastBossFightIsNotAWin) {
+  Play play;
+  play.StartGame();
+  play.State().levelNumber = 35;
+  play.Step(99);
+  play.State().heroDamage = 10;
+  play.Step(50);
+  play.Window().OnKeyDown(Key::kEscape);
+  play.Step(10);
+  EXPECT_EQ(play.Alive<NameCursor>().size(), 1u);
+  EXPECT_NE(play.State().levelNumber, 1) << "the won game's reset ran";
 }
 
 }  // namespace
