@@ -90,7 +90,8 @@ start_display() {
   local n=$((90 + RANDOM % 100))
   while [ -e "/tmp/.X$n-lock" ]; do n=$((90 + RANDOM % 100)); done
   display=:$n
-  Xvfb "$display" -screen 0 "${1}x24" -nolisten tcp >/dev/null 2>&1 &
+  # -noreset: the server stays up between launches (see the smoke test's).
+  Xvfb "$display" -screen 0 "${1}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb_pid=$!
   sleep 1
 }

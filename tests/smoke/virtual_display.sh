@@ -29,7 +29,10 @@ start_virtual_display() {
   local work=$1 screen=$2
   shift 2
   # -displayfd makes the server pick a free display and name it once ready.
-  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp "$@" 3>"$work/display" \
+  # -noreset keeps it up between games: by default an X server starts itself
+  # afresh when its last client leaves, and a game starting in that moment
+  # finds no display.
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset "$@" 3>"$work/display" \
     2>"$work/xvfb.log" &
   xvfb_pid=$!
   for _ in $(seq 100); do
