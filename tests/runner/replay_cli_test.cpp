@@ -2,7 +2,6 @@
 // Recording a scripted run with zephyrant-sim and playing it back.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -15,35 +14,10 @@
 #include "platform/common/replay_file.h"
 #include "platform/common/tape.h"
 #include "platform/headless/scratch_folder.h"
+#include "tests/runner/sim_program.h"
 
 namespace zephyrant {
 namespace {
-
-struct Outcome {
-  int exit_code = -1;
-  std::string output;  // standard output and error together
-};
-
-Outcome RunSim(const std::string& arguments) {
-  const std::string command = std::string(ZEPHYRANT_SIM_BINARY) + " " + arguments + " 2>&1";
-  Outcome outcome;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return outcome;
-  char buffer[4096];
-  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) outcome.output.append(buffer, n);
-  const int status = pclose(pipe);
-  outcome.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return outcome;
-}
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
 
 // The tape as frames: the entries before each frame, and the frame.
 struct TapeFrame {
@@ -121,7 +95,7 @@ class Replays : public ::testing::Test {
  protected:
   void SetUp() override {
     WriteFile(In("script"), kScript);
-    const Outcome o =
+    const SimOutcome o =
         RunSim("--seed 5 --frames 1100 --script " + In("script") + " --dump-every 50 --dump " +
                In("script.jsonl") + " --record " + In("game.zrp"));
     ASSERT_EQ(o.exit_code, 0) << o.output;
@@ -131,7 +105,7 @@ class Replays : public ::testing::Test {
 };
 
 TEST_F(Replays, AReplayGivesTheScriptsDumpsAndVerifies) {
-  const Outcome o =
+  const SimOutcome o =
       RunSim("--replay " + In("game.zrp") + " --verify --dump-every 50 --dump " + In("r.jsonl"));
   ASSERT_EQ(o.exit_code, 0) << o.output;
   EXPECT_EQ(o.output, "");
@@ -162,15 +136,15 @@ TEST_F(Replays, AReplayGivesTheScriptsDumpsAndVerifies) {
 }
 
 TEST_F(Replays, TheStateHashLeavesTheDesktopOut) {
-  const Outcome o = RunSim("--replay " + In("game.zrp") + " --verify --desktop 1024x768");
+  const SimOutcome o = RunSim("--replay " + In("game.zrp") + " --verify --desktop 1024x768");
   EXPECT_EQ(o.exit_code, 0) << o.output;
 }
 
 TEST_F(Replays, FramesStopsAReplayEarly) {
-  const Outcome o =
+  const SimOutcome o =
       RunSim("--replay " + In("game.zrp") + " --verify --frames 300 --dump " + In("300.json"));
   ASSERT_EQ(o.exit_code, 0) << o.output;
-  const Outcome script =
+  const SimOutcome script =
       RunSim("--seed 5 --frames 300 --script " + In("script") + " --dump " + In("script300.json"));
   ASSERT_EQ(script.exit_code, 0) << script.output;
   EXPECT_EQ(ReadFile(In("300.json")), ReadFile(In("script300.json")));
@@ -189,7 +163,7 @@ TEST_F(Replays, OneChangedInputIsCaughtAtTheFirstHashAfterIt) {
   frames[709].before.push_back(KeyState(Key::kRight, true));
   SetFrames(replay, frames);
   WriteReplayFile(In("late.zrp"), replay);
-  const Outcome o = RunSim("--replay " + In("late.zrp") + " --verify");
+  const SimOutcome o = RunSim("--replay " + In("late.zrp") + " --verify");
   EXPECT_EQ(o.exit_code, 3) << o.output;
   EXPECT_NE(o.output.find("frame 768: the state hash is "), std::string::npos) << o.output;
   EXPECT_NE(o.output.find(", the recording has " + ReplayHashText(replay.checkpoints[2].hash)),
@@ -204,7 +178,7 @@ TEST_F(Replays, AChangeAfterTheLastHashIsCaughtAtTheEnd) {
   frames[1049].before.push_back(KeyState(Key::kLeft, true));
   SetFrames(replay, frames);
   WriteReplayFile(In("moved.zrp"), replay);
-  const Outcome o = RunSim("--replay " + In("moved.zrp") + " --verify");
+  const SimOutcome o = RunSim("--replay " + In("moved.zrp") + " --verify");
   EXPECT_EQ(o.exit_code, 3) << o.output;
   EXPECT_NE(o.output.find("frame 1100: the state hash is "), std::string::npos) << o.output;
 }
@@ -220,14 +194,14 @@ TEST_F(Replays, HashesAreTheRecordingsOwnWithTheLevel) {
   }
   expected += "frame 1100 level 3 hash " + ReplayHashText(replay.end_hash) + "\n";
 
-  const Outcome replayed = RunSim("--replay " + In("game.zrp") + " --hashes " + In("h.txt"));
+  const SimOutcome replayed = RunSim("--replay " + In("game.zrp") + " --hashes " + In("h.txt"));
   ASSERT_EQ(replayed.exit_code, 0) << replayed.output;
   EXPECT_EQ(ReadFile(In("h.txt")), expected);
-  const Outcome scripted =
+  const SimOutcome scripted =
       RunSim("--seed 5 --frames 1100 --script " + In("script") + " --hashes - 2>/dev/null");
   EXPECT_EQ(scripted.output, expected);
 
-  const Outcome even = RunSim("--replay " + In("game.zrp") + " --frames 512 --hashes -");
+  const SimOutcome even = RunSim("--replay " + In("game.zrp") + " --frames 512 --hashes -");
   EXPECT_EQ(even.output, expected.substr(0, expected.find("frame 768")));
 }
 
@@ -253,7 +227,7 @@ TEST_F(Replays, BadFilesAreRefusedInOneLine) {
   WriteReplayFile(In("wild.zrp"), wild);
 
   const auto refusal = [this](const char* name) {
-    const Outcome o = RunSim("--replay " + In(name) + " --verify");
+    const SimOutcome o = RunSim("--replay " + In(name) + " --verify");
     EXPECT_EQ(o.exit_code, 2) << o.output;
     EXPECT_EQ(std::count(o.output.begin(), o.output.end(), '\n'), 1) << o.output;
     EXPECT_EQ(o.output.rfind("zephyrant-sim: " + In(name) + ": ", 0), 0u) << o.output;

@@ -2,7 +2,6 @@
 // The zephyrant-sim program as a script or a developer runs it.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,36 +12,11 @@
 #include "platform/headless/scratch_folder.h"
 #include "tests/runner/json_reader.h"
 #include "tests/runner/png_reader.h"
+#include "tests/runner/sim_program.h"
 #include "world/game_state.h"
 
 namespace zephyrant {
 namespace {
-
-struct Outcome {
-  int exit_code = -1;
-  std::string output;  // standard output and error together
-};
-
-Outcome RunSim(const std::string& arguments) {
-  const std::string command = std::string(ZEPHYRANT_SIM_BINARY) + " " + arguments + " 2>&1";
-  Outcome outcome;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return outcome;
-  char buffer[4096];
-  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) outcome.output.append(buffer, n);
-  const int status = pclose(pipe);
-  outcome.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return outcome;
-}
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream(path) << text;
-}
 
 class SimProgram : public ::testing::Test {
  protected:
@@ -54,7 +28,7 @@ TEST_F(SimProgram, SameSeedAndScriptGiveByteIdenticalOutput) {
   WriteFile(In("script"), "2 mouse move 100 100\n3 lag 4\n5 focus out\n6 focus in\n");
   const std::string common = "--seed 9 --frames 8 --script " + In("script");
   for (const char* run : {"1", "2"}) {
-    const Outcome o =
+    const SimOutcome o =
         RunSim(common + " --dump " + In(run) + ".json --screenshot " + In(run) + ".png");
     ASSERT_EQ(o.exit_code, 0) << o.output;
   }
@@ -79,7 +53,7 @@ TEST_F(SimProgram, F12KeepsItsShotsInTheGivenFolder) {
   // The shot F12 takes before frame 4 is the picture of frame 3.
   WriteFile(In("script"), "4 key down F12\n5 key up F12\n");
   const std::filesystem::path shots = folder_.Path() / "shots" / "new";
-  const Outcome o =
+  const SimOutcome o =
       RunSim("--frames 5 --script " + In("script") + " --screenshot-dir " + shots.string());
   ASSERT_EQ(o.exit_code, 0) << o.output;
   ASSERT_EQ(RunSim("--frames 3 --screenshot " + In("frame3.png")).exit_code, 0);
@@ -95,7 +69,7 @@ TEST_F(SimProgram, F12KeepsItsShotsInTheGivenFolder) {
 }
 
 TEST_F(SimProgram, DumpEveryWritesOneLinePerInterval) {
-  const Outcome o = RunSim("--frames 7 --dump-every 3 --dump -");
+  const SimOutcome o = RunSim("--frames 7 --dump-every 3 --dump -");
   ASSERT_EQ(o.exit_code, 0) << o.output;
   std::istringstream lines(o.output);
   std::vector<int> frames;
@@ -112,7 +86,7 @@ TEST_F(SimProgram, DumpEveryWritesOneLinePerInterval) {
 
 TEST_F(SimProgram, ABadScriptLineStopsItWithTheLineNamed) {
   WriteFile(In("script"), "1 key down Up\n\n2 key down Hyper\n");
-  const Outcome o = RunSim("--frames 3 --script " + In("script"));
+  const SimOutcome o = RunSim("--frames 3 --script " + In("script"));
   EXPECT_EQ(o.exit_code, 2);
   EXPECT_NE(o.output.find("line 3"), std::string::npos) << o.output;
   EXPECT_NE(o.output.find("2 key down Hyper"), std::string::npos) << o.output;
@@ -120,13 +94,13 @@ TEST_F(SimProgram, ABadScriptLineStopsItWithTheLineNamed) {
 
 TEST_F(SimProgram, IgnoredEventsAreNotedAndTheRunGoesOn) {
   WriteFile(In("script"), "2 call HiScores\n3 call HiScores\n5 key down Escape\n");
-  const Outcome table = RunSim("--frames 4 --script " + In("script"));
+  const SimOutcome table = RunSim("--frames 4 --script " + In("script"));
   EXPECT_EQ(table.exit_code, 0) << table.output;
   EXPECT_NE(table.output.find("zephyrant-sim: frame 3: script line 2: call HiScores ignored"),
             std::string::npos)
       << table.output;
   WriteFile(In("script"), "2 key down Escape\n");
-  const Outcome quit = RunSim("--frames 4 --script " + In("script"));
+  const SimOutcome quit = RunSim("--frames 4 --script " + In("script"));
   EXPECT_EQ(quit.exit_code, 0) << quit.output;
   EXPECT_NE(quit.output.find("zephyrant-sim: frame 2: the game has quit"), std::string::npos)
       << quit.output;
@@ -135,7 +109,7 @@ TEST_F(SimProgram, IgnoredEventsAreNotedAndTheRunGoesOn) {
 TEST_F(SimProgram, ABadOptionShowsUsage) {
   for (const char* bad :
        {"--frames", "--frames -1", "--desktop 800", "--seed x", "--warp 9", "--dump-every 2"}) {
-    const Outcome o = RunSim(bad);
+    const SimOutcome o = RunSim(bad);
     EXPECT_EQ(o.exit_code, 2) << bad;
     EXPECT_NE(o.output.find("usage:"), std::string::npos) << bad;
   }
@@ -145,8 +119,8 @@ TEST_F(SimProgram, ScriptFromStandardInputAndSettingsInTheGivenFolder) {
   const std::filesystem::path config = folder_.Path() / "config";
   std::filesystem::create_directory(config);
   WriteFile(In("script"), "2 set screen_state 11\n");
-  const Outcome o = RunSim("--frames 2 --desktop 1024x768 --config-dir " + config.string() +
-                           " --dump - --script - < " + In("script"));
+  const SimOutcome o = RunSim("--frames 2 --desktop 1024x768 --config-dir " + config.string() +
+                              " --dump - --script - < " + In("script"));
   ASSERT_EQ(o.exit_code, 0) << o.output;
   const testing::Json dump = testing::JsonReader::Read(o.output);
   EXPECT_EQ(dump["vars"]["screen_state"].Int(), kHelp);

@@ -24,16 +24,10 @@ set -u
 game=$1
 closer=$2
 
-for tool in Xvfb xdotool import convert; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "skipped: $tool is not installed"
-    exit 77
-  fi
-done
-
-work=$(mktemp -d)
 # shellcheck source=tests/smoke/virtual_display.sh
 . "$(dirname "$0")/virtual_display.sh"
+need_tools Xvfb xdotool import convert
+work=$(mktemp -d)
 
 # The game plays the build's data beside it.
 unset ZEPHYRANT_DATA

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sourced by the tests that run the game on a virtual X display, once they
-# have made their work folder, $work. At exit the game they started
-# ($game_pid), the server and the work folder go; fail counts what went wrong.
+# Sourced by the tests that run the game on a virtual X display; their work
+# folder is $work. At exit the game they started ($game_pid), the server and
+# the work folder go; fail counts what went wrong.
 
 xvfb_pid=""
 game_pid=""
@@ -10,9 +10,19 @@ failures=0
 cleanup() {
   if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null; fi
   stop_virtual_display
-  rm -rf "$work"
+  if [ -n "${work:-}" ]; then rm -rf "$work"; fi
 }
 trap cleanup EXIT
+
+# need_tools TOOL...: skips the whole test (exit status 77) when one is missing.
+need_tools() {
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+      echo "skipped: $tool is not installed"
+      exit 77
+    fi
+  done
+}
 
 fail() {
   echo "FAIL: $*"
