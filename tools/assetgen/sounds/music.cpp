@@ -213,7 +213,6 @@ void Music(Track& track) {
   }
   track.Normalise(1.0);
   track.Saturate(1.3);
-  track.Normalise(0.9);
 }
 
 }  // namespace zephyrant::assetgen
