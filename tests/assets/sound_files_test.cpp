@@ -77,6 +77,32 @@ double LoudestRms(const Pcm& pcm) {
   return std::sqrt(loudest);
 }
 
+// Level every 10 ms over the first `seconds`.
+std::vector<double> Envelope(const Pcm& pcm, double seconds) {
+  const int window = pcm.Rate() / 100;
+  std::vector<double> level;
+  for (int k = 0; k < static_cast<int>(seconds * 100); ++k) {
+    level.push_back(std::sqrt(pcm.Power(k * window, (k + 1) * window)));
+  }
+  return level;
+}
+
+double Correlation(const std::vector<double>& a, const std::vector<double>& b) {
+  const double n = static_cast<double>(a.size());
+  double ma = 0, mb = 0;
+  for (size_t i = 0; i < a.size(); ++i) {
+    ma += a[i] / n;
+    mb += b[i] / n;
+  }
+  double ab = 0, aa = 0, bb = 0;
+  for (size_t i = 0; i < a.size(); ++i) {
+    ab += (a[i] - ma) * (b[i] - mb);
+    aa += (a[i] - ma) * (a[i] - ma);
+    bb += (b[i] - mb) * (b[i] - mb);
+  }
+  return ab / std::sqrt(aa * bb);
+}
+
 TEST(AssetSounds, EverySoundIsStereoAtItsRateDepthAndLengthToTheHundredth) {
   ForEachSound([](const SoundSpec& spec, const Pcm& pcm) {
     EXPECT_EQ(pcm.wave.sample_rate, spec.sample_rate);
@@ -145,6 +171,27 @@ TEST(AssetSounds, EffectsOfPlayCarryEquallyOverTheirLoudest50Ms) {
   EXPECT_LT(loudest->first - quietest->first, 3.0)
       << quietest->second << " at " << quietest->first << " dBFS, " << loudest->second << " at "
       << loudest->first << " dBFS";
+}
+
+TEST(AssetSounds, EachExplosionHasAnEnvelopeOfItsOwn) {
+  std::vector<std::pair<std::string, Pcm>> blasts;
+  for (int i = 0; i < static_cast<int>(EffectSounds().items.size()); ++i) {
+    const std::string& name = EffectSounds().items[i].name;
+    if (name.size() > 4 && name.compare(name.size() - 4, 4, "_exp") == 0) {
+      blasts.emplace_back(name, ReadEffect(i));
+    }
+  }
+  ASSERT_EQ(blasts.size(), 5u);
+  for (size_t a = 0; a < blasts.size(); ++a) {
+    for (size_t b = a + 1; b < blasts.size(); ++b) {
+      const Pcm& pa = blasts[a].second;
+      const Pcm& pb = blasts[b].second;
+      const double seconds = std::min(static_cast<double>(pa.Frames()) / pa.Rate(),
+                                      static_cast<double>(pb.Frames()) / pb.Rate());
+      EXPECT_LT(Correlation(Envelope(pa, seconds), Envelope(pb, seconds)), 0.9)
+          << blasts[a].first << " and " << blasts[b].first << " rise and fall alike";
+    }
+  }
 }
 
 }  // namespace

@@ -33,8 +33,12 @@ WaveData MakeSound(const SoundSpec& spec) {
     return ToWave(track, spec.bits, SeedOf(spec.name));
   }
   const bool menu = spec.name == "button" || spec.name == "click";
+  const bool explosion =
+      spec.name.size() > 4 && spec.name.compare(spec.name.size() - 4, 4, "_exp") == 0;
   if (menu) {
     MenuSound(spec.name, track);
+  } else if (explosion) {
+    ExplosionSound(spec.name, track);
   } else if (spec.name.rfind("hero_", 0) == 0) {
     ShipSound(spec.name, track);
   } else if (spec.name.rfind("little_", 0) == 0) {
