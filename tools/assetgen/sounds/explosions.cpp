@@ -85,25 +85,21 @@ void RocketBlast(Track& track) {
     const double pan = std::clamp(2 * (t - 0.6), -1.0, 1.0) * 0.6;
     const double air_left = whoosh_left.Run(n_left, sweep, rate, 0.6).band * swell * (1 - pan);
     const double air_right = whoosh_right.Run(n_right, sweep, rate, 0.6).band * swell * (1 + pan);
-    track.AddStereo(i, boom + low_left + 1.0 * air_left, boom + low_right + 1.0 * air_right);
+    track.AddStereo(i, boom + low_left + air_left, boom + low_right + air_right);
   }
   AddKnock(track, 0, 1200, 0.01, 0.5, 0, 54);
 }
 
 // The ship breaking up: a blast, then two more as the hull gives way.
 void ShipBlast(Track& track) {
-  Blast b;
-  b.crack = 1;
-  b.crack_hz = 2200;
-  b.boom = 1;
-  b.boom_from = 100;
-  b.boom_to = 28;
-  b.boom_life = 0.16;
-  b.rumble = 1;
-  b.rumble_life = 0.45;
-  b.rumble_hz = 2000;
-  b.crackle = 0.7;
-  b.seed = 61;
+  Blast b{.crack_hz = 2200,
+          .boom_from = 100,
+          .boom_to = 28,
+          .boom_life = 0.16,
+          .rumble_life = 0.45,
+          .rumble_hz = 2000,
+          .crackle = 0.7,
+          .seed = 61};
   AddBlast(track, b);
   b.crack = 0.6;
   b.boom = 0.7;
