@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's one music track: four bars in A minor (Am, F, C, G) at about
-// 146 beats a minute, with bass, lead, a soft pad and drums, built as an
-// exact loop: every note tail and echo that runs past the end is folded
-// back onto the start, so the last sample leads straight into the first.
+// The game's one music track: four bars at about 146 beats a minute, built
+// as an exact loop: every note tail and echo that runs past the end is
+// folded back onto the start, so the last sample leads straight into the
+// first. Short as it is, the loop has a shape: two bars of the tune over the
+// full groove in A minor (Am, F), a lifted bar in D minor (Dm, Bb) with the
+// drums in half time and the lead running arpeggios an octave up, then a
+// break on E major with the drums out, the bass and pad holding and a snare
+// roll pulling back into the top.
 
 #include <cmath>
 #include <vector>
@@ -24,13 +28,53 @@ struct Note {
 
 // The tune, an octave below where it is written so that it stays mellow.
 const std::vector<Note> kLead = {
-    {0, 3, 76},  {3, 3, 81},  {6, 2, 84},  {8, 2, 83},  {10, 2, 81}, {12, 4, 76},
-    {16, 3, 77}, {19, 3, 81}, {22, 2, 84}, {24, 4, 86}, {28, 2, 84}, {30, 2, 81},
-    {32, 3, 79}, {35, 3, 84}, {38, 2, 88}, {40, 2, 86}, {42, 2, 84}, {44, 4, 79},
-    {48, 3, 83}, {51, 3, 86}, {54, 2, 79}, {56, 4, 81}, {60, 2, 83}, {62, 2, 79},
+    // The tune proper.
+    {0, 3, 76},
+    {3, 3, 81},
+    {6, 2, 84},
+    {8, 2, 83},
+    {10, 2, 81},
+    {12, 4, 76},
+    {16, 3, 77},
+    {19, 3, 81},
+    {22, 2, 84},
+    {24, 4, 86},
+    {28, 2, 84},
+    {30, 2, 81},
+    // The lift: arpeggios on Dm and Bb, an octave up.
+    {32, 1, 86},
+    {33, 1, 89},
+    {34, 1, 93},
+    {35, 1, 98},
+    {36, 1, 93},
+    {37, 1, 89},
+    {38, 1, 86},
+    {39, 1, 89},
+    {40, 1, 82},
+    {41, 1, 86},
+    {42, 1, 89},
+    {43, 1, 94},
+    {44, 1, 89},
+    {45, 1, 86},
+    {46, 1, 82},
+    {47, 1, 86},
+    // The break: long notes on E major, the G sharp leaning back into A minor.
+    {48, 6, 83},
+    {54, 2, 81},
+    {56, 8, 80},
 };
-const int kRoots[4] = {45, 41, 48, 43};  // A, F, C, G
-const int kChords[4][3] = {{57, 60, 64}, {53, 57, 60}, {55, 60, 64}, {55, 59, 62}};
+
+// Each half bar's chord (MIDI notes) and bass root.
+struct Harmony {
+  int chord[3];
+  int root;
+};
+const Harmony kHarmony[8] = {
+    {{57, 60, 64}, 45}, {{57, 60, 64}, 45},  // Am
+    {{53, 57, 60}, 41}, {{53, 57, 60}, 41},  // F
+    {{62, 65, 69}, 50}, {{58, 62, 65}, 46},  // Dm, Bb
+    {{56, 59, 64}, 40}, {{56, 59, 64}, 40},  // E
+};
 
 // A loop being built: a stereo buffer with room for tails past its end.
 class Loop {
@@ -137,7 +181,7 @@ void Lead(Loop& loop, int start, double seconds, int pitch) {
   }
 }
 
-void Pad(Loop& loop, int start, double seconds, const int (&chord)[3]) {
+void Pad(Loop& loop, int start, double seconds, const int (&chord)[3], double level) {
   for (int k = 0; k < 3; ++k) {
     Filter f;
     double phase_a = 0.13 * k, phase_b = 0.41 * k;
@@ -148,7 +192,7 @@ void Pad(Loop& loop, int start, double seconds, const int (&chord)[3]) {
       phase_a += step * 1.004;
       phase_b += step * 0.996;
       const double raw = Saw(phase_a, step) + Saw(phase_b, step);
-      const double v = f.Run(raw, 900, loop.Rate(), 0.1).low * Gate(t, 0.25, seconds, 0.4) * 0.045;
+      const double v = f.Run(raw, 900, loop.Rate(), 0.1).low * Gate(t, 0.25, seconds, 0.4) * level;
       const double pan = (k - 1) * 0.5;
       loop.Add(start + i, v * (1 - pan), v * (1 + pan));
     }
@@ -179,28 +223,72 @@ void Echo(Loop& loop, double delay_seconds, double feedback, double mix) {
   loop.right = out_r;
 }
 
+// The drums: four to the floor for the tune, half time with busy hats for
+// the lift, nothing but a faint tick in the break until the roll.
+void Drums(Loop& drums) {
+  Random noise(1234);
+  for (int s = 0; s < kSteps; ++s) {
+    const int at = drums.StepFrame(s);
+    const int beat = s % 16;
+    if (s < 32) {
+      if (beat % 4 == 0) Kick(drums, at);
+      if (beat % 8 == 4) Snare(drums, at, 0.5, noise);
+      if (beat % 2 == 0) Hat(drums, at, beat % 4 == 2 ? 0.16 : 0.09, 0.3, noise);
+      if (beat % 4 == 3) Hat(drums, at, 0.05, -0.3, noise);
+    } else if (s < 48) {
+      if (beat == 0 || beat == 6 || beat == 10) Kick(drums, at);
+      if (beat == 8) Snare(drums, at, 0.55, noise);
+      Hat(drums, at, beat % 4 == 2 ? 0.14 : 0.06, beat % 2 ? -0.4 : 0.4, noise);
+    } else if (s < 60) {
+      if (beat % 4 == 0) Hat(drums, at, 0.04, 0, noise);
+    } else {
+      Snare(drums, at, 0.12 + 0.07 * (s - 60), noise);  // the roll back to the top
+    }
+  }
+}
+
+// The bass: pumping octaves under the tune, a syncopated figure under the
+// lift, one low note to open the break and two to lead out of it.
+void BassLine(Loop& bass) {
+  const double step = bass.StepSeconds();
+  for (int half = 0; half < 6; ++half) {
+    const int root = kHarmony[half].root - 12;
+    if (half < 4) {
+      static const int kOctaves[4] = {0, 0, 12, 0};
+      for (int e = 0; e < 4; ++e) {
+        Bass(bass, bass.StepFrame(half * 8 + e * 2), step * 1.7, root + kOctaves[e]);
+      }
+    } else {
+      for (const int at : {0, 3, 6}) {
+        Bass(bass, bass.StepFrame(half * 8 + at), step * (at == 6 ? 1.7 : 2.6),
+             root + (at == 3 ? 12 : 0));
+      }
+    }
+  }
+  Bass(bass, bass.StepFrame(48), step * 3.5, kHarmony[6].root - 12);
+  Bass(bass, bass.StepFrame(60), step * 1.7, kHarmony[6].root);
+  Bass(bass, bass.StepFrame(62), step * 1.7, kHarmony[6].root - 12);
+}
+
 }  // namespace
 
 void Music(Track& track) {
   const int n = track.Frames();
   Loop drums(n, track.Rate()), bass(n, track.Rate()), lead(n, track.Rate()), pad(n, track.Rate());
-  Random noise(1234);
   const double step = drums.StepSeconds();
-  for (int s = 0; s < kSteps; ++s) {
-    const int at = drums.StepFrame(s);
-    if (s % 4 == 0) Kick(drums, at);
-    if (s % 8 == 4) Snare(drums, at, 0.5, noise);
-    if (s == 62 || s == 63) Snare(drums, at, 0.28, noise);  // a short roll into the loop
-    if (s % 2 == 0) Hat(drums, at, s % 4 == 2 ? 0.16 : 0.09, 0.3, noise);
-    if (s % 4 == 3) Hat(drums, at, 0.05, -0.3, noise);
-  }
+  Drums(drums);
+  BassLine(bass);
+  // The pad swells in the break, where it carries the music alone.
   for (int bar = 0; bar < 4; ++bar) {
-    static const int kOctaves[8] = {0, 0, 12, 0, 0, 12, 0, 7};
-    for (int e = 0; e < 8; ++e) {
-      const int s = bar * 16 + e * 2;
-      Bass(bass, bass.StepFrame(s), step * 1.7, kRoots[bar] - 12 + kOctaves[e]);
+    const Harmony& first = kHarmony[bar * 2];
+    const Harmony& second = kHarmony[bar * 2 + 1];
+    const double level = bar == 3 ? 0.075 : 0.045;
+    if (first.root == second.root) {
+      Pad(pad, pad.StepFrame(bar * 16), step * 15.5, first.chord, level);
+    } else {
+      Pad(pad, pad.StepFrame(bar * 16), step * 7.5, first.chord, level);
+      Pad(pad, pad.StepFrame(bar * 16 + 8), step * 7.5, second.chord, level);
     }
-    Pad(pad, pad.StepFrame(bar * 16), step * 15.5, kChords[bar]);
   }
   for (const Note& note : kLead) {
     Lead(lead, lead.StepFrame(note.step), step * note.length, note.pitch - 12);
@@ -213,7 +301,6 @@ void Music(Track& track) {
   }
   track.Normalise(1.0);
   track.Saturate(1.3);
-  track.Normalise(0.9);
 }
 
 }  // namespace zephyrant::assetgen

@@ -11,9 +11,10 @@ namespace zephyrant::assetgen {
 WaveData MakeSound(const SoundSpec& spec);
 
 // The sounds by area; each fills a track of the catalogue's rate and length.
-void ShipSound(const std::string& name, Track& track);   // the player's weapons and blasts
-void EnemySound(const std::string& name, Track& track);  // enemy fire and kills
-void MenuSound(const std::string& name, Track& track);   // button, click
-void Music(Track& track);                                // music1, one seamless loop
+void ShipSound(const std::string& name, Track& track);       // the player's weapons
+void EnemySound(const std::string& name, Track& track);      // enemy fire
+void ExplosionSound(const std::string& name, Track& track);  // every *_exp
+void MenuSound(const std::string& name, Track& track);       // button, click
+void Music(Track& track);                                    // music1, one seamless loop
 
 }  // namespace zephyrant::assetgen
