@@ -62,7 +62,8 @@ void ShellImpact(Track& track) {
 }
 
 // The rocket's warhead: a deep boom that falls in pitch, a long low rumble,
-// and the whoosh of the blast wave swelling up after it and sweeping across.
+// and the whoosh of the blast wave rolling after it, some 5 dB under the
+// boom, sweeping across and gone within the second and a half.
 void RocketBlast(Track& track) {
   Random noise(53);
   Filter rumble_left, rumble_right, whoosh_left, whoosh_right;
@@ -77,12 +78,13 @@ void RocketBlast(Track& track) {
     const double n_left = noise.Signed(), n_right = noise.Signed();
     const double low_left = rumble_left.Run(n_left, cutoff, rate, 0.3).low * 2.5 * rumble;
     const double low_right = rumble_right.Run(n_right, cutoff, rate, 0.3).low * 2.5 * rumble;
-    // The whoosh swells to its height at about 0.6 s, opening up as
-    // it comes and closing as it passes.
+    // The whoosh is at its height at about 0.45 s, opening up as it comes
+    // and closing as it passes.
     const auto ts = static_cast<float>(t);
-    const double swell = SmoothStep(0.15f, 0.6f, ts) * (1 - SmoothStep(0.6f, 1.8f, ts));
-    const double sweep = 250 + 1000 * swell;
-    const double pan = std::clamp(2 * (t - 0.6), -1.0, 1.0) * 0.6;
+    const double rise = SmoothStep(0.15f, 0.45f, ts) * (1 - SmoothStep(0.45f, 1.5f, ts));
+    const double swell = 0.7 * rise;
+    const double sweep = 250 + 1000 * rise;
+    const double pan = std::clamp(2 * (t - 0.45), -1.0, 1.0) * 0.6;
     const double air_left = whoosh_left.Run(n_left, sweep, rate, 0.6).band * swell * (1 - pan);
     const double air_right = whoosh_right.Run(n_right, sweep, rate, 0.6).band * swell * (1 + pan);
     track.AddStereo(i, boom + low_left + air_left, boom + low_right + air_right);
