@@ -9,15 +9,29 @@ namespace zephyrant::assetgen {
 
 namespace {
 
-// A tracer pointing up: a white-hot head and a golden trail.
+// A tracer pointing up. The game tests its hits pixel by pixel, so its
+// outline is fixed by the shape below and only its colours are free: a
+// yellow heart in orange flanks that redden towards the tail, with no white
+// in it, so it never passes for a star.
 Picture Shell() {
   Canvas c(5, 13, 6);
   const Energy e = PlayerShellEnergy();
   c.Glow(Capsule({2.5f, 3}, {2.5f, 11.5f}, 0.9f, 0.3f), e.halo, 0.9f, 0.7f);
-  c.Fill(Capsule({2.5f, 2.6f}, {2.5f, 11}, 1.5f, 0.4f),
-         [&](const Surfel& s) { return Mix(e.core, e.body, Clamp01((s.p.y - 3) / 8)); });
-  c.Fill(Circle({2.5f, 3.2f}, 1.1f), kWhite);
-  return LightPicture(c, 0.3f);
+  c.Fill(Capsule({2.5f, 2.6f}, {2.5f, 11}, 1.5f, 0.4f), e.body);
+  c.Fill(Circle({2.5f, 3.2f}, 1.1f), e.core);
+  Picture shell = LightPicture(c, 0.3f);
+  const Colour heart = Rgb8(255, 240, 70);
+  const Colour flank = Rgb8(255, 130, 0);
+  const Colour tail = Rgb8(215, 45, 0);
+  for (int y = 0; y < shell.height; ++y) {
+    const float down = Clamp01((y - 2.0f) / 9);
+    for (int x = 0; x < shell.width; ++x) {
+      if (!shell.Solid(x, y)) continue;
+      const bool middle = 2 * x + 1 == shell.width;
+      shell.At(x, y) = middle ? Mix(heart, flank, down * down) : Mix(flank, tail, down);
+    }
+  }
+  return shell;
 }
 
 // A laser bolt whose core and sparks shimmer from frame to frame.
