@@ -18,10 +18,11 @@ Picture FallingBolt(int w, int h, const Energy& e) {
   Canvas c(w, h, 4);
   const float cx = w / 2.0f;
   const float r = w * 0.24f;
-  c.Glow(Capsule({cx, r + 1}, {cx, h - r - 1.5f}, r * 0.6f, r), e.halo, r * 0.9f, 0.7f);
+  const Colour glow = Mix(e.halo, e.body, 0.5f);
+  c.Glow(Capsule({cx, r + 1}, {cx, h - r - 1.5f}, r * 0.6f, r), glow, r * 0.9f, 0.7f);
   c.Fill(Capsule({cx, r + 1}, {cx, h - r - 1.5f}, r * 0.45f, r * 1.1f), [&](const Surfel& s) {
     const float t = Clamp01(s.p.y / h);
-    return Mix(Mix(e.halo, e.body, t), ShotCore(e), Clamp01(-s.d / r) * t);
+    return Mix(Mix(glow, e.body, t), ShotCore(e), Clamp01(-s.d / r) * t);
   });
   c.Fill(Circle({cx, h - r * 1.6f}, r * 0.7f), Mix(ShotCore(e), e.core, 0.4f), 0.9f);
   return LightPicture(c, 0.25f);
@@ -73,6 +74,12 @@ Picture Cannon(int w, int h, int frame) {
   return gun;
 }
 
+// A laser beam whose heart keeps its hue, without the faint fringe that
+// would only blur it over the nebula.
+Picture LaserBeam(int w, int h, int frame, const Energy& e, bool tapered) {
+  return Beam(w, h, frame, Energy{e.halo, e.body, ShotCore(e)}, tapered, 0.3f);
+}
+
 // A four-pointed spark, rimmed in dark.
 Picture Pellet(int kind) {
   Canvas c(10, 10, 6);
@@ -91,10 +98,10 @@ Picture PaintBossShot(const ImageSpec& item) {
   if (n == "shell") return FallingBolt(7, 18, EnemyEnergy(0));
   if (n == "shell1_0") return FallingBolt(10, 89, EnemyEnergy(4));
   if (n == "shell1_1") {
-    return Sheet(item, [](int f) { return Beam(90, 12, f, EnemyEnergy(1), true); });
+    return Sheet(item, [](int f) { return LaserBeam(90, 12, f, EnemyEnergy(1), true); });
   }
   if (n == "shell2_0") return FallingBolt(10, 50, EnemyEnergy(3));
-  if (n == "shell2_1") return Beam(100, 10, 1, EnemyEnergy(3), false);
+  if (n == "shell2_1") return LaserBeam(100, 10, 1, EnemyEnergy(3), false);
   if (n == "shell2_2") return Sheet(item, Flare);
   if (n == "shell3_0") return Bomb();
   if (n == "shell3_1") {

@@ -83,7 +83,7 @@ Picture Rocket(int w, int h, bool nose_up, int frame, const RocketLook& look) {
   return Over(LightPicture(fire, 0.3f), SolidPicture(c));
 }
 
-Picture Beam(int w, int h, int frame, const Energy& e, bool tapered) {
+Picture Beam(int w, int h, int frame, const Energy& e, bool tapered, float fringe) {
   Canvas c(w, h, 4);
   const float cy = h / 2.0f;
   const float r = h * 0.26f;
@@ -97,11 +97,11 @@ Picture Beam(int w, int h, int frame, const Energy& e, bool tapered) {
     const float d = std::fabs(p.y - cy);
     const float core = Clamp01(1 - d / std::max(radius, 0.3f));
     const float halo = std::exp(-d * d / (radius * radius * 5)) * 0.9f * end;
-    const Colour col = Mix(e.halo, Mix(e.body, ShotCore(e), core), std::min(1.0f, core * 3));
+    const Colour col = Mix(e.halo, Mix(e.body, e.core, core), std::min(1.0f, core * 2));
     const float a = std::max(core, halo);
     px = Pixel{col.r * a, col.g * a, col.b * a, a};
   });
-  return LightPicture(c, 0.22f);
+  return LightPicture(c, fringe);
 }
 
 Picture RimmedBeam(int w, int h, int frame, const Energy& e) {

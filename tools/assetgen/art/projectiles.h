@@ -47,8 +47,9 @@ struct RocketLook {
 Picture Rocket(int w, int h, bool nose_up, int frame, const RocketLook& look);
 
 // A horizontal beam filling a w x h pattern (pointing right), brightest on
-// its axis, with a flicker that changes with `frame`.
-Picture Beam(int w, int h, int frame, const Energy& e, bool tapered);
+// its axis, with a flicker that changes with `frame`; its glow is drawn
+// where it is at least `fringe` strong.
+Picture Beam(int w, int h, int frame, const Energy& e, bool tapered, float fringe = 0.22f);
 // A short laser shot of w x h (pointing right): a saturated bolt with a
 // coloured heart and a dark rim, its width rippling with `frame`.
 Picture RimmedBeam(int w, int h, int frame, const Energy& e);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The player's shots: the golden shell, the cyan laser bolt of the laser
-// cannon, and the rocket.
+// cannon, and the rocket. The shell and the bolt burn in their own hues
+// right to the heart: white would make them look like stars.
 
 #include "tools/assetgen/art/art.h"
 #include "tools/assetgen/art/projectiles.h"
@@ -34,15 +35,17 @@ Picture Shell() {
   return shell;
 }
 
-// A laser bolt whose core and sparks shimmer from frame to frame.
+// A laser bolt whose core and sparks shimmer from frame to frame. Its
+// heart is cyan, not white, so it never passes for a star.
 Picture LaserBolt(int frame) {
   Canvas c(5, 20, 6);
-  const Energy e = PlayerLaserEnergy();
+  const Energy glow = PlayerLaserEnergy();
+  const Energy e{glow.halo, Mix(glow.halo, glow.body, 0.5f), glow.body};
   const float k = 1.0f + 0.18f * (frame == 1 ? 1 : frame == 2 ? -1 : 0);
   Bolt(c, {2.5f, 2}, {2.5f, 18}, 1.15f * k, e, 1.0f);
   c.Fill(Capsule({2.5f, 2.5f}, {2.5f, 17.5f}, 0.45f), e.core);
   const float spark = 4.0f + frame * 5.0f;
-  c.Fill(Circle({2.5f, spark}, 1.2f), kWhite, 0.9f);
+  c.Fill(Circle({2.5f, spark}, 1.2f), Mix(glow.body, glow.core, 0.25f), 0.9f);
   return LightPicture(c, 0.3f);
 }
 
