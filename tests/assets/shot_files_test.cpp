@@ -108,7 +108,7 @@ Rgb Heart(std::vector<Rgb> drawn) {
 // A white or pale heart is what hides a shot among the stars; 55 is well
 // clear of every star's tint at any brightness.
 constexpr double kStarMargin = 55;
-// How far, on average, the lit part of a shot rises above the brightest
+// How far, on average, the lit pixels of a shot rise above the brightest
 // nebula; a dim halo melting into the nebula pulls this down.
 constexpr double kNebulaContrast = 60;
 
@@ -158,7 +158,7 @@ TEST(ShotPictures, EveryShotStandsOutFromTheNebula) {
 }
 
 // The ship's level-1 shell is tested for hits pixel by pixel: which of its
-// pixels are drawn is part of play, whatever colour they are.
+// pixels are drawn belongs to play, whatever colour they are.
 TEST(ShotPictures, TheShipsShellKeepsTheOutlineItsHitsAreTestedWith) {
   static const char* const kOutline[] = {
       ".....", ".###.", ".###.", ".###.", ".###.", ".###.", ".###.",
