@@ -12,17 +12,19 @@ namespace zephyrant::assetgen {
 
 namespace {
 
-// A bolt falling down the screen: its head, at the bottom, burns hottest.
+// A bolt falling down the screen: its head, at the bottom, burns hottest,
+// though never white, which would make it one more star.
 Picture FallingBolt(int w, int h, const Energy& e) {
   Canvas c(w, h, 4);
   const float cx = w / 2.0f;
   const float r = w * 0.24f;
-  c.Glow(Capsule({cx, r + 1}, {cx, h - r - 1.5f}, r * 0.6f, r), e.halo, r * 0.9f, 0.7f);
+  const Colour glow = Mix(e.halo, e.body, 0.5f);
+  c.Glow(Capsule({cx, r + 1}, {cx, h - r - 1.5f}, r * 0.6f, r), glow, r * 0.9f, 0.7f);
   c.Fill(Capsule({cx, r + 1}, {cx, h - r - 1.5f}, r * 0.45f, r * 1.1f), [&](const Surfel& s) {
     const float t = Clamp01(s.p.y / h);
-    return Mix(Mix(e.halo, e.body, t), e.core, Clamp01(-s.d / r) * t);
+    return Mix(Mix(glow, e.body, t), ShotCore(e), Clamp01(-s.d / r) * t);
   });
-  c.Fill(Circle({cx, h - r * 1.6f}, r * 0.7f), kWhite, 0.9f);
+  c.Fill(Circle({cx, h - r * 1.6f}, r * 0.7f), Mix(ShotCore(e), e.core, 0.4f), 0.9f);
   return LightPicture(c, 0.25f);
 }
 
@@ -37,8 +39,8 @@ Picture Flare(int frame) {
     c.Glow(Capsule(Vec2{30, 8} - dir, Vec2{30, 8} + dir, 0.3f), e.halo, 1.2f, 0.6f);
   }
   c.Glow(Ellipse({30, 8}, {14, 4}), e.halo, 2.5f, 0.6f);
-  c.Fill(Ellipse({30, 8}, {9.0f + frame, 3.6f}), Glowing(e.body, e.core, 3));
-  c.Fill(Circle({30, 8}, 2.4f), kWhite);
+  c.Fill(Ellipse({30, 8}, {9.0f + frame, 3.6f}), Glowing(e.body, ShotCore(e), 3));
+  c.Fill(Circle({30, 8}, 2.4f), Mix(ShotCore(e), e.core, 0.4f));
   return LightPicture(c, 0.22f);
 }
 
@@ -72,14 +74,21 @@ Picture Cannon(int w, int h, int frame) {
   return gun;
 }
 
-// A four-pointed spark.
+// A laser beam whose heart keeps its hue, without the faint fringe that
+// would only blur it over the nebula.
+Picture LaserBeam(int w, int h, int frame, const Energy& e, bool tapered) {
+  return Beam(w, h, frame, Energy{e.halo, e.body, ShotCore(e)}, tapered, 0.3f);
+}
+
+// A four-pointed spark, rimmed in dark.
 Picture Pellet(int kind) {
   Canvas c(10, 10, 6);
   const Energy e = EnemyEnergy(kind);
-  c.Glow(Circle({5, 5}, 2.2f), e.halo, 1.3f, 0.9f);
-  c.Fill(Union(Capsule({5, 1}, {5, 9}, 0.7f, 0.7f), Capsule({1, 5}, {9, 5}, 0.7f, 0.7f)), e.body);
-  c.Fill(Circle({5, 5}, 2.2f), Glowing(e.body, e.core, 1.8f));
-  return LightPicture(c, 0.3f);
+  c.Fill(Union(Capsule({5, 1.6f}, {5, 8.4f}, 0.75f, 0.75f),
+               Capsule({1.6f, 5}, {8.4f, 5}, 0.75f, 0.75f)),
+         e.body);
+  c.Fill(Circle({5, 5}, 2.3f), Glowing(e.body, ShotCore(e), 1.6f));
+  return RimmedShot(c, e);
 }
 
 }  // namespace
@@ -89,14 +98,14 @@ Picture PaintBossShot(const ImageSpec& item) {
   if (n == "shell") return FallingBolt(7, 18, EnemyEnergy(0));
   if (n == "shell1_0") return FallingBolt(10, 89, EnemyEnergy(4));
   if (n == "shell1_1") {
-    return Sheet(item, [](int f) { return Beam(90, 12, f, EnemyEnergy(1), true); });
+    return Sheet(item, [](int f) { return LaserBeam(90, 12, f, EnemyEnergy(1), true); });
   }
   if (n == "shell2_0") return FallingBolt(10, 50, EnemyEnergy(3));
-  if (n == "shell2_1") return Beam(100, 10, 1, EnemyEnergy(3), false);
+  if (n == "shell2_1") return LaserBeam(100, 10, 1, EnemyEnergy(3), false);
   if (n == "shell2_2") return Sheet(item, Flare);
   if (n == "shell3_0") return Bomb();
   if (n == "shell3_1") {
-    return Sheet(item, [](int f) { return Beam(50, 7, f, EnemyEnergy(2), true); });
+    return Sheet(item, [](int f) { return RimmedBeam(50, 7, f, EnemyEnergy(6)); });
   }
   if (n == "rocet_1" || n == "rocet_2") {
     const int w = n == "rocet_1" ? 9 : 8;

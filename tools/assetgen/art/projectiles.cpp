@@ -17,15 +17,25 @@ Energy PlayerLaserEnergy() {
 
 Energy EnemyEnergy(int kind) {
   static const Energy kinds[7] = {
-      {Rgb8(230, 20, 30), Rgb8(255, 90, 70), Rgb8(255, 230, 220)},      // red
-      {Rgb8(240, 30, 160), Rgb8(255, 110, 210), Rgb8(255, 235, 250)},   // pink
-      {Rgb8(140, 40, 255), Rgb8(190, 120, 255), Rgb8(245, 230, 255)},   // violet
-      {Rgb8(40, 200, 40), Rgb8(140, 255, 90), Rgb8(240, 255, 220)},     // green
-      {Rgb8(255, 70, 0), Rgb8(255, 140, 40), Rgb8(255, 240, 200)},      // orange-red
-      {Rgb8(40, 90, 255), Rgb8(120, 150, 255), Rgb8(230, 235, 255)},    // blue
-      {Rgb8(200, 200, 210), Rgb8(240, 240, 250), Rgb8(255, 255, 255)},  // white
+      {Rgb8(230, 20, 30), Rgb8(255, 90, 70), Rgb8(255, 230, 220)},     // red
+      {Rgb8(240, 30, 160), Rgb8(255, 110, 210), Rgb8(255, 235, 250)},  // pink
+      {Rgb8(140, 40, 255), Rgb8(190, 120, 255), Rgb8(245, 230, 255)},  // violet
+      {Rgb8(40, 200, 40), Rgb8(140, 255, 90), Rgb8(240, 255, 220)},    // green
+      {Rgb8(255, 70, 0), Rgb8(255, 140, 40), Rgb8(255, 240, 200)},     // orange-red
+      {Rgb8(0, 70, 255), Rgb8(30, 140, 255), Rgb8(150, 225, 255)},     // electric blue
+      {Rgb8(120, 200, 0), Rgb8(200, 255, 20), Rgb8(245, 255, 170)},    // acid lime
   };
   return kinds[kind % 7];
+}
+
+Colour ShotCore(const Energy& e) {
+  return Mix(e.body, e.core, 0.5f);
+}
+
+Picture RimmedShot(const Canvas& canvas, const Energy& e) {
+  Finish finish;
+  finish.outline_colour = e.halo * 0.18f;
+  return Finished(canvas.Resolve(), finish);
 }
 
 void Bolt(Canvas& c, Vec2 a, Vec2 b, float radius, const Energy& e, float halo) {
@@ -73,7 +83,7 @@ Picture Rocket(int w, int h, bool nose_up, int frame, const RocketLook& look) {
   return Over(LightPicture(fire, 0.3f), SolidPicture(c));
 }
 
-Picture Beam(int w, int h, int frame, const Energy& e, bool tapered) {
+Picture Beam(int w, int h, int frame, const Energy& e, bool tapered, float fringe) {
   Canvas c(w, h, 4);
   const float cy = h / 2.0f;
   const float r = h * 0.26f;
@@ -91,7 +101,28 @@ Picture Beam(int w, int h, int frame, const Energy& e, bool tapered) {
     const float a = std::max(core, halo);
     px = Pixel{col.r * a, col.g * a, col.b * a, a};
   });
-  return LightPicture(c, 0.22f);
+  return LightPicture(c, fringe);
+}
+
+Picture RimmedBeam(int w, int h, int frame, const Energy& e) {
+  Canvas c(w, h, 6);
+  const float cy = h / 2.0f;
+  const float r = (h - 2) / 2.0f - 0.3f;
+  const Colour core = ShotCore(e);
+  c.ForEach([&](Vec2 p, Pixel& px) {
+    // The bolt swells and thins along its length, differently each frame,
+    // and comes to a point at both ends.
+    const int period = std::max(1, w / 6);
+    const float ripple = Noise(p.x * period / w, frame * 3.1f, period, 64, 57 + frame) - 0.5f;
+    const float end = SmoothStep(0, h * 0.9f, std::min(p.x - 1, w - 1 - p.x));
+    const float radius = r * (0.85f + 0.3f * ripple) * (0.3f + 0.7f * end);
+    const float d = std::fabs(p.y - cy);
+    if (d > radius || p.x < 1 || p.x > w - 1) return;
+    const float heart = Clamp01(1.4f - 1.4f * d / std::max(radius, 0.3f));
+    const Colour col = Mix(e.halo, Mix(e.body, core, heart), std::min(1.0f, heart * 2.5f));
+    px = Pixel{col.r, col.g, col.b, 1};
+  });
+  return RimmedShot(c, e);
 }
 
 }  // namespace zephyrant::assetgen

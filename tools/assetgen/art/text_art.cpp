@@ -3,7 +3,10 @@
 // screen titles, menu items and buttons on plates, option values, the level
 // banners and numbers, and the labels of the playing screen. Highlighted
 // forms (`_1`, or a trailing `1` in the main menu) are brighter and glow.
+// The two labels of the playing screen are set in the game's own font
+// instead, so they match the numbers drawn beside them.
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -16,7 +19,7 @@ namespace zephyrant::assetgen {
 
 namespace {
 
-enum class Kind { kLogo, kTitle, kPlate, kWord };
+enum class Kind { kLogo, kTitle, kPlate, kWord, kHudLabel };
 
 struct Words {
   std::string text;
@@ -68,8 +71,7 @@ Words WordsOf(const std::string& list, const ImageSpec& item) {
                                                            {"no", "NO"},
                                                            {"level", "LEVEL"},
                                                            {"complete", "LEVEL COMPLETE"},
-                                                           {"ower", "GAME OVER"},
-                                                           {"live", "HEALTH"}};
+                                                           {"ower", "GAME OVER"}};
   std::string base = name;
   bool lit = false;
   if (base.size() > 2 && (base.ends_with("_0") || base.ends_with("_1"))) {
@@ -82,7 +84,8 @@ Words WordsOf(const std::string& list, const ImageSpec& item) {
   if (name == "logo") return {"ZEPHYRANT", Kind::kLogo, false};
   if (name == "Help") return {"HELP", Kind::kTitle, false};
   if (list == "Levels" && name != "level") return {name, Kind::kWord, false};
-  if (list == "Start" && name == "scores") return {"SCORE", Kind::kWord, false};
+  if (list == "Start" && name == "scores") return {"SCORE", Kind::kHudLabel, false};
+  if (list == "Start" && name == "live") return {"HEALTH", Kind::kHudLabel, false};
   const auto found = kText.find(base);
   if (found == kText.end()) throw std::logic_error("no words for the picture '" + name + "'");
   const bool title = (list == "Option" && name == "options");
@@ -98,6 +101,10 @@ Words WordsOf(const std::string& list, const ImageSpec& item) {
   if (menu_item || option_item || button) return {found->second, Kind::kPlate, lit};
   return {found->second, list == "Menu" ? Kind::kTitle : Kind::kWord, lit};
 }
+
+// How far a plate's words stay from its ends: past the chevrons with room
+// to spare.
+constexpr float kPlateInset = 18;
 
 Image Plate(int w, int h, bool lit) {
   Canvas c(w, h, 4);
@@ -138,13 +145,17 @@ Picture SetWords(const Font& font, const Words& words, int w, int h) {
       break;
     case Kind::kPlate: {
       back = Plate(w, h, words.lit);
+      // The words keep clear of the chevrons at the ends: a long word is
+      // set smaller rather than squeezed against them.
       const float cap = h * 0.5f;
-      box = Box{12, (h - cap) / 2, w - 12.0f, (h + cap) / 2};
+      box = Box{kPlateInset, (h - cap) / 2, w - kPlateInset, (h + cap) / 2};
+      min_stretch = 0.9f;
       max_stretch = 1.15f;
-      tracking = 0.08f;
+      tracking = 0.06f;
       break;
     }
     case Kind::kWord:
+    case Kind::kHudLabel:
       break;
   }
   const TextPlacement placement =
@@ -159,10 +170,56 @@ Picture SetWords(const Font& font, const Words& words, int w, int h) {
   return Finished(all, finish);
 }
 
+// The game draws the health and the score in its own font at 19 pixels,
+// the top of the line 2 pixels above the labels' top: the numbers' baseline
+// falls 16 pixels below it, on the labels' bottom edge, and their capitals
+// are 13 pixels tall. Both
+// labels share one narrowing, the one that fits HEALTH into its picture,
+// and end where their picture ends, next to their number.
+constexpr float kHudBaseline = 16;
+constexpr float kHudCapHeight = 13;
+constexpr float kHudWeight = 0.6f;
+
+int HealthLabelWidth() {
+  for (const ImageListSpec& list : ImageCatalogue()) {
+    for (const ImageSpec& item : list.items) {
+      if (list.name == "Start" && item.name == "live") return item.width;
+    }
+  }
+  throw std::logic_error("the catalogue has no health label");
+}
+
+Picture SetHudLabel(const Font& font, const std::string& text, int w, int h) {
+  const float em = kHudCapHeight / font.CapHeight();
+  const Box health = font.Measure("HEALTH");
+  const Box ink = font.Measure(text);
+  TextPlacement placement;
+  placement.em = em;
+  placement.weight = kHudWeight;
+  // Emboldening widens each letter by its weight.
+  const float room = HealthLabelWidth() - 2.0f - kHudWeight * 6;
+  placement.scale_x = room / ((health.x1 - health.x0) * em);
+  const float thickening = kHudWeight * static_cast<float>(text.size());
+  placement.origin = {w - 1 - ink.x1 * em * placement.scale_x - thickening, kHudBaseline};
+  // The numbers are a flat orange; the labels are that orange, lit from above.
+  TextStyle style;
+  style.top = Rgb8(255, 225, 120);
+  style.middle = Rgb8(255, 170, 0);
+  style.bottom = Rgb8(225, 120, 0);
+  style.outline_width = 1;
+  style.emboss = 0.3f;
+  style.gradient_top = kHudBaseline - kHudCapHeight;
+  style.gradient_bottom = kHudBaseline;
+  return Finished(SetText(font, text, w, h, placement, style), Finish{0.5f, false, false, {}});
+}
+
 }  // namespace
 
 Picture PaintText(const std::string& list, const ImageSpec& item, const std::string& font_path) {
   const Words words = WordsOf(list, item);
+  if (words.kind == Kind::kHudLabel) {
+    return SetHudLabel(DisplayFont(ZEPHYRANT_GAME_FONT), words.text, item.width, item.height);
+  }
   return SetWords(DisplayFont(font_path), words, item.width, item.height);
 }
 

@@ -131,15 +131,16 @@ void Font::Draw(std::vector<float>& mask, int width, int height, int scale, cons
                    static_cast<FT_Fixed>(std::lround(placement.scale_y * 65536))};
   float pen_x = placement.origin.x * static_cast<float>(scale);
   const float baseline = placement.origin.y * static_cast<float>(scale);
+  const auto weight = static_cast<FT_Pos>(std::lround(placement.weight * scale * 64));
   for (const char ch : text) {
     const FT_UInt glyph = FT_Get_Char_Index(face, static_cast<unsigned char>(ch));
     const float whole = std::floor(pen_x);
     FT_Vector delta{static_cast<FT_Pos>(std::lround((pen_x - whole) * 64)), 0};
     FT_Set_Transform(face, &matrix, &delta);
-    if (FT_Load_Glyph(face, glyph, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP | FT_LOAD_RENDER) != 0) {
-      continue;
-    }
+    if (FT_Load_Glyph(face, glyph, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) continue;
     const FT_GlyphSlot slot = face->glyph;
+    if (weight > 0) FT_Outline_EmboldenXY(&slot->outline, weight, 0);
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) continue;
     const FT_Bitmap& bitmap = slot->bitmap;
     const int left = static_cast<int>(whole) + slot->bitmap_left;
     const int top = static_cast<int>(std::lround(baseline)) - slot->bitmap_top;
@@ -153,7 +154,7 @@ void Font::Draw(std::vector<float>& mask, int width, int height, int scale, cons
         cell = std::max(cell, a);
       }
     }
-    pen_x += slot->advance.x / 64.0f + placement.tracking * em * placement.scale_x;
+    pen_x += (slot->advance.x + weight) / 64.0f + placement.tracking * em * placement.scale_x;
   }
   FT_Set_Transform(face, nullptr, nullptr);
 }

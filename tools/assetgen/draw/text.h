@@ -13,13 +13,15 @@ namespace zephyrant::assetgen {
 // Where and how large a line of text is set, in picture pixels: the pen
 // starts at `origin` on the baseline, `em` is the font size, `scale_x`
 // widens or narrows the letters (and `scale_y` squats them), `tracking` adds space between them (in
-// em).
+// em), and `weight` thickens the upright strokes by that many picture
+// pixels without making the letters any taller.
 struct TextPlacement {
   float em = 10;
   float scale_x = 1;
   float scale_y = 1;
   Vec2 origin;
   float tracking = 0;
+  float weight = 0;
 };
 
 // The look of set text: a fill that runs from `top` through `middle` to
