@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "framework/asset_catalogue.h"
 #include "framework/media_files.h"
@@ -39,6 +40,26 @@ inline bool IsKey(const IndexedPicture& p, int x, int y, Rgb key) {
 
 inline double Luma(Rgb c) {
   return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b;
+}
+
+// A picture with which of its pixels are drawn (not the colour key).
+struct Drawn {
+  IndexedPicture picture;
+  std::vector<bool> at;
+  int count = 0;
+  bool operator()(int x, int y) const { return at[y * picture.width + x]; }
+};
+
+inline Drawn ReadDrawn(const Item& item) {
+  Drawn d{ReadBmp8(item.Path()), {}, 0};
+  const IndexedPicture& p = d.picture;
+  for (int y = 0; y < p.height; ++y) {
+    for (int x = 0; x < p.width; ++x) {
+      d.at.push_back(!IsKey(p, x, y, item.Spec().key));
+      d.count += d.at.back() ? 1 : 0;
+    }
+  }
+  return d;
 }
 
 }  // namespace zephyrant

@@ -15,25 +15,6 @@
 namespace zephyrant {
 namespace {
 
-struct Drawn {
-  IndexedPicture picture;
-  std::vector<bool> at;
-  int count = 0;
-  bool operator()(int x, int y) const { return at[y * picture.width + x]; }
-};
-
-Drawn ReadDrawn(const Item& item) {
-  Drawn d{ReadBmp8(item.Path()), {}, 0};
-  const IndexedPicture& p = d.picture;
-  for (int y = 0; y < p.height; ++y) {
-    for (int x = 0; x < p.width; ++x) {
-      d.at.push_back(!IsKey(p, x, y, item.Spec().key));
-      d.count += d.at.back() ? 1 : 0;
-    }
-  }
-  return d;
-}
-
 int DrawnIn(const Drawn& d, int x0, int y0, int w, int h) {
   int n = 0;
   for (int y = y0; y < y0 + h; ++y) {
