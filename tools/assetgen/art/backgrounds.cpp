@@ -204,7 +204,10 @@ Picture Clouds() {
       const Vec2 p{x + 0.5f, y + 0.5f};
       const Gas gas = GasAt(wisps, p);
       if (gas.density < kFringe) continue;
-      const float scatter = static_cast<float>(Hash(x, y, 433) >> 8) * (1.0f / 16777216.0f);
+      // Scattered in specks of a pixel or three rather than lone pixels: as
+      // soft to the eye, and fewer separate runs to copy every frame.
+      // (Value noise gathers round one half, so it is spread out again.)
+      const float scatter = Clamp01(0.5f + 1.8f * (Noise(p.x / 2, p.y / 2, 200, 150, 433) - 0.5f));
       if (gas.density < kBody && scatter > (gas.density - kFringe) / (kBody - kFringe)) continue;
       // Thicker gas is brighter, and brighter still on the side facing the light.
       const float toward_light = GasAt(wisps, p - Vec2{3, 3}).density;
