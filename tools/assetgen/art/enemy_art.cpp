@@ -3,7 +3,8 @@
 // that first meets them: angular crimson raiders (levels 1-6), the green
 // hive (8-13), the violet crystal fleet (15-20), bronze mine layers
 // (22-27) and the black-chrome guard (29-34). The bars of levels 4 and 8
-// (and 18, 25, 32) are energy barriers strung between two emitters.
+// (and 18, 25, 32) are one energy barrier, lying or standing, strung
+// between two steel emitters and red in every level set it visits.
 
 #include <cmath>
 
