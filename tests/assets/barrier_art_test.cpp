@@ -44,20 +44,5 @@ TEST(EnergyBarrier, UprightBarrierIsTheSameCraftTurnedAQuarter) {
   }
 }
 
-TEST(EnergyBarrier, BeamBurnsBrightestOnItsAxisAndDarkensToItsEdges) {
-  const Drawn d = ReadDrawn(Find("LittleBoss", "little_boss_4_18"));
-  const int length = d.picture.width;
-  const auto row_luma = [&](int y) {
-    double sum = 0;
-    for (int x = kCap; x < length - kCap; ++x) {
-      sum += Luma(d.picture.palette[d.picture.indices[y * length + x]]);
-    }
-    return sum / (length - 2 * kCap);
-  };
-  const int axis = d.picture.height / 2;
-  EXPECT_GT(row_luma(axis), row_luma(1) + 60);
-  EXPECT_GT(row_luma(axis), row_luma(d.picture.height - 2) + 60);
-}
-
 }  // namespace
 }  // namespace zephyrant
