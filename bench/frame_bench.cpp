@@ -5,9 +5,12 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
+#include "framework/asset_catalogue.h"
 #include "framework/assets.h"
+#include "framework/media_files.h"
 #include "game/main_window.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/scratch_folder.h"
@@ -89,6 +92,25 @@ void BM_KeyedCopyNoisy(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_KeyedCopyNoisy)->Unit(benchmark::kMicrosecond);
+
+// The drifting cloud layer over the whole screen: two tiles across and three
+// rows of them, the top and bottom ones cut by the screen's edges.
+void BM_CloudLayer(benchmark::State& state) {
+  const std::string path = std::string(ZEPHYRANT_SOURCE_ASSETS) + "/main/Background/01_clouds.bmp";
+  PictureItem clouds("clouds", ReadBmp8(path), 0, 0, kDefaultColourKey);
+  Surface surface;
+  int drift = 0;
+  for (auto _ : state) {
+    for (int row = -1; row <= 1; ++row) {
+      for (int column = 0; column < 2; ++column) {
+        clouds.Draw(&surface, column * 400, row * 300 + drift, 0);
+      }
+    }
+    drift = (drift + 7) % 300;
+    benchmark::DoNotOptimize(surface.Pixels());
+  }
+}
+BENCHMARK(BM_CloudLayer)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace zephyrant

@@ -3,12 +3,14 @@
 // that first meets them: angular crimson raiders (levels 1-6), the green
 // hive (8-13), the violet crystal fleet (15-20), bronze mine layers
 // (22-27) and the black-chrome guard (29-34). The bars of levels 4 and 8
-// (and 18, 25, 32) are energy barriers strung between two emitters.
+// (and 18, 25, 32) are one energy barrier, lying or standing, strung
+// between two steel emitters and red in every level set it visits.
 
 #include <cmath>
 
 #include "tools/assetgen/art/art.h"
 #include "tools/assetgen/art/projectiles.h"
+#include "tools/assetgen/draw/noise.h"
 
 namespace zephyrant::assetgen {
 
@@ -70,20 +72,72 @@ Picture TwinPod() {  // little_boss_3
   return SolidPicture(c);
 }
 
-// An energy barrier across `w` x `h`, along x when `across` is true.
-Picture Barrier(int w, int h, bool across, const Scheme& s, const Energy& e) {
+// An energy barrier across `w` x `h`, along x when `across` is true: an
+// armoured emitter at each end (kBarrierCap pixels long, the full
+// thickness) and between them a braided beam that leaves the outer rows
+// clear. The shape is the craft's hit area, so only the colours inside it
+// are the painter's to choose.
+constexpr int kBarrierCap = 7;
+
+bool BarrierSolid(int along, int side, int length, int thick) {
+  return along < kBarrierCap || along >= length - kBarrierCap || (side >= 1 && side < thick - 1);
+}
+
+// How bright the beam is at a pixel: two strands twisting round each other
+// about a hot core, flaring where they leave the emitters.
+float BeamLight(float along, float side, int length, int thick) {
+  const float axis = thick / 2.0f;
+  const float twist = 1.7f * std::sin(2 * kPi * along / 18);
+  const auto strand = [&](float centre) {
+    const float d = side - centre;
+    return std::exp(-d * d / 0.45f);
+  };
+  const float core = std::exp(-(side - axis) * (side - axis) / 0.5f);
+  const float flare =
+      1 - SmoothStep(0, 9, std::min(along - kBarrierCap, length - kBarrierCap - along));
+  const float flicker = 0.85f + 0.3f * FreeNoise(along / 3, 0.5f, 471);
+  return Clamp01(
+      (std::max(strand(axis + twist), strand(axis - twist)) * 0.6f + core * 0.85f + flare * 0.35f) *
+      flicker);
+}
+
+Picture Barrier(int w, int h, bool across, const Energy& e) {
   const int length = across ? w : h;
   const int thick = across ? h : w;
-  // The beam leaves the outer rows clear, so the barrier floats between its emitters.
-  Picture beam = Beam(length - 8, thick - 2, 1, e, false);
-  Canvas c(length, thick);
-  for (const float x : {3.5f, length - 3.5f}) {
-    Hull(c, RoundBox({x, thick / 2.0f}, {3, thick / 2.0f - 0.6f}, 1.5f), s.main, 1.5f, 0.6f);
-    Lamp(c, {x, thick / 2.0f}, 1.1f, e.body, 1);
+  Canvas caps(length, thick);
+  for (const float end : {0.0f, 1.0f}) {
+    const float outer = end == 0 ? 0 : static_cast<float>(length);
+    const float inward = end == 0 ? 1.0f : -1.0f;
+    const float mid = outer + inward * kBarrierCap / 2.0f;
+    // Armoured housing with a darker collar, a running light on its back and
+    // the emitter's mouth glowing where the beam leaves it.
+    Hull(caps,
+         RoundBox({mid, thick / 2.0f}, {kBarrierCap / 2.0f - 0.5f, thick / 2.0f - 0.5f}, 1.4f),
+         Mix(kGunmetal, kSteel, 0.4f), 1.4f, 0.6f);
+    Hull(caps, RoundBox({mid + inward * 0.3f, thick / 2.0f}, {0.9f, thick / 2.0f - 0.9f}, 0.4f),
+         kSteel, 0.8f, 0.7f);
+    PanelLine(caps, {mid - inward * 1.2f, 1.2f}, {mid - inward * 1.2f, thick - 1.2f}, 0.4f, 0.5f);
+    Lamp(caps, {outer + inward * 1.6f, thick / 2.0f}, 0.6f, Rgb8(255, 190, 60), 0.6f);
+    const Vec2 mouth{outer + inward * (kBarrierCap - 0.6f), thick / 2.0f};
+    caps.Glow(Circle(mouth, 1.0f), e.halo, 1.2f, 0.8f);
+    caps.Fill(Circle(mouth, 1.1f), Glowing(e.body, e.core, 0.9f));
   }
+  const Image metal = caps.Resolve();
   Picture bar(length, thick);
-  Place(bar, beam, 4, 1);
-  bar = Over(bar, SolidPicture(c));
+  for (int y = 0; y < thick; ++y) {
+    for (int x = 0; x < length; ++x) {
+      if (!BarrierSolid(x, y, length, thick)) continue;
+      const float light = BeamLight(x + 0.5f, y + 0.5f, length, thick);
+      // The beam's glow fades to the dark rim every sprite has, not to black.
+      const Colour beam = light < 0.45f  ? Mix(kOutline, e.halo * 0.8f, light / 0.45f)
+                          : light < 0.8f ? Mix(e.halo * 0.8f, e.body, (light - 0.45f) / 0.35f)
+                                         : Mix(e.body, e.core, (light - 0.8f) / 0.2f);
+      const Pixel& m = metal.At(x, y);
+      const Colour under = x < kBarrierCap || x >= length - kBarrierCap ? kOutline : beam;
+      bar.At(x, y) = Colour{m.r, m.g, m.b} + under * (1 - m.a);
+      bar.solid[y * length + x] = 1;
+    }
+  }
   if (across) return bar;
   // Stand it upright.
   Picture up(w, h);
@@ -341,12 +395,12 @@ Picture PaintEnemy(const ImageSpec& item) {
   if (n == "little_boss_1") return Dart();
   if (n == "little_boss_2_10") return BatWing();
   if (n == "little_boss_3") return TwinPod();
-  if (n == "little_boss_4_18") {
-    return Barrier(69, 9, true, EnemyScheme(1), EnemyEnergy(4));
-  }
+  // The same barrier crosses the screen either way in levels 18 and 32, so
+  // both stances share one look.
+  if (n == "little_boss_4_18") return Barrier(69, 9, true, EnemyEnergy(0));
   if (n == "little_boss_5") return Arrowhead();
   if (n == "little_boss_6") return Gunship();
-  if (n == "little_boss_8_18") return Barrier(9, 69, false, EnemyScheme(2), EnemyEnergy(3));
+  if (n == "little_boss_8_18") return Barrier(9, 69, false, EnemyEnergy(0));
   if (n == "little_boss_9") return Beetle();
   if (n == "little_boss_11") return Spider();
   if (n == "little_boss_12") return Mantis();
