@@ -58,7 +58,7 @@ Picture Knob(int h, bool lit) {
     for (int x = 0; x < 4; ++x) {
       knob.solid[y * 4 + x] = 1;
       const bool rim = x == 0 || x == 3 || y == 0 || y == h - 1;
-      const Colour face = lit ? Rgb8(255, 255, 255) : Rgb8(235, 225, 200);
+      const Colour face = lit ? Rgb8(255, 255, 255) : Rgb8(205, 195, 170);
       knob.At(x, y) = rim ? Rgb8(20, 10, 4) : (x == 1 ? face : face * 0.75f);
     }
   }
