@@ -126,12 +126,12 @@ std::vector<Wisp> Wisps() {
     for (int cx = 0; cx < kCloudsW / 100; ++cx) {
       const Vec2 centre{cx * 100 + static_cast<float>(r.Range(15, 85)),
                         cy * 100 + static_cast<float>(r.Range(15, 85))};
-      const float length = static_cast<float>(r.Range(25, 65));
+      const float length = static_cast<float>(r.Range(18, 46));
       add(centre, length, length * static_cast<float>(r.Range(0.3, 0.5)),
           static_cast<float>(r.Range(0.55, 1.0)));
     }
   }
-  for (int i = 0; i < 14; ++i) {
+  for (int i = 0; i < 8; ++i) {
     const Vec2 centre{static_cast<float>(r.Range(0, kCloudsW)),
                       static_cast<float>(r.Range(0, kCloudsH))};
     const float length = static_cast<float>(r.Range(8, 24));
