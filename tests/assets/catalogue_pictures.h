@@ -34,6 +34,19 @@ inline Item Find(const std::string& list_name, const std::string& item_name, int
   return {&ImageCatalogue()[0], 0};
 }
 
+// The picture called `item_name` in the list `list_name` of `holder`, for the
+// names that more than one holder uses (the ship's and the bosses' "shell").
+inline Item Find(Holder holder, const std::string& list_name, const std::string& item_name) {
+  for (const ImageListSpec& list : ImageCatalogue()) {
+    if (list.holder != holder || list.name != list_name) continue;
+    for (int i = 0; i < static_cast<int>(list.items.size()); ++i) {
+      if (list.items[i].name == item_name) return {&list, i};
+    }
+  }
+  ADD_FAILURE() << list_name << "/" << item_name << " is not in the catalogue";
+  return {&ImageCatalogue()[0], 0};
+}
+
 inline bool IsKey(const IndexedPicture& p, int x, int y, Rgb key) {
   return p.palette[p.indices[y * p.width + x]] == key;
 }

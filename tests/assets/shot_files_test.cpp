@@ -11,15 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "framework/asset_catalogue.h"
-#include "framework/media_files.h"
 #include "framework/surface.h"
 #include "framework/text.h"
+#include "tests/assets/catalogue_pictures.h"
 
 namespace zephyrant {
 namespace {
-
-const std::string kAssets = ZEPHYRANT_SOURCE_ASSETS;
 
 // The lists of shots, and which of their pictures are solid bodies rather
 // than light: rockets, boss 3's bomb and the bosses' spare cannons are hulls
@@ -36,20 +33,12 @@ struct Loaded {
   Rgb key;
 };
 
-Loaded Load(Holder holder, const std::string& list_name, const std::string& item_name) {
-  for (const ImageListSpec& list : ImageCatalogue()) {
-    if (list.holder != holder || list.name != list_name) continue;
-    for (int i = 0; i < static_cast<int>(list.items.size()); ++i) {
-      if (list.items[i].name != item_name) continue;
-      return {ReadBmp8(kAssets + "/" + ImagePath(list, i)), list.items[i].key};
-    }
-  }
-  ADD_FAILURE() << list_name << "/" << item_name << " is not in the catalogue";
-  return {};
+Loaded Load(const Item& item) {
+  return {ReadBmp8(item.Path()), item.Spec().key};
 }
 
-double Luma(Rgb c) {
-  return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b;
+Loaded Load(Holder holder, const std::string& list_name, const std::string& item_name) {
+  return Load(Find(holder, list_name, item_name));
 }
 
 double Distance(Rgb a, Rgb b) {
@@ -57,7 +46,7 @@ double Distance(Rgb a, Rgb b) {
   return std::sqrt(dr * dr + dg * dg + db * db);
 }
 
-std::vector<Rgb> Drawn(const Loaded& shot) {
+std::vector<Rgb> DrawnColours(const Loaded& shot) {
   std::vector<Rgb> drawn;
   for (const uint8_t index : shot.picture.indices) {
     const Rgb c = shot.picture.palette[index];
@@ -122,7 +111,7 @@ void ForEachLightShot(Check&& check) {
       const ImageSpec& item = list.items[i];
       if (IsSolidBody(item.name)) continue;
       SCOPED_TRACE(list.name + "/" + item.name);
-      check(Loaded{ReadBmp8(kAssets + "/" + ImagePath(list, i)), item.key});
+      check(Load(Item{&list, i}));
       ++count;
     }
   }
@@ -132,7 +121,7 @@ void ForEachLightShot(Check&& check) {
 TEST(ShotPictures, EveryShotBurnsInAColourNoStarHas) {
   ASSERT_GT(Field().stars.size(), 5u);
   ForEachLightShot([](const Loaded& shot) {
-    const Rgb heart = Heart(Drawn(shot));
+    const Rgb heart = Heart(DrawnColours(shot));
     const Rgb star =
         *std::min_element(Field().stars.begin(), Field().stars.end(),
                           [&](Rgb a, Rgb b) { return Distance(heart, a) < Distance(heart, b); });
@@ -146,7 +135,7 @@ TEST(ShotPictures, EveryShotStandsOutFromTheNebula) {
   ForEachLightShot([](const Loaded& shot) {
     double rise = 0;
     int lit = 0;
-    for (const Rgb c : Drawn(shot)) {
+    for (const Rgb c : DrawnColours(shot)) {
       // Pixels darker than the nebula are the shot's rim, which outlines it.
       if (Luma(c) <= Field().nebula) continue;
       rise += Luma(c) - Field().nebula;

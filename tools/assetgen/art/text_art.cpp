@@ -173,9 +173,9 @@ Picture SetWords(const Font& font, const Words& words, int w, int h) {
 // The game draws the health and the score in its own font at 19 pixels,
 // the top of the line 2 pixels above the labels' top: the numbers' baseline
 // falls 16 pixels below it, on the labels' bottom edge, and their capitals
-// are 13 pixels tall. Both
-// labels share one narrowing, the one that fits HEALTH into its picture,
-// and end where their picture ends, next to their number.
+// are 13 pixels tall. Both labels share one narrowing, the one that fits
+// HEALTH into its picture, and end where their picture ends, next to their
+// number.
 constexpr float kHudBaseline = 16;
 constexpr float kHudCapHeight = 13;
 constexpr float kHudWeight = 0.6f;
